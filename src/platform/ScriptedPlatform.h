@@ -1,0 +1,53 @@
+#pragma once
+// A platform for tests: records every box, file request, help keyword and
+// clipboard text in order and answers from queues.
+
+#include <deque>
+#include <functional>
+
+#include "platform/Platform.h"
+
+namespace veltrane {
+
+class ScriptedPlatform : public Platform {
+public:
+    struct Box {
+        BoxKind kind;
+        std::string caption;
+        std::string text;
+        BoxButtons buttons;
+        BoxIcon icon;
+    };
+
+    BoxAnswer message(const MessageRequest& request) override;
+    std::vector<std::string> chooseOpenFiles(const OpenFileRequest& request) override;
+    std::optional<std::string> chooseSaveFile(const SaveFileRequest& request) override;
+    void showHelp(const std::string& keyword) override { helpKeywords.push_back(keyword); }
+    void beep() override { ++beeps; }
+    std::string dateText() override { return date; }
+    std::string dateTimeText() override { return dateTime; }
+    void setClipboardText(const std::string& utf8) override { clipboardText = utf8; }
+    char decimalSeparator() const override { return separator; }
+    void processEvents() override;
+
+    // Answers for the next boxes; an empty queue answers Ok, Yes or Cancel
+    // as the silent platform does.
+    std::deque<BoxAnswer> answers;
+    std::deque<std::vector<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+    // Called on every processEvents, e.g. to press a Stop button mid-run.
+    std::function<void()> onProcessEvents;
+
+    std::vector<Box> boxes;
+    std::vector<OpenFileRequest> openRequests;
+    std::vector<SaveFileRequest> saveRequests;
+    std::vector<std::string> helpKeywords;
+    std::string clipboardText;
+    int beeps = 0;
+    int eventPasses = 0;
+    char separator = '.';
+    std::string date = "07.12.2026";
+    std::string dateTime = "07.12.2026 08:00:00";
+};
+
+}  // namespace veltrane

@@ -1,0 +1,55 @@
+#include "platform/qt/GuiServices.h"
+
+#include <QDir>
+#include <QFont>
+#include <QPrinter>
+
+namespace veltrane {
+namespace {
+
+GuiServices* current = nullptr;
+
+}  // namespace
+
+GuiServices& guiServices()
+{
+    // Without an installed one, a scripted instance keeps GUI code from
+    // touching the real clipboard or printer.
+    static ScriptedGuiServices fallback;
+    return current ? *current : fallback;
+}
+
+void installGuiServices(GuiServices* s) { current = s; }
+
+ScriptedGuiServices::ScriptedGuiServices() = default;
+ScriptedGuiServices::~ScriptedGuiServices() = default;
+
+QPrinter& ScriptedGuiServices::printer()
+{
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(QDir::temp().filePath("veltrane-test-print.pdf"));
+    }
+    return *printer_;
+}
+
+bool ScriptedGuiServices::setupPrinter(QWidget*)
+{
+    ++setupCalls;
+    if (setupAnswers.empty())
+        return true;
+    bool a = setupAnswers.front();
+    setupAnswers.pop_front();
+    return a;
+}
+
+void configureFonts()
+{
+    QFont::insertSubstitution("Courier New", "Liberation Mono");
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+}
+
+}  // namespace veltrane

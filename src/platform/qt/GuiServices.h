@@ -1,0 +1,49 @@
+#pragma once
+// The GUI half of the platform seam: clipboard images and the one shared
+// printer. Tests install a scripted instance that records images and prints
+// to PDF.
+
+#include <QImage>
+#include <deque>
+#include <memory>
+#include <vector>
+
+class QPrinter;
+class QWidget;
+
+namespace veltrane {
+
+class GuiServices {
+public:
+    virtual ~GuiServices() = default;
+    virtual void setClipboardImage(const QImage& image) = 0;
+    // The program's one printer, shared by every print command.
+    virtual QPrinter& printer() = 0;
+    // The printer set-up dialog; false when the user cancelled.
+    virtual bool setupPrinter(QWidget* parent) = 0;
+};
+
+GuiServices& guiServices();
+void installGuiServices(GuiServices* s);
+
+class ScriptedGuiServices : public GuiServices {
+public:
+    ScriptedGuiServices();
+    ~ScriptedGuiServices() override;
+    void setClipboardImage(const QImage& image) override { clipboardImages.push_back(image); }
+    QPrinter& printer() override;
+    bool setupPrinter(QWidget* parent) override;
+
+    std::vector<QImage> clipboardImages;
+    std::deque<bool> setupAnswers;  // empty: accept
+    int setupCalls = 0;
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+};
+
+// "Courier New" and the other faces the plots name resolve to
+// metric-compatible fonts, so that layouts match across machines.
+void configureFonts();
+
+}  // namespace veltrane

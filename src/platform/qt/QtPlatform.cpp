@@ -1,0 +1,165 @@
+#include "platform/qt/QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace veltrane {
+namespace {
+
+QString q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+std::string s(const QString& q) { return q.toUtf8().toStdString(); }
+
+QMessageBox::Icon qtIcon(BoxIcon icon)
+{
+    switch (icon) {
+    case BoxIcon::Stop: return QMessageBox::Critical;
+    case BoxIcon::Warning: return QMessageBox::Warning;
+    case BoxIcon::Information: return QMessageBox::Information;
+    case BoxIcon::Question: return QMessageBox::Question;
+    case BoxIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QString qtFilter(const std::string& filter)
+{
+    QStringList parts = q(filter).split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString desc = parts[i].trimmed();
+        QString patterns = parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ');
+        // Qt reads the patterns from the parentheses of the description.
+        if (!desc.contains('(') || !desc.contains(patterns))
+            desc += " (" + patterns + ")";
+        out << desc;
+    }
+    return out.join(";;");
+}
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform()
+{
+    if (help_)
+        delete help_.data();
+}
+
+BoxAnswer QtPlatform::message(const MessageRequest& r)
+{
+    QMessageBox box(qtIcon(r.icon), q(r.caption), q(r.text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    switch (r.buttons) {
+    case BoxButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case BoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case BoxButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case BoxButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return BoxAnswer::Ok;
+    case QMessageBox::Yes: return BoxAnswer::Yes;
+    case QMessageBox::No: return BoxAnswer::No;
+    default: return BoxAnswer::Cancel;
+    }
+}
+
+std::vector<std::string> QtPlatform::chooseOpenFiles(const OpenFileRequest& r)
+{
+    QFileDialog dlg(QApplication::activeWindow(), q(r.title), q(r.initialDir), qtFilter(r.filter));
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(r.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    if (!r.defaultExt.empty())
+        dlg.setDefaultSuffix(q(r.defaultExt));
+    if (!r.fileName.empty())
+        dlg.selectFile(q(r.fileName));
+    std::vector<std::string> out;
+    if (dlg.exec() == QDialog::Accepted)
+        for (const QString& f : dlg.selectedFiles())
+            out.push_back(s(f));
+    return out;
+}
+
+std::optional<std::string> QtPlatform::chooseSaveFile(const SaveFileRequest& r)
+{
+    QFileDialog dlg(QApplication::activeWindow(), q(r.title), q(r.initialDir), qtFilter(r.filter));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    if (!r.defaultExt.empty())
+        dlg.setDefaultSuffix(q(r.defaultExt));
+    if (!r.promptOverwrite)
+        dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!r.fileName.empty())
+        dlg.selectFile(q(r.fileName));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    return s(dlg.selectedFiles().first());
+}
+
+void QtPlatform::showHelp(const std::string& keyword)
+{
+    if (!help_) {
+        help_ = new QTextBrowser;
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+        help_->setWindowTitle("Veltrane Help");
+        help_->resize(640, 480);
+    }
+    if (!helpFile_.isEmpty() && QFileInfo::exists(helpFile_)) {
+        QUrl url = QUrl::fromLocalFile(helpFile_);
+        url.setFragment(q(keyword));
+        help_->setSource(url);
+    } else {
+        help_->setHtml("<h2>Veltrane</h2><p>Help topic " + q(keyword).toHtmlEscaped() + "</p>");
+    }
+    help_->show();
+    help_->raise();
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+std::string QtPlatform::dateText()
+{
+    return s(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+std::string QtPlatform::dateTimeText()
+{
+    return s(QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+}
+
+void QtPlatform::setClipboardText(const std::string& utf8) { QApplication::clipboard()->setText(q(utf8)); }
+
+char QtPlatform::decimalSeparator() const
+{
+    QString p = QLocale::system().decimalPoint();
+    return (p.size() == 1 && p[0].unicode() < 128) ? char(p[0].unicode()) : '.';
+}
+
+void QtPlatform::processEvents() { QCoreApplication::processEvents(); }
+
+void QtPlatform::setClipboardImage(const QImage& image) { QApplication::clipboard()->setImage(image); }
+
+QPrinter& QtPlatform::printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+bool QtPlatform::setupPrinter(QWidget* parent)
+{
+    QPrintDialog dlg(&printer(), parent);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+}  // namespace veltrane

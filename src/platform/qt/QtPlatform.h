@@ -1,0 +1,47 @@
+#pragma once
+// The platform seam on Qt: QMessageBox, QFileDialog, QClipboard, QPrinter.
+
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+#include "platform/Platform.h"
+#include "platform/qt/GuiServices.h"
+
+class QTextBrowser;
+
+namespace veltrane {
+
+class QtPlatform final : public Platform, public GuiServices {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    BoxAnswer message(const MessageRequest& request) override;
+    std::vector<std::string> chooseOpenFiles(const OpenFileRequest& request) override;
+    std::optional<std::string> chooseSaveFile(const SaveFileRequest& request) override;
+    void showHelp(const std::string& keyword) override;
+    void beep() override;
+    std::string dateText() override;
+    std::string dateTimeText() override;
+    void setClipboardText(const std::string& utf8) override;
+    char decimalSeparator() const override;
+    void processEvents() override;
+
+    void setClipboardImage(const QImage& image) override;
+    QPrinter& printer() override;
+    bool setupPrinter(QWidget* parent) override;
+
+    // The HTML help page whose anchors are the help keywords.
+    void setHelpFile(const QString& path) { helpFile_ = path; }
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+    QPointer<QTextBrowser> help_;
+    QString helpFile_;
+};
+
+// Translates "Bitmaps (*.bmp)|*.bmp|All (*.*)|*.*" into a Qt name filter.
+QString qtFilter(const std::string& filter);
+
+}  // namespace veltrane
