@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 
 #include "document/Defaults.h"
@@ -220,4 +221,15 @@ TEST(ExportData, DecimalSeparatorReachesEveryNumber)
         EXPECT_NE(lines[i].find(','), std::string::npos);
     }
     EXPECT_EQ(lines[1].substr(0, 20), cell("40,000000000000000"));
+}
+
+TEST(ExportData, ProcessLocaleDoesNotLeakIntoNumbers)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    const std::string point = veltrane::exportNumberCell(1.5, '.');
+    const std::string comma = veltrane::exportNumberCell(1.5, ',');
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(point, cell("1.500000000000000") + "\t");
+    EXPECT_EQ(comma, cell("1,500000000000000") + "\t");
 }
