@@ -170,8 +170,9 @@ int convertScanLine(std::string_view line, int wanted, TScanValues& values)
             ++end;
         token.assign(line.substr(i, end - i));
         i = end;
-        // Either separator inside a number; a comma between numbers would
-        // need a blank or a tab around it to be a column separator.
+        // A comma inside a column is a decimal comma. Columns are split at
+        // blanks and tabs only, so "1.5,0.25" is no point rather than a
+        // wrong one.
         for (char& c : token)
             if (c == ',')
                 c = '.';
