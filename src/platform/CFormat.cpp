@@ -36,28 +36,28 @@ void replacePoint(std::string& s, char sep)
             c = sep;
 }
 
-std::string formatString(const std::string& spec, const std::string& value)
+std::string formatString(const std::string& directive, const std::string& value)
 {
-    // spec is like "%-10.3s": flags, width, precision.
-    bool left = spec.find('-') != std::string::npos;
+    // directive is like "%-10.3s": flags, width, precision.
+    bool left = directive.find('-') != std::string::npos;
     std::size_t width = 0;
     std::size_t precision = std::string::npos;
     std::size_t i = 1;
-    while (i < spec.size() && (spec[i] == '-' || spec[i] == '+' || spec[i] == ' ' || spec[i] == '#' || spec[i] == '0'))
+    while (i < directive.size() && (directive[i] == '-' || directive[i] == '+' || directive[i] == ' ' || directive[i] == '#' || directive[i] == '0'))
         ++i;
-    while (i < spec.size() && std::isdigit((unsigned char)spec[i]))
-        width = width * 10 + std::size_t(spec[i++] - '0');
-    if (i < spec.size() && spec[i] == '.') {
+    while (i < directive.size() && std::isdigit((unsigned char)directive[i]))
+        width = width * 10 + std::size_t(directive[i++] - '0');
+    if (i < directive.size() && directive[i] == '.') {
         precision = 0;
         ++i;
-        while (i < spec.size() && std::isdigit((unsigned char)spec[i]))
-            precision = precision * 10 + std::size_t(spec[i++] - '0');
+        while (i < directive.size() && std::isdigit((unsigned char)directive[i]))
+            precision = precision * 10 + std::size_t(directive[i++] - '0');
     }
     std::string v = precision == std::string::npos ? value : utf8Left(value, precision);
     return left ? padRight(v, width) : padLeft(v, width);
 }
 
-std::string formatNumber(const std::string& spec, char conv, const FormatArg& arg, char sep)
+std::string formatNumber(const std::string& directive, char conv, const FormatArg& arg, char sep)
 {
     char buf[512];
     CLocaleScope cloc;
@@ -75,9 +75,9 @@ std::string formatNumber(const std::string& spec, char conv, const FormatArg& ar
             v = std::isfinite(*d) ? (long long)*d : 0;
         else
             return formatString("%s", "");
-        std::string f = spec.substr(0, spec.size() - 1) + "ll" + conv;
+        std::string f = directive.substr(0, directive.size() - 1) + "ll" + conv;
         if (conv == 'c')
-            f = spec;
+            f = directive;
         std::snprintf(buf, sizeof buf, f.c_str(), conv == 'c' ? (int)v : v);
         return buf;
     }
@@ -89,7 +89,7 @@ std::string formatNumber(const std::string& spec, char conv, const FormatArg& ar
             v = double(*p);
         else
             return "";
-        std::snprintf(buf, sizeof buf, spec.c_str(), v);
+        std::snprintf(buf, sizeof buf, directive.c_str(), v);
         std::string s = buf;
         replacePoint(s, sep);
         return s;
@@ -128,11 +128,11 @@ std::string cformat(char sep, std::string_view fmt, const std::vector<FormatArg>
             break;
         }
         char conv = fmt[j];
-        std::string spec;
+        std::string directive;
         for (std::size_t k = i; k < j; ++k)
             if (fmt[k] != 'l' && fmt[k] != 'h' && fmt[k] != 'L')
-                spec += fmt[k];
-        spec += conv;
+                directive += fmt[k];
+        directive += conv;
         FormatArg arg = next < args.size() ? args[next] : FormatArg{std::string()};
         ++next;
         if (conv == 's') {
@@ -143,9 +143,9 @@ std::string cformat(char sep, std::string_view fmt, const std::vector<FormatArg>
                 v = floatToText(*d, sep);
             else
                 v = std::to_string(std::get<long long>(arg));
-            out += formatString(spec, v);
+            out += formatString(directive, v);
         } else if (std::string_view("diuxXcfFeEgG").find(conv) != std::string_view::npos) {
-            out += formatNumber(spec, conv, arg, sep);
+            out += formatNumber(directive, conv, arg, sep);
         } else {
             out.append(fmt.substr(i, j - i + 1));
         }
