@@ -172,7 +172,7 @@ bool TLptCom::finish(Outcome outcome, int ioDir, int error, const char* failTitl
 {
     switch (outcome) {
     case Outcome::Gone:
-        return false;
+        break;
     case Outcome::Failed:
         fail(failTitle, error == HangUp ? 0 : error);
         return false;
@@ -216,6 +216,8 @@ bool TLptCom::WriteString(const std::string& s)
         return e;
     };
     Outcome o = transfer(1, OverlapWriteAnz, writing_, stopWriting_, pass, error);
+    if (o == Outcome::Gone)
+        return false;  // the component is no more
     return finish(o, 1, error, "write to port failed");
 }
 
@@ -238,6 +240,8 @@ bool TLptCom::ReadString(std::string& s, std::uint32_t count)
         return e;
     };
     Outcome o = transfer(0, OverlapReadAnz, reading_, stopReading_, pass, error);
+    if (o == Outcome::Gone)
+        return false;  // the component is no more
     return finish(o, 0, error, "read to port failed");
 }
 
