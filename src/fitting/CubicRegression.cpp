@@ -159,7 +159,10 @@ double Tcubicregression::Extremum(double x0) const
     double lo = std::min(a, c), hi = std::max(a, c);
     for (double half = (hi - lo) * 0.5; half > 1e-5; half *= 0.5) {
         const double m = (hi + lo) * 0.5;
-        if (dP(m) * dP(lo) < 0.0)
+        const double dm = dP(m);
+        if (dm == 0.0)  // on the root: lo would stop seeing a sign change
+            return m;
+        if (dm * dP(lo) < 0.0)
             hi = m;
         else
             lo = m;
