@@ -115,8 +115,13 @@ void TCalcPlasmon::CorrectTransmission(TResPunkt& p) const
     const Complex kzF = F.GetKzp(0), kzL = L.GetKzp(0);
     const Complex qF = F.GetKzs(0), qL = L.GetKzs(0);
     Complex cp(0.0, 0.0), cs(0.0, 0.0);
-    if (realPositive(kzF, kzL))
-        cp = admittance(L, k0, kx, kzL) / admittance(F, k0, kx, kzF);
+    // Propagating p light on both sides: real roots whose admittance is
+    // positive (for a hyperbolic half-space the forward root has kz < 0).
+    if (kzF.imag() == 0.0 && kzL.imag() == 0.0) {
+        const Complex xF = admittance(F, k0, kx, kzF), xL = admittance(L, k0, kx, kzL);
+        if (xF.real() > 0.0 && xL.real() > 0.0)
+            cp = xL / xF;
+    }
     if (realPositive(qF, qL))
         cs = qL / qF;
     p.Tp = std::abs(cp) * p.Tp;
