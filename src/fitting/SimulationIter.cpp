@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <stdexcept>
 #include <string_view>
 
+#include "fitting/EngineObjective.h"
 #include "fitting/ScanResampler.h"
 
 namespace {
@@ -22,7 +22,8 @@ Complex& epsOf(TSimparameter& para, int layer, int kind)
 }  // namespace
 
 TSimulationiter::TSimulationiter(TScanColList& scans, const TOptionpara& options)
-    : ScanList(1), scans_(scans), options_(options)
+    : ScanList(1), scans_(scans), options_(options),
+      engineObjective_(std::make_unique<TEngineObjective>(*this))
 {
 }
 
@@ -36,11 +37,7 @@ veltrane::FitHost& TSimulationiter::host() { return host_ ? *host_ : defaultHost
 
 veltrane::FitObjective& TSimulationiter::objective()
 {
-    if (objective_)
-        return *objective_;
-    if (!engineObjective_)
-        throw std::logic_error("no objective for the iterative simulation");
-    return *engineObjective_;
+    return objective_ ? *objective_ : *engineObjective_;
 }
 
 TScanColrec* TSimulationiter::ChosenScan()
