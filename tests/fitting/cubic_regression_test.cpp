@@ -191,14 +191,3 @@ TEST(CubicRegression, ScanEvaluationAppliesShiftAndScale)
     eval.Evaluate(scan, rec, 100, 45, 47);
     EXPECT_EQ(eval.Candidates().size(), 4u);
 }
-
-TEST(CubicRegression, HelperPolynomials)
-{
-    EXPECT_EQ(Tcubicregression::Potenz(0.0, 0), 1.0);
-    EXPECT_EQ(Tcubicregression::Potenz(0.0, 2), 0.0);
-    EXPECT_EQ(Tcubicregression::Potenz(-2.0, 3), -8.0);
-    const std::array<double, 4> c{1, 2, 3, 4};
-    EXPECT_EQ(Tcubicregression::Polynom(c, 2.0), 1 + 4 + 12 + 32);
-    EXPECT_EQ(Tcubicregression::Ableitung(c, 1), (std::array<double, 4>{2, 6, 12, 0}));
-    EXPECT_EQ(Tcubicregression::Ableitung(c, 2), (std::array<double, 4>{6, 24, 0, 0}));
-}

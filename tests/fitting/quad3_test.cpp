@@ -139,3 +139,19 @@ TEST(Quad3Interpol, ScanShiftAndScaleMoveTheVertex)
     EXPECT_EQ(last.Index, 2);
     EXPECT_DOUBLE_EQ(last.y, 6.0);
 }
+
+TEST(Quad3Interpol, CollinearPointsHaveNoVertex)
+{
+    TQuad3PInterpolScan interpol;
+    TQuad3Punkt out;
+    out.x = 7.0;
+    EXPECT_FALSE(interpol.Vertex({0, 0, 0, 1}, {1, 1, 1, 1}, {2, 2, 2, 1}, out));
+    EXPECT_EQ(out.x, 7.0);
+    // Flat samples: the best (the first of equals) comes back as it is.
+    TScanColrec flat = scan({{0, 1}, {1, 1}, {2, 1}, {3, 1}});
+    EXPECT_EQ(TQuad3PInterpolScan().Extremum(&flat, true).Index, 0);
+    TResColrec col = column({{0, 2}, {1, 1}, {2, 1}, {3, 1}, {4, 2}});
+    const TQuad3Punkt m = TQuad3PInterpolData(0).Extremum(&col, true);
+    EXPECT_EQ(m.Index, 1);
+    EXPECT_TRUE(std::isfinite(m.x));
+}
