@@ -1,0 +1,27 @@
+#pragma once
+// What the simplex search asks of the window that hosts it. The defaults
+// let the search run without a window.
+
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace veltrane {
+
+class FitHost {
+public:
+    virtual ~FitHost() = default;
+
+    // Once per iteration, after the labels: one pass of the message loop,
+    // during which the Stop button may clear the run flag.
+    virtual void ProcessMessages() { platform().processEvents(); }
+    // The texts for "Iter-num.:" and "divergence:".
+    virtual void ShowIteration(const std::string& iternum, const std::string& divergence) {}
+    // A vertex was applied and simulated: redraw the simulated curve, the
+    // layer grid and the scale factor.
+    virtual void VertexShown() {}
+    // The scan got a new scale factor and was resampled: redraw it.
+    virtual void ScanChanged() {}
+};
+
+}  // namespace veltrane
