@@ -1,5 +1,6 @@
 #include "fields/SampleGrid.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace veltrane {
@@ -26,6 +27,13 @@ double ScanAngle(int i, int m, double theta1, double theta2)
     if (i == m - 1)
         return theta2;
     return i * ((theta2 - theta1) / (m - 1)) + theta1;
+}
+
+int EffectiveSampleCount(int pktanz, int layerCount)
+{
+    if (layerCount < 2)
+        return 0;
+    return std::max(pktanz / layerCount, 2) * layerCount;
 }
 
 void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, int perElement)

@@ -31,6 +31,11 @@ double PositionFraction(double layerpos, double thickness);
 // sample lies at theta1.
 double ScanAngle(int i, int m, double theta1, double theta2);
 
+// The sample count of a depth profile for a wanted count: a whole number of
+// samples per layer, and at least two, so that every layer is spanned from
+// its start to its end. 0 for a stack without interface.
+int EffectiveSampleCount(int pktanz, int layerCount);
+
 // Every sample is reset and marked not computed; with at least two samples
 // per element, the first perElement x elements samples get Pos, RelPos and
 // Grenze of the depth profile.

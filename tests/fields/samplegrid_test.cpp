@@ -56,6 +56,14 @@ TEST(SampleGrid, AnglesHitBothLimitsExactly)
     }
 }
 
+TEST(SampleGrid, EffectiveSampleCountSpansEveryLayer)
+{
+    struct Case { int pktanz, layers, expected; };
+    for (const Case& c : {Case{10, 4, 8}, Case{200, 4, 200}, Case{201, 4, 200}, Case{5, 4, 8}, Case{0, 30, 60},
+                          Case{-3, 3, 6}, Case{100, 1, 0}, Case{100, 0, 0}})
+        EXPECT_EQ(veltrane::EffectiveSampleCount(c.pktanz, c.layers), c.expected) << c.pktanz << " " << c.layers;
+}
+
 TEST(SampleGrid, ZeroThicknessIsSampledAtItsStart)
 {
     EXPECT_EQ(veltrane::PositionFraction(5.0, 0.0), 0.0);
