@@ -1,0 +1,336 @@
+#include "optics/CalcPlasmon.h"
+
+#include <stdexcept>
+
+#include "document/MathError.h"
+#include "optics/Grenz.h"
+#include "optics/LayerAniso.h"
+#include "optics/ResColList.h"
+#include "optics/Schicht.h"
+#include "platform/Platform.h"
+
+TCalcPlasmon::TCalcPlasmon()
+{
+    fullUpdateKinds.Include(pkTheta);
+    fullUpdateKinds.Include(pkPhi);
+    fullUpdateKinds.Include(pkAzimut);
+    fullUpdateKinds.Include(pkElliptic);
+}
+
+TCalcPlasmon::~TCalcPlasmon()
+{
+    ClearElements();
+    ClearLayers();
+}
+
+void TCalcPlasmon::Init(const TSimparameter& para)
+{
+    if (para.Layeranz < 2 || para.Layeranz > MaxLayers)
+        throw std::invalid_argument(veltrane::CheckSimparameter(para));
+    ClearElements();
+    ClearLayers();
+    layerCount = para.Layeranz;
+    polMode = para.PolMode;
+    CreateElements(para);
+    CreateLayers(para);
+    ConnectElements();
+    anisoLayout = para.Aniso;
+    fullUpdateNeeded = true;
+}
+
+void TCalcPlasmon::CreateLayers(const TSimparameter& para)
+{
+    const int n = layerCount;
+    const auto& a = para.Aniso;
+    for (int k = 0; k < n; ++k) {
+        const bool prev = k > 0 && a[k - 1];
+        const bool next = k < n - 1 && a[k + 1];
+        if (a[k])
+            layers.push_back(std::make_unique<TLayer_A2>(k));
+        else if (prev || next)
+            layers.push_back(std::make_unique<TLayer_A1>(k));
+        else
+            layers.push_back(std::make_unique<TLayer_I1>(k));
+    }
+}
+
+void TCalcPlasmon::CreateElements(const TSimparameter& para)
+{
+    const auto& a = para.Aniso;
+    elements.push_back(std::make_unique<TisoSchicht>(0));
+    for (int k = 1; k < layerCount; ++k) {
+        if (a[k - 1] || a[k])
+            elements.push_back(std::make_unique<TanisoGrenz>(k - 1, k));
+        else
+            elements.push_back(std::make_unique<TisoGrenz>(k - 1, k));
+        elements.push_back(std::make_unique<TisoSchicht>(k));
+    }
+    elementCount = int(elements.size());
+}
+
+void TCalcPlasmon::ConnectElements()
+{
+    for (auto& e : elements)
+        e->SetLayers(layers);
+}
+
+void TCalcPlasmon::ClearLayers()
+{
+    while (!layers.empty())
+        layers.pop_back();
+}
+
+void TCalcPlasmon::ClearElements()
+{
+    while (!elements.empty())
+        elements.pop_back();
+    elementCount = 0;
+}
+
+bool TCalcPlasmon::IsPolarisation(char letter) const
+{
+    if (letter == 'P')
+        return polMode == pmP || polMode == pmBoth;
+    return polMode == pmS || polMode == pmBoth;
+}
+
+void TCalcPlasmon::UpdateAll(TSimparameter& para)
+{
+    fullUpdateNeeded = true;
+    prisma.Calc(para);
+    for (auto& l : layers) {
+        l->SetParameter(para);
+        l->CalcK();
+    }
+    for (auto& e : elements)
+        e->CalcMatrix(polMode);
+    fullUpdateNeeded = false;
+}
+
+void TCalcPlasmon::UpdateLayer(int layerNr, TSimparameter& para)
+{
+    TLayer& l = *layers[layerNr - 1];
+    l.SetParameter(para);
+    l.CalcK();
+    for (TPlasmon* e : {l.schicht, l.grenzNext, l.grenzPrev})
+        if (e)
+            e->CalcMatrix(para.PolMode);
+}
+
+void TCalcPlasmon::UpdateLayers(int layerNrX, int layerNrZ, TSimparameter& para)
+{
+    UpdateLayer(layerNrX, para);
+    UpdateLayer(layerNrZ, para);
+}
+
+void TCalcPlasmon::Update(int i, int j, TSimparameter& para)
+{
+    const TSimAxispara& x = para.XAxis;
+    const TSimAxispara& z = para.ZAxis;
+    const bool full = fullUpdateNeeded || (i == 0 && j == 0) || fullUpdateKinds.Contains(x.Typ + 1) ||
+                      x.LayerNr == 1 || (z.Typ != 0 && (fullUpdateKinds.Contains(z.Typ) || z.LayerNr == 1));
+    if (full)
+        UpdateAll(para);
+    else if (z.Typ != 0)
+        UpdateLayers(x.LayerNr, z.LayerNr, para);
+    else
+        UpdateLayer(x.LayerNr, para);
+}
+
+void TCalcPlasmon::SetXValue(int i, TSimparameter& para)
+{
+    const TSimAxispara& x = para.XAxis;
+    const double v = i * (x.bis - x.von) / (x.Pktanz - 1) + x.von;
+    para.Xvalue = v;
+    SetParameterValue(x.Typ + 1, x.LayerNr, v, para);
+}
+
+void TCalcPlasmon::SetZValue(int j, TSimparameter& para, const TResColList& list)
+{
+    SetParameterValue(para.ZAxis.Typ, para.ZAxis.LayerNr, list[j].Zvalue, para);
+}
+
+void TCalcPlasmon::SetParameterValue(int code, int layerNr, double value, TSimparameter& para)
+{
+    if (code < pkTheta || code > pkElliptic)
+        return;
+    const bool layerKind = code >= pkThickness && code <= pkEpsZImag;
+    if (layerKind && (layerNr < 1 || layerNr > MaxLayers))
+        return;
+    const int row = layerNr - 1;
+    switch (code) {
+    case pkTheta: para.Theta = value; break;
+    case pkThickness: para.Dicke[row] = value; break;
+    case pkEpsXReal: para.Eps[row].epsX.real(value); break;
+    case pkEpsXImag: para.Eps[row].epsX.imag(value); break;
+    case pkEpsYReal: para.Eps[row].epsY.real(value); break;
+    case pkEpsYImag: para.Eps[row].epsY.imag(value); break;
+    case pkEpsZReal: para.Eps[row].epsZ.real(value); break;
+    case pkEpsZImag: para.Eps[row].epsZ.imag(value); break;
+    case pkPhi: para.Phiangle = value; break;
+    case pkAzimut: para.Azimut = value; break;
+    case pkElliptic: para.Elliptic = value; break;
+    default: break;
+    }
+}
+
+namespace {
+
+// left x right for a left factor that may be diagonal (its off-diagonal
+// entries are zero then) and a full right factor.
+inline void mulInto(const TVeltraMatrix& a, TVeltraMatrix& b)
+{
+    if (a.kind == TVeltraMatrix::Diagonal) {
+        b[0][0] *= a[0][0];
+        b[0][1] *= a[0][0];
+        b[1][0] *= a[1][1];
+        b[1][1] *= a[1][1];
+        return;
+    }
+    const Complex b00 = b[0][0], b01 = b[0][1], b10 = b[1][0], b11 = b[1][1];
+    b[0][0] = a[0][0] * b00 + a[0][1] * b10;
+    b[0][1] = a[0][0] * b01 + a[0][1] * b11;
+    b[1][0] = a[1][0] * b00 + a[1][1] * b10;
+    b[1][1] = a[1][0] * b01 + a[1][1] * b11;
+}
+
+}  // namespace
+
+void TCalcPlasmon::CalcTotalMatrix()
+{
+    // E0 x E1 x ... x E(c-2), taken from the right; the last half-space's
+    // propagation takes no part.
+    const int c = elementCount;
+    if (IsPolarisation('P')) {
+        totalP = elements[c - 3]->matrixP.Mul(elements[c - 2]->matrixP);
+        for (int k = c - 4; k >= 0; --k)
+            mulInto(elements[k]->matrixP, totalP);
+    }
+    if (IsPolarisation('S')) {
+        totalS = elements[c - 3]->matrixS.Mul(elements[c - 2]->matrixS);
+        for (int k = c - 4; k >= 0; --k)
+            mulInto(elements[k]->matrixS, totalS);
+    }
+}
+
+void TCalcPlasmon::CalcRT(TVeltraVector& rt, const TVeltraMatrix& m, Complex a)
+{
+    // The Jones component is an amplitude: it enters linearly, so that
+    // intensities weigh with |Ep|^2 and the p-s phase survives.
+    const Complex t = a / m[0][0];
+    rt[0] = m[1][0] * t;
+    rt[1] = t;
+}
+
+void TCalcPlasmon::CalcRTAmplitude(TVeltraVector& rt, const TVeltraMatrix& m)
+{
+    const Complex t = rt[1] / m[0][0];
+    rt[0] = m[1][0] * t;
+    rt[1] = t;
+}
+
+void TCalcPlasmon::CalcPoint(int i, int j, TSimparameter& para, const TResColList& list)
+{
+    if (para.ZAxis.Typ != 0)
+        SetZValue(j, para, list);
+    Update(i, j, para);
+    CalcTotalMatrix();
+    if (IsPolarisation('P')) {
+        CalcRT(rtP, totalP, para.Ep);
+        vmath::checked(rtP[0], "CalcRT");
+        vmath::checked(rtP[1], "CalcRT");
+    }
+    if (IsPolarisation('S')) {
+        CalcRT(rtS, totalS, para.Es);
+        vmath::checked(rtS[0], "CalcRT");
+        vmath::checked(rtS[1], "CalcRT");
+    }
+}
+
+veltrane::CalcOutcome TCalcPlasmon::CalcSimulation(TSimparameter& para, TResColList& list,
+                                                   veltrane::ErrorReport report)
+{
+    veltrane::CalcOutcome outcome;
+    try {
+        const std::string refusal = CheckRun(para, list);
+        if (!refusal.empty())
+            throw std::invalid_argument(refusal);
+        // Points a run does not reach must not keep numbers of an earlier run.
+        for (auto& col : list)
+            for (auto& p : col.Points) {
+                p.x = p.Rp = p.Tp = p.Rs = p.Ts = p.Psi = p.Delta = NOVALUE;
+                p.valid = 0;
+            }
+        SetZValues(para, list);
+        const int columns = para.ZAxis.Typ == 0 ? 1 : int(list.size());
+        fullUpdateNeeded = true;
+        for (int i = 0; i < para.XAxis.Pktanz; ++i) {
+            SetXValue(i, para);
+            for (int j = 0; j < columns; ++j) {
+                bool valid = true;
+                try {
+                    CalcPoint(i, j, para, list);
+                } catch (const EWinkelfehler&) {
+                    valid = false;
+                } catch (const EkoNullExecption&) {
+                    valid = false;
+                } catch (const veltrane::EMathError&) {
+                    valid = false;
+                }
+                StoreResult(i, j, para, list, valid);
+            }
+        }
+    } catch (const std::exception& e) {
+        outcome = {false, "Error  CalcSimulation", e.what()};
+    }
+    if (!outcome.ok && report == veltrane::ErrorReport::ShowBox)
+        veltrane::showError(outcome.caption, outcome.message);
+    return outcome;
+}
+
+namespace {
+
+veltrane::CalcOutcome fail(std::string caption, std::string message, veltrane::ErrorReport report)
+{
+    if (report == veltrane::ErrorReport::ShowBox)
+        veltrane::showError(caption, message);
+    return {false, std::move(caption), std::move(message)};
+}
+
+}  // namespace
+
+veltrane::CalcOutcome CreateCalcPlasmon(std::unique_ptr<TCalcPlasmon>& calc, const TSimparameter& para,
+                                        TResColList& list, veltrane::ErrorReport report)
+{
+    calc.reset();
+    const std::string refusal = veltrane::CheckSimparameter(para);
+    if (!refusal.empty())
+        return fail("Error CalcSimulation", refusal, report);
+    try {
+        calc = std::make_unique<TCalcPlasmon>();
+        ClearResColList(list);
+        CreateResColList(list, para);
+        calc->Init(para);
+    } catch (const std::exception& e) {
+        DeleteCalcPlasmon(calc);
+        return fail("Error CalcSimulation", e.what(), report);
+    }
+    return {};
+}
+
+veltrane::CalcOutcome RunCalcPlasmon(TCalcPlasmon* calc, const TSimparameter& para, TResColList& list,
+                                     veltrane::ErrorReport report)
+{
+    if (!calc)
+        return {false, "", ""};
+    try {
+        calc->work = para;
+        return calc->CalcSimulation(calc->work, list, report);
+    } catch (const std::exception& e) {
+        return fail("Error CalcSimulation2", e.what(), report);
+    } catch (...) {
+        return fail("Error CalcSimulation2", "", report);
+    }
+}
+
+void DeleteCalcPlasmon(std::unique_ptr<TCalcPlasmon>& calc) { calc.reset(); }

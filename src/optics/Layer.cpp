@@ -1,0 +1,86 @@
+#include "optics/Layer.h"
+
+#include <cmath>
+
+#include "document/Globals.h"
+#include "document/MathError.h"
+#include "optics/EngineErrors.h"
+#include "optics/RootOrder.h"
+
+Complex NkToEps(double n, double kappa) { return Complex(n * n - kappa * kappa, 2.0 * n * kappa); }
+
+TLayer::TLayer(int index) : index(index) {}
+
+Complex TLayer::RowEps(const TSimparameter& para, int row, int axis)
+{
+    const TEpsXYZ& e = para.Eps[row];
+    Complex v = axis == 0 ? e.epsX : axis == 1 ? e.epsY : e.epsZ;
+    if (para.EpsMode == emNKappa)
+        v = NkToEps(v.real(), v.imag());
+    return veltrane::PlusZero(v);
+}
+
+void TLayer::SetParameter(TSimparameter& para)
+{
+    polMode = para.PolMode;
+    thetaP = para.ThetaP;
+    thetaS = para.ThetaS;
+    k0Scaled = K0Factor * 6.283185307179586 / para.Wellenlange;
+    invK0 = K0Factor / k0Scaled;
+    k0 = k0Scaled / K0Factor;
+    k0Square = k0 * k0;
+    path = Complex(0.0, para.Dicke[index]);
+    aniso = para.Aniso[index];
+    halfSpace = index == 0 || index == para.Layeranz - 1;
+}
+
+void TLayer::CopyLateral(const TSimparameter& para)
+{
+    kx = para.kx;
+    kxS = para.kx2;
+}
+
+void TLayer::CalcKzIso()
+{
+    const Complex k2 = k0Square * eps[0][0];
+    Complex kz = vmath::sqrt(k2 - kx * kx);
+    Complex kzS = kxS == kx ? kz : vmath::sqrt(k2 - kxS * kxS);
+    if (halfSpace) {
+        // p: Hy/Ex = k0 eps / kz; s: Hx/Ey = -kz / k0.
+        if (veltrane::SwapRoots(kz, -kz, (eps[0][0] * std::conj(kz)).real(), -(eps[0][0] * std::conj(kz)).real()))
+            kz = -kz;
+        if (veltrane::SwapRoots(kzS, -kzS, kzS.real(), -kzS.real()))
+            kzS = -kzS;
+    }
+    kzp[0] = kz;
+    kzp[1] = -kz;
+    kzs[0] = kzS;
+    kzs[1] = -kzS;
+    if (kz == Complex(0.0, 0.0) || kzS == Complex(0.0, 0.0))
+        throw EkoNullExecption();
+}
+
+void TLayer::CalcFieldFactorIso()
+{
+    fieldFactor[0] = -kx / kzp[0];
+    fieldFactor[1] = -fieldFactor[0];
+}
+
+void TLayer_I1::SetParameter(TSimparameter& para)
+{
+    TLayer::SetParameter(para);
+    const Complex e = RowEps(para, index, 0);
+    eps[0][0] = eps[1][1] = eps[2][2] = e;
+    if (index == 0) {
+        para.kx = k0 * vmath::sqrt(e) * vmath::sin(thetaP);
+        para.kx2 = para.kx;
+    }
+    CopyLateral(para);
+}
+
+void TLayer_I1::CalcK()
+{
+    CalcKzIso();
+    if (polMode == pmP || polMode == pmBoth)
+        CalcFieldFactorIso();
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The optical model of one layer: its dielectric tensor, the lateral wave
+// vector components it shares with the stack, the two z roots for p and for
+// s and the p field ratio Ez/Ex. Units: nm, radians, 1/nm.
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "document/Records.h"
+#include "optics/Matrix.h"
+
+class TPlasmon;
+class TLayer;
+
+using TLayerList = std::vector<std::unique_ptr<TLayer>>;
+
+// (n, kappa) to (n^2 - kappa^2, 2 n kappa).
+Complex NkToEps(double n, double kappa);
+
+class TLayer {
+public:
+    explicit TLayer(int index);
+    virtual ~TLayer() = default;
+    TLayer(const TLayer&) = delete;
+    TLayer& operator=(const TLayer&) = delete;
+
+    // Turns the tensor about the y axis; only the prism's back layer can.
+    virtual void Rotate(double angleDeg) {}
+    // Takes the layer's values from the run's working record. The layer with
+    // index 0 also writes the shared lateral components kx and kx2 into it.
+    virtual void SetParameter(TSimparameter& para);
+    // Roots, field factors (and in the TLayer_A branch det and mode tables).
+    // Raises EkoNullExecption for a vanishing z component.
+    virtual void CalcK() = 0;
+
+    Complex GetEps(int i, int j) const { return eps[i][j]; }
+    void SetEps(int i, int j, Complex v) { eps[i][j] = v; }
+    Complex GetKzp(int k) const { return kzp[k]; }
+    void SetKzp(int k, Complex v) { kzp[k] = v; }
+    Complex GetKzs(int k) const { return kzs[k]; }
+    void SetKzs(int k, Complex v) { kzs[k] = v; }
+    Complex GetFieldFactor(int k) const { return fieldFactor[k]; }
+    Complex GetK0() const { return Complex(k0, 0.0); }
+
+    int index;
+    double invK0 = 0.0;
+    double k0 = 0.0;
+    double k0Square = 0.0;
+    double k0Scaled = 0.0;
+    double thetaP = 0.0, thetaS = 0.0;
+    int polMode = 0;
+    Complex path;
+    Complex kx, kxS;
+    TVeltraVector kzp, kzs;
+    TEpsMatrix eps;
+    std::uint8_t aniso = 0;
+    std::array<Complex, 2> fieldFactor{};
+    // A half-space (first or last layer of its stack) orders its roots so
+    // that root 0 decays into it or carries energy away from the stack.
+    bool halfSpace = false;
+    TPlasmon* schicht = nullptr;
+    TPlasmon* grenzNext = nullptr;
+    TPlasmon* grenzPrev = nullptr;
+
+protected:
+    // The record's value for this row and axis (0 X, 1 Y, 2 Z), converted
+    // from n and kappa when the record holds those, with -0.0 made +0.0.
+    static Complex RowEps(const TSimparameter& para, int row, int axis);
+    // Isotropic roots: p from kx, s from kxS (which differ when the first
+    // layer is anisotropic).
+    void CalcKzIso();
+    void CalcFieldFactorIso();
+    void CopyLateral(const TSimparameter& para);
+};
+
+// Isotropic layer between isotropic neighbours.
+class TLayer_I1 : public TLayer {
+public:
+    explicit TLayer_I1(int index) : TLayer(index) {}
+    void SetParameter(TSimparameter& para) override;
+    void CalcK() override;
+};

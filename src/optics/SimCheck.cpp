@@ -1,0 +1,71 @@
+// Records the engine refuses before it builds or fills anything.
+#include <cmath>
+#include <string>
+
+#include "optics/CalcPlasmon.h"
+#include "optics/ResColList.h"
+
+namespace {
+
+bool isLayerKind(int code) { return code >= pkThickness && code <= pkEpsZImag; }
+
+std::string layerRange(const char* axis, int layerNr, int n)
+{
+    return std::string("The layer number ") + std::to_string(layerNr) + " of the " + axis +
+           " parameter is outside 1.." + std::to_string(n) + ".";
+}
+
+}  // namespace
+
+std::string veltrane::CheckSimparameter(const TSimparameter& para)
+{
+    const int n = para.Layeranz;
+    if (n < 2 || n > MaxLayers)
+        return "The stack has " + std::to_string(n) + " layers; a simulation needs 2 to 30.";
+    if (para.Prismart < prNone || para.Prismart > prHemisphere)
+        return "Unknown prism type " + std::to_string(para.Prismart) + ".";
+    const TSimAxispara& x = para.XAxis;
+    if (isLayerKind(x.Typ + 1) && (x.LayerNr < 1 || x.LayerNr > n))
+        return layerRange("X", x.LayerNr, n);
+    if (x.Pktanz < 2)
+        return "The X scan needs at least 2 points.";
+    if (!std::isfinite(x.von) || !std::isfinite(x.bis))
+        return "The X range is not a number.";
+    const TSimAxispara& z = para.ZAxis;
+    if (z.Typ != 0) {
+        if (isLayerKind(z.Typ) && (z.LayerNr < 1 || z.LayerNr > n))
+            return layerRange("Z", z.LayerNr, n);
+        if (!std::isfinite(z.von) || !std::isfinite(z.bis))
+            return "The Z range is not a number.";
+        if (z.FixedStep) {
+            if (z.Colstep == 0.0 || !std::isfinite(z.Colstep))
+                return "The step of the Z parameter is 0.";
+            if (ResColCount(para) < 1)
+                return "The step of the Z parameter leads away from the end value.";
+        } else if (z.Pktanz < 2) {
+            return "The Z parameter needs at least 2 curves.";
+        }
+    }
+    return "";
+}
+
+std::string TCalcPlasmon::CheckRun(const TSimparameter& para, const TResColList& list) const
+{
+    std::string refusal = veltrane::CheckSimparameter(para);
+    if (!refusal.empty())
+        return refusal;
+    if (para.Layeranz != layerCount)
+        return "The record has " + std::to_string(para.Layeranz) + " layers, the simulation was set up for " +
+               std::to_string(layerCount) + ".";
+    for (int k = 0; k < layerCount; ++k)
+        if ((para.Aniso[k] != 0) != (anisoLayout[k] != 0))
+            return "The anisotropy of layer " + std::to_string(k + 1) +
+                   " differs from the one the simulation was set up for.";
+    const std::size_t columns = para.ZAxis.Typ == 0 ? 1 : list.size();
+    if (list.empty() || (para.ZAxis.Typ != 0 && list.size() != std::size_t(ResColCount(para))))
+        return "The result columns do not match the Z parameter.";
+    for (std::size_t j = 0; j < columns; ++j)
+        if (list[j].Points.size() < std::size_t(para.XAxis.Pktanz))
+            return "The result columns do not match the X scan.";
+    return "";
+}
