@@ -84,12 +84,17 @@ bool TCalcEwave_D::StepElement(int e, int layerIndex)
         return false;
     }
     const double thickness = ElementThickness(layerIndex);
-    // The layers above the chosen one are crossed whole.
-    const double t = layerIndex == LayerNr ? veltrane::PositionFraction(Layerpos, thickness) : 1.0;
-    FieldsAt(e, thickness, t, vecP, vecS, work);
-    // Nothing below the chosen place is needed.
-    if (layerIndex == LayerNr)
+    if (layerIndex == LayerNr) {
+        FieldsAt(e, thickness, veltrane::PositionFraction(Layerpos, thickness), vecP, vecS, work);
+        // Nothing below the chosen place is needed.
         Active = 0;
+    } else if (e == elementCount - 1) {
+        // A place below the stack: the end of the shown last half-space.
+        FieldsAt(e, thickness, 1.0, vecP, vecS, work);
+    } else {
+        // The layers above the chosen one are crossed whole.
+        CarryThrough(e, thickness);
+    }
     return true;
 }
 

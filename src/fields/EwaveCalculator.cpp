@@ -95,6 +95,16 @@ void EwaveCalculator::FieldsAt(int e, double thickness, double t, TVeltraVector&
         element.CalcEWaveS(t, path, s, sample);
 }
 
+void EwaveCalculator::CarryThrough(int e, double thickness)
+{
+    TPlasmon& element = *elements[std::size_t(e)];
+    element.CalcMatrixAt(thickness, polMode);
+    if (doP)
+        vecP = element.matrixP.invers().MulVector(vecP);
+    if (doS)
+        vecS = element.matrixS.invers().MulVector(vecS);
+}
+
 double EwaveCalculator::ElementThickness(int layerIndex) const
 {
     return ShownThickness(Para, EHOption, layerIndex, layerCount);

@@ -40,6 +40,9 @@ protected:
     // The fields of element e at fraction t of the stretch of the given
     // thickness into sample; the pairs are propagated there in place.
     void FieldsAt(int e, double thickness, double t, TVeltraVector& p, TVeltraVector& s, TEWave& sample);
+    // Carries the pairs through the whole stretch of element e, as the
+    // fields at its end would, without computing those fields.
+    void CarryThrough(int e, double thickness);
     // Shown thickness of layer k: d_1, the layer's own, d_n.
     double ElementThickness(int layerIndex) const;
 

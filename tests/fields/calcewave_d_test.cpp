@@ -241,6 +241,22 @@ TEST(CalcEwaveD, StopAndEmptyRuns)
     }
 }
 
+TEST(CalcEwaveD, ASingularInterfaceEndsTheScanWithABox)
+{
+    veltrane::ScriptedPlatform script;
+    veltrane::ScopedPlatform use(script);
+    RecordingProgress progress;
+    const TEWaveList scan = Scan(Isotropic({{2.25, 0}, {0.0, 30}, {1.0, 0}}), 20.0, 40.0, 5, 2, 5.0, progress);
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].caption, "Error  Calc E-Wave");
+    EXPECT_EQ(script.boxes[0].text, "zero deteminant in invers");
+    for (const TEWave& w : scan)
+        EXPECT_EQ(w.Filled, 0);
+    EXPECT_EQ(script.eventPasses, 0);
+    EXPECT_FALSE(progress.visible);
+    EXPECT_EQ(CalcRunning, 0);
+}
+
 TEST(CalcEwaveD, CreationRefusesAStackWithoutInterface)
 {
     veltrane::ScriptedPlatform script;

@@ -339,6 +339,20 @@ TEST(CalcEwaveT, FailuresAreShownUnderTheirCaptions)
             EXPECT_NE(w.Pos, NOVALUE);
         }
     }
+    {
+        // A layer of eps 0 makes its upper interface singular: the first half-
+        // space is computed, the rest stays unfilled.
+        veltrane::ScriptedPlatform script;
+        veltrane::ScopedPlatform use(script);
+        TSimparameter p = Isotropic({{2.25, 0}, {0.0, 30}, {1.0, 0}});
+        const TEWaveList list = Profile(p, 30.0, 4);
+        ASSERT_EQ(script.boxes.size(), 1u);
+        EXPECT_EQ(script.boxes[0].caption, "Error  Calc E-Wave");
+        EXPECT_EQ(script.boxes[0].text, "zero deteminant in invers");
+        for (std::size_t s = 0; s < list.size(); ++s)
+            EXPECT_EQ(list[s].Filled, s < 4 ? 1 : 0) << s;
+        EXPECT_EQ(CalcRunning, 0);
+    }
 }
 
 }  // namespace
