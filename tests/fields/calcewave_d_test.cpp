@@ -7,7 +7,7 @@
 #include "document/Globals.h"
 #include "fields/CalcEwave_D.h"
 #include "fields/CalcEwave_T.h"
-#include "fields/FieldStacks.h"
+#include "fields/FieldRuns.h"
 #include "fields/SampleGrid.h"
 #include "optics/CalcPlasmon.h"
 #include "platform/ScriptedPlatform.h"
@@ -15,39 +15,6 @@
 using namespace fieldstacks;
 
 namespace {
-
-TEWaveList Scan(const TSimparameter& p, double theta1, double theta2, int m, int layerNr, double layerpos,
-                veltrane::CalcProgress& status)
-{
-    TEHOptionpara opt = Options(Riedit::NADN, m);
-    opt.Theta1 = theta1;
-    opt.Theta2 = theta2;
-    opt.LayerNr = layerNr;
-    opt.Layerpos = layerpos;
-    TEWaveList list;
-    std::unique_ptr<TCalcEwave_D> calc;
-    CreateCalcEwave_D(calc, status, p, opt, list);
-    EXPECT_TRUE(calc);
-    RunCalcEwave_D(calc, p, opt, list);
-    return list;
-}
-
-TEWaveList Scan(const TSimparameter& p, double theta1, double theta2, int m, int layerNr, double layerpos)
-{
-    veltrane::NoProgress none;
-    return Scan(p, theta1, theta2, m, layerNr, layerpos, none);
-}
-
-TEWaveList Profile(const TSimparameter& p, double theta, int perLayer)
-{
-    veltrane::NoProgress none;
-    TEHOptionpara opt = Options(theta, perLayer * p.Layeranz);
-    TEWaveList list;
-    std::unique_ptr<TCalcEwave_T> calc;
-    CreateCalcEwave_T(calc, none, p, opt, list);
-    RunCalcEwave_T(calc, p, opt, list);
-    return list;
-}
 
 void ExpectSameFields(const TEWave& a, const TEWave& b, const std::string& what)
 {

@@ -5,7 +5,7 @@
 
 #include "document/Globals.h"
 #include "fields/CalcEwave_T.h"
-#include "fields/FieldStacks.h"
+#include "fields/FieldRuns.h"
 #include "optics/CalcPlasmon.h"
 #include "platform/ScriptedPlatform.h"
 
@@ -14,27 +14,6 @@ using namespace fieldstacks;
 namespace {
 
 constexpr double k0 = 2.0 * M_PI / 632.8;
-
-// Runs one depth profile with n samples per layer.
-TEWaveList Profile(const TSimparameter& p, double theta, int perLayer, veltrane::CalcProgress& status,
-                   TEHOptionpara* optOut = nullptr)
-{
-    TEHOptionpara opt = Options(theta, perLayer * p.Layeranz);
-    TEWaveList list;
-    std::unique_ptr<TCalcEwave_T> calc;
-    CreateCalcEwave_T(calc, status, p, opt, list);
-    EXPECT_TRUE(calc);
-    RunCalcEwave_T(calc, p, opt, list);
-    if (optOut)
-        *optOut = opt;
-    return list;
-}
-
-TEWaveList Profile(const TSimparameter& p, double theta, int perLayer)
-{
-    veltrane::NoProgress none;
-    return Profile(p, theta, perLayer, none);
-}
 
 double Largest(const TEWaveList& list)
 {
@@ -116,9 +95,7 @@ TEST(CalcEwaveT, TotalReflectionDecaysIntoTheAir)
 {
     const TSimparameter p = GlassAir(paP);
     const int n = 41;
-    TEHOptionpara opt;
-    veltrane::NoProgress none;
-    TEWaveList list = Profile(p, 60.0, n, none, &opt);
+    TEWaveList list = Profile(p, 60.0, n);
     // kappa = k0 sqrt(2.25 sin^2 60 - 1) = 0.00823284 per nm.
     const double kappa = k0 * std::sqrt(2.25 * 0.75 - 1.0);
     EXPECT_NEAR(kappa, 0.00823284, 5e-9);
