@@ -93,16 +93,16 @@ TEST(CalcEwaveT, GlassAirBelowTheCriticalAngleGivesTheFresnelFields)
 
 TEST(CalcEwaveT, TotalReflectionDecaysIntoTheAir)
 {
-    const TSimparameter p = GlassAir(paP);
+    const TSimparameter p = GlassAir(paPS);
     const int n = 41;
     TEWaveList list = Profile(p, 60.0, n);
     // kappa = k0 sqrt(2.25 sin^2 60 - 1) = 0.00823284 per nm.
     const double kappa = k0 * std::sqrt(2.25 * 0.75 - 1.0);
     EXPECT_NEAR(kappa, 0.00823284, 5e-9);
-    for (int comp : {ehEx, ehHy, ehEz}) {
+    for (int comp = 0; comp < 6; ++comp) {
         for (int i = n; i + 1 < 2 * n; ++i) {
-            const double slope = (std::log(list[i + 1].Feld[comp].modulusSqr) - std::log(list[i].Feld[comp].modulusSqr)) /
-                                 (list[i + 1].Pos - list[i].Pos);
+            const double rise = std::log(list[i + 1].Feld[comp].modulusSqr) - std::log(list[i].Feld[comp].modulusSqr);
+            const double slope = rise / (list[i + 1].Pos - list[i].Pos);
             EXPECT_NEAR(slope, -2.0 * kappa, 1e-9) << comp << " at " << list[i].Pos;
         }
     }
