@@ -104,6 +104,8 @@ void CreateCalcEwave_D(std::unique_ptr<TCalcEwave_D>& calc, veltrane::CalcProgre
     calc.reset();
     const std::string refusal = veltrane::EwaveCalculator::CheckStack(para);
     if (!refusal.empty()) {
+        // No samples of an earlier stack may stay on show.
+        ClearEWaveList_D(list);
         veltrane::showError("Error CalcEwave Init", refusal);
         return;
     }

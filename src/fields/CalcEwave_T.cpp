@@ -99,6 +99,8 @@ void CreateCalcEwave_T(std::unique_ptr<TCalcEwave_T>& calc, veltrane::CalcProgre
     calc.reset();
     const std::string refusal = veltrane::EwaveCalculator::CheckStack(para);
     if (!refusal.empty()) {
+        // No samples of an earlier stack may stay on show.
+        ClearEWaveList_T(list);
         veltrane::showError("Error CalcEwave Init", refusal);
         return;
     }

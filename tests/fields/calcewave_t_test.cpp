@@ -280,13 +280,14 @@ TEST(CalcEwaveT, FailuresAreShownUnderTheirCaptions)
         veltrane::ScopedPlatform use(script);
         TSimparameter one = Isotropic({{2.25, 0}});
         TEHOptionpara opt = Options(30.0, 10);
-        TEWaveList list;
+        TEWaveList list(10);
         std::unique_ptr<TCalcEwave_T> calc;
         CreateCalcEwave_T(calc, none, one, opt, list);
         EXPECT_FALSE(calc);
         ASSERT_EQ(script.boxes.size(), 1u);
         EXPECT_EQ(script.boxes[0].caption, "Error CalcEwave Init");
         EXPECT_EQ(script.boxes[0].icon, veltrane::BoxIcon::Stop);
+        EXPECT_TRUE(list.empty());
         RunCalcEwave_T(calc, one, opt, list);
         EXPECT_EQ(script.boxes.size(), 1u);
     }
