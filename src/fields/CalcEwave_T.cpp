@@ -1,0 +1,137 @@
+#include "fields/CalcEwave_T.h"
+
+#include <array>
+#include <exception>
+
+#include "document/Globals.h"
+#include "fields/SampleGrid.h"
+#include "platform/CFormat.h"
+#include "platform/Platform.h"
+
+TCalcEwave_T::TCalcEwave_T(const TSimparameter& para, veltrane::CalcProgress& status)
+    : EwaveCalculator(para, status)
+{
+}
+
+void TCalcEwave_T::CalcEwave(const TSimparameter& para, const TEHOptionpara& opt, TEWaveList& list)
+{
+    TakeRecords(para, opt);
+    CalcRunning = 1;
+    const char sep = veltrane::platform().decimalSeparator();
+    FitStatus.Start(int(list.size()), "Calculating Ewave at " + veltrane::floatToText(Para.Theta, sep) + "\xC2\xB0");
+    try {
+        MatchStack();
+        const int layers = layerCount;
+        const int n = int(list.size()) / layers;
+        // Every sample gets its place and is marked not computed before the
+        // first one is computed, so a stopped run shows where it stopped.
+        std::array<double, MaxLayers> thickness{};
+        for (int k = 0; k < layers; ++k)
+            thickness[std::size_t(k)] = ElementThickness(k);
+        veltrane::LayDepthGrid(list, std::span<const double>(thickness.data(), std::size_t(layers)), n);
+        // One sample per element cannot span it; the windows ask for two.
+        if (n >= 2) {
+            work = TEWave();
+            int counter = 0;
+            StartVectors();
+            Pos0 = -EHOption.d_1;
+            ElemDicke = ElementThickness(0);
+            bool running = CalcElement(0, 0, n, counter, list);
+            for (int k = 1; running && k < elementCount - 2; k += 2) {
+                CrossInterface(k);
+                const int layer = (k + 1) / 2;
+                ElemDicke = ElementThickness(layer);
+                running = CalcElement(k + 1, layer, n, counter, list);
+            }
+            if (running) {
+                EnterLastHalfSpace();
+                ElemDicke = ElementThickness(layers - 1);
+                CalcElement(elementCount - 1, layers - 1, n, counter, list);
+            }
+        }
+    } catch (const std::exception& e) {
+        FitStatus.Finish();
+        CalcRunning = 0;
+        veltrane::showError("Error  Calc E-Wave", e.what());
+        return;
+    } catch (...) {
+        FitStatus.Finish();
+        CalcRunning = 0;
+        veltrane::showError("Error  Calc E-Wave", "");
+        return;
+    }
+    FitStatus.Finish();
+    CalcRunning = 0;
+}
+
+bool TCalcEwave_T::CalcElement(int e, int layerIndex, int perElement, int& counter, TEWaveList& list)
+{
+    TVeltraVector endP = vecP, endS = vecS;
+    for (int i = 0; i < perElement; ++i) {
+        FitStatus.SetPos(counter);
+        const double t = veltrane::ElementFraction(i, perElement);
+        TVeltraVector p = vecP, s = vecS;
+        FieldsAt(e, ElemDicke, t, p, s, work);
+        if (i == perElement - 1) {
+            endP = p;
+            endS = s;
+        }
+        TEWave& sample = list[std::size_t(counter)];
+        sample.Feld = work.Feld;
+        sample.Pos = veltrane::SampleDepth(Pos0, t, ElemDicke);
+        sample.RelPos = veltrane::SampleRelDepth(layerIndex, t);
+        sample.Grenze = (i == 0 && layerIndex > 0) ? 1 : 0;
+        sample.Filled = FilledMark;
+        veltrane::platform().processEvents();
+        if (CalcRunning == 0)
+            return false;
+        ++counter;
+    }
+    vecP = endP;
+    vecS = endS;
+    Pos0 = list[std::size_t(counter - 1)].Pos;
+    return true;
+}
+
+void CreateCalcEwave_T(std::unique_ptr<TCalcEwave_T>& calc, veltrane::CalcProgress& status,
+                       const TSimparameter& para, const TEHOptionpara& opt, TEWaveList& list)
+{
+    calc.reset();
+    const std::string refusal = veltrane::EwaveCalculator::CheckStack(para);
+    if (!refusal.empty()) {
+        // No samples of an earlier stack may stay on show.
+        ClearEWaveList_T(list);
+        veltrane::showError("Error CalcEwave Init", refusal);
+        return;
+    }
+    try {
+        calc = std::make_unique<TCalcEwave_T>(para, status);
+        ClearEWaveList_T(list);
+        CreateEWaveList_T(list, opt.PktanzEff);
+        calc->Init(para);
+    } catch (const std::exception& e) {
+        calc.reset();
+        veltrane::showError("Error CalcEwave Init", e.what());
+    }
+}
+
+void RunCalcEwave_T(std::unique_ptr<TCalcEwave_T>& calc, const TSimparameter& para, const TEHOptionpara& opt,
+                    TEWaveList& list)
+{
+    if (!calc)
+        return;
+    try {
+        if (opt.PktanzEff >= 0 && std::size_t(opt.PktanzEff) == list.size()) {
+            ResetEWaveList_T(list);
+        } else {
+            ClearEWaveList_T(list);
+            CreateEWaveList_T(list, opt.PktanzEff);
+        }
+        calc->CalcEwave(para, opt, list);
+    } catch (const std::exception& e) {
+        calc.reset();
+        veltrane::showError("Error CalcEwave Calc", e.what());
+    }
+}
+
+void DeleteCalcEwave_T(std::unique_ptr<TCalcEwave_T>& calc) { calc.reset(); }

@@ -1,0 +1,69 @@
+#include "fields/SampleGrid.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace veltrane {
+
+double ShownThickness(const TSimparameter& para, const TEHOptionpara& opt, int k, int layerCount)
+{
+    if (k == 0)
+        return opt.d_1;
+    if (k == layerCount - 1)
+        return opt.d_n;
+    return std::abs(para.Dicke[std::size_t(k)]);
+}
+
+double PositionFraction(double layerpos, double thickness)
+{
+    return thickness != 0.0 ? layerpos / thickness : 0.0;
+}
+
+double ScanAngle(int i, int m, double theta1, double theta2)
+{
+    if (m < 2)
+        return theta1;
+    // The last angle is the limit itself, not a sum that may miss it by an ulp.
+    if (i == m - 1)
+        return theta2;
+    return i * ((theta2 - theta1) / (m - 1)) + theta1;
+}
+
+int EffectiveSampleCount(int pktanz, int layerCount)
+{
+    if (layerCount < 2)
+        return 0;
+    return std::max(pktanz / layerCount, 2) * layerCount;
+}
+
+void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, int perElement)
+{
+    for (TEWave& w : list)
+        w = TEWave();
+    if (perElement < 2)
+        return;
+    std::size_t s = 0;
+    double pos0 = elementThickness.empty() ? 0.0 : -elementThickness[0];
+    for (std::size_t k = 0; k < elementThickness.size(); ++k) {
+        double pos = pos0;
+        for (int i = 0; i < perElement && s < list.size(); ++i, ++s) {
+            const double t = ElementFraction(i, perElement);
+            pos = SampleDepth(pos0, t, elementThickness[k]);
+            list[s].Pos = pos;
+            list[s].RelPos = SampleRelDepth(int(k), t);
+            list[s].Grenze = (i == 0 && k > 0) ? 1 : 0;
+        }
+        pos0 = pos;
+    }
+}
+
+void LayAngleGrid(TEWaveList& list, double theta1, double theta2)
+{
+    const int m = int(list.size());
+    for (int i = 0; i < m; ++i) {
+        list[std::size_t(i)] = TEWave();
+        list[std::size_t(i)].Theta = ScanAngle(i, m, theta1, theta2);
+    }
+}
+
+}  // namespace veltrane
