@@ -22,7 +22,7 @@ std::string firstDigits(const std::string& d, int k)
     r.resize(std::size_t(k), '0');
     if (std::size_t(k) < d.size() && d[std::size_t(k)] >= '5') {
         if (TAxis::str_aufrunden(r))
-            r = "1" + std::string(std::size_t(k), '0');  // 9.99 -> 10.00
+            r.assign(1, '1').append(std::size_t(k), '0');  // 9.99 -> 10.00
     }
     return r;
 }
@@ -45,7 +45,7 @@ std::string candidate(const DecimalDigits& d, int deci, int e)
     int k = std::min(d.exponent - deci, 400);
     std::string s = placePoint(firstDigits(d.digits, k), deci - e);
     if (d.negative)
-        s = "-" + s;
+        s.insert(s.begin(), '-');
     if (s.find_first_not_of("-.0") == std::string::npos)
         return "0";
     return s;
@@ -65,7 +65,7 @@ bool TAxis::str_aufrunden(std::string& digits)
             return false;
         }
     }
-    digits = "1";
+    digits.assign(1, '1');
     return true;
 }
 
@@ -115,11 +115,11 @@ std::string TAxis::Getformatstr(double value, int deci, TZahlenFormat format)
     int es = E - 1;
     std::string sci = candidate(d, deci, es);
     if (sci != "0")
-        sci += "E" + std::to_string(es);
+        sci.append(1, 'E').append(std::to_string(es));
     int et = floorDiv3(E - 1) * 3;
     std::string tech = candidate(d, deci, et);
     if (tech != "0")
-        tech += "E" + std::to_string(et);
+        tech.append(1, 'E').append(std::to_string(et));
     switch (format) {
     case zfFliesskommar: return fixed;
     case zfExponent: return sci;
