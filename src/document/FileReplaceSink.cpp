@@ -39,6 +39,10 @@ std::string folderOf(const std::string& path)
 
 FileReplaceSink::FileReplaceSink(const std::string& target) : target_(resolvedTarget(target))
 {
+    // Renaming would get past a write-protected file; it stays protected.
+    if (::access(target_.c_str(), F_OK) == 0 &&
+        ::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0)
+        throw EStreamError("Cannot create file \"" + target + "\". " + std::strerror(errno));
     std::random_device rd;
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
         tempPath_ = target_ + ".~" + std::to_string(rd() % 1000000u) + ".tmp";

@@ -143,6 +143,33 @@ TEST(DocumentSave, FolderWithoutWritePermission)
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"doc.vtn"});
 }
 
+TEST(DocumentSave, WriteProtectedFileIsNotReplaced)
+{
+    testdoc::TempFolder folder;
+    const std::string path = folder.path("doc.vtn");
+    Document previous = testdoc::sampleDocument();
+    ASSERT_EQ(save(previous, path), 0);
+    const auto good = testdoc::readBytes(path);
+    ::chmod(path.c_str(), 0444);
+    std::filesystem::permissions(folder.dir(), std::filesystem::perms(0777));
+
+    ScriptedPlatform script;
+    ScopedPlatform use(script);
+    Document changed = testdoc::defaultDocument();
+    int result = 0;
+    {
+        AsOrdinaryUser user;
+        if (!user.ok())
+            GTEST_SKIP() << "cannot give up root's permissions here";
+        result = save(changed, path);
+    }
+    EXPECT_EQ(result, -1);
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].caption, "I/O Error");
+    EXPECT_EQ(testdoc::readBytes(path), good);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"doc.vtn"});
+}
+
 TEST(DocumentSave, ReplacingKeepsPermissionsAndLinks)
 {
     ScriptedPlatform script;
