@@ -104,6 +104,9 @@ struct TEHOptionpara {
     TEHFieldSet Fields;
     std::int32_t Pktanz = 0;
     std::int32_t PktanzEff = 0;
+    // The byte stored beside the field set in the document file; kept only to
+    // be written back unchanged.
+    std::uint8_t FieldsReserved = 0;
     bool operator==(const TEHOptionpara&) const = default;
 };
 

@@ -1,0 +1,69 @@
+#pragma once
+// The archiver base of the document file. Every field is moved by one
+// routine that reads (direction 0) or writes (any other direction), so that
+// reading and writing can never disagree about the order of fields. Fields
+// are encoded one by one, little-endian, without padding.
+
+#include <cstdint>
+#include <string>
+
+#include "document/ByteReader.h"
+#include "document/ByteSink.h"
+#include "document/Records.h"
+
+constexpr int DirRead = 0;
+constexpr int DirWrite = 1;
+
+// A document string holds at most this many characters in the file.
+constexpr int MaxFileStringLength = 255;
+
+class TLS_Basis {
+public:
+    TLS_Basis() = default;
+    virtual ~TLS_Basis() = default;
+    TLS_Basis(const TLS_Basis&) = delete;
+    TLS_Basis& operator=(const TLS_Basis&) = delete;
+
+    std::int32_t IntSize = 4;
+    std::int32_t DoubleSize = 8;
+    std::int32_t BoolSize = 1;
+
+    void RWBuffer(void* buffer, std::size_t n, int dir);
+    // A length that must equal the field's width, then the field's bytes.
+    void RWBlock(std::uint8_t* field, int width, int dir);
+    void RWInt(std::int32_t& v, int dir);
+    void RWDouble(double& v, int dir);
+    void RWComplex(Complex& v, int dir);
+    // Windows-1252 in the file, UTF-8 in memory; at most 255 characters.
+    void RWString(std::string& v, int dir);
+    void RWBool(std::uint8_t& v, int dir);
+    void RWIntText(std::int32_t& v, int dir);
+    // Enumerations of versions 3.x: a block of four bytes.
+    void RWEnumBlock(std::int32_t& v, int dir);
+    std::string RWMagic(std::string& magic, int dir);
+    double RWVersion(std::string& text, int dir);
+    void ReadOldHeader(double& first, double& second);
+    void RWSizeHeader(int dir);
+
+    // Raises unless n items of at least itemBytes each fit into what is
+    // left of the file: a damaged count never allocates without bound.
+    void CheckCount(std::int32_t n, std::size_t itemBytes, const char* what) const;
+
+protected:
+    // The stream of the running read or write; none between calls.
+    veltrane::ByteReader* In = nullptr;
+    veltrane::ByteSink* Out = nullptr;
+
+    struct StreamScope {
+        StreamScope(TLS_Basis& a, veltrane::ByteReader* in, veltrane::ByteSink* out) : a_(a)
+        {
+            a_.In = in;
+            a_.Out = out;
+        }
+        ~StreamScope() { a_.In = nullptr; a_.Out = nullptr; }
+        TLS_Basis& a_;
+    };
+};
+
+// Version text (5 characters) to its number; 0.0 when it is not a number.
+double VersionNumber(const std::string& text);

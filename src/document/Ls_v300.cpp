@@ -1,0 +1,320 @@
+#include "document/Ls_v300.h"
+
+#include "document/StreamError.h"
+
+namespace V300 {
+namespace {
+
+const std::string kMagic = "VTN";
+
+// Smallest file form of each repeated item: a damaged count is refused
+// before anything is allocated for it.
+constexpr std::size_t kCurveMinBytes = 5 + 8 + 4;       // title, Z value, point count
+constexpr std::size_t kResPunktBytes = 7 * 8 + 1;
+constexpr std::size_t kScanMinBytes = 8 + 8 + 8 + 5 + 5 + 1 + 4;
+constexpr std::size_t kScanPunktBytes = 2 * 8;
+
+void checkLayerCount(std::int32_t n)
+{
+    if (n < 0 || n > MaxLayers)
+        throw veltrane::EStreamError("Read error: " + std::to_string(n) +
+                                     " layers; a document holds 0 to 30.");
+}
+
+std::int32_t countOf(std::size_t n)
+{
+    if (n > std::size_t(INT32_MAX))
+        throw veltrane::EStreamError("Write error: too many items for the document file.");
+    return std::int32_t(n);
+}
+
+}  // namespace
+
+void CopyResColList(const TResColList& from, TResColList& to)
+{
+    to.insert(to.end(), from.begin(), from.end());
+}
+
+void CopyScanColList(const TScanColList& from, TScanColList& to)
+{
+    to.insert(to.end(), from.begin(), from.end());
+}
+
+void TLS_V300::ReadFile(veltrane::ByteReader& in, std::string& versionText)
+{
+    StreamScope scope(*this, &in, nullptr);
+    std::string magic;
+    RWMagic(magic, DirRead);
+    RWVersion(versionText, DirRead);
+    RWSizeHeader(DirRead);
+    RWBody(DirRead);
+}
+
+void TLS_V300::WriteFile(veltrane::ByteSink& out, const std::string& versionText)
+{
+    StreamScope scope(*this, nullptr, &out);
+    std::string magic = kMagic;
+    std::string version = versionText;
+    RWMagic(magic, DirWrite);
+    RWVersion(version, DirWrite);
+    RWSizeHeader(DirWrite);
+    RWBody(DirWrite);
+}
+
+void TLS_V300::FromDocument(const TDocumentrec& doc)
+{
+    Simparameter = *doc.Simparameter;
+    EHOptionpara = *doc.EHOptionpara;
+    Optionpara = *doc.Optionpara;
+    Plotwindowpara = *doc.Plotwindowpara;
+    Auswertungpara = *doc.Auswertungpara;
+    CopyResColList(*doc.ResColList, ResColList);
+    CopyScanColList(*doc.ScanColList, ScanColList);
+}
+
+void TLS_V300::ToDocument(const TDocumentrec& doc) const
+{
+    *doc.Simparameter = Simparameter;
+    *doc.EHOptionpara = EHOptionpara;
+    *doc.Optionpara = Optionpara;
+    *doc.Plotwindowpara = Plotwindowpara;
+    *doc.Auswertungpara = Auswertungpara;
+    // The archiver's lists begin with the document's own curves and scans
+    // (FromDocument), so they replace the document's lists: appending would
+    // double whatever the document held.
+    *doc.ResColList = ResColList;
+    *doc.ScanColList = ScanColList;
+}
+
+void TLS_V300::RWBody(int dir)
+{
+    RWSimparameter(dir);
+    RWEHOptionpara(dir);
+    RWOptionpara(dir);
+    RWPlotwindowpara(dir);
+    RWAuswertungpara(dir);
+    RWResColList(dir);
+    RWScanColList(dir);
+}
+
+void TLS_V300::RWSimparameter(int dir)
+{
+    TSimparameter& s = Simparameter;
+    RWInt(s.Layeranz, dir);
+    if (dir == DirRead)
+        checkLayerCount(s.Layeranz);
+    RWEnumBlock(s.PolArt, dir);
+    RWDouble(s.Azimut, dir);
+    RWDouble(s.Elliptic, dir);
+    RWBool(s.Circular, dir);
+    RWString(s.Comment, dir);
+    RWEnumBlock(s.PolMode, dir);
+    RWEnumBlock(s.EpsMode, dir);
+    RWDouble(s.Wellenlange, dir);
+    RWEnumBlock(s.Prismart, dir);
+    RWComplex(s.Ep, dir);
+    RWComplex(s.Es, dir);
+    RWComplex(s.kx, dir);
+    RWComplex(s.kx2, dir);
+    RWBool(s.Prismreflek, dir);
+    RWDouble(s.Prismawinkel, dir);
+    RWDouble(s.Phiangle, dir);
+    RWDouble(s.Theta, dir);
+    RWDouble(s.ThetaP, dir);
+    RWDouble(s.ThetaS, dir);
+    RWDouble(s.Xvalue, dir);
+    RWSimAxispara(s.XAxis, dir);
+    RWSimAxispara(s.ZAxis, dir);
+    RWDicke(dir);
+    RWAniso(dir);
+    RWEps(dir);
+}
+
+void TLS_V300::RWSimAxispara(TSimAxispara& a, int dir)
+{
+    RWInt(a.Typ, dir);
+    RWDouble(a.von, dir);
+    RWDouble(a.bis, dir);
+    RWInt(a.LayerNr, dir);
+    RWInt(a.Pktanz, dir);
+    RWDouble(a.Colstep, dir);
+    RWBool(a.FixedStep, dir);
+}
+
+void TLS_V300::RWDicke(int dir)
+{
+    for (double& d : Simparameter.Dicke)
+        RWDouble(d, dir);
+}
+
+void TLS_V300::RWAniso(int dir)
+{
+    for (std::uint8_t& a : Simparameter.Aniso)
+        RWBool(a, dir);
+}
+
+void TLS_V300::RWEps(int dir)
+{
+    for (TEpsXYZ& e : Simparameter.Eps) {
+        RWComplex(e.epsX, dir);
+        RWComplex(e.epsY, dir);
+        RWComplex(e.epsZ, dir);
+    }
+}
+
+void TLS_V300::RWEHOptionpara(int dir)
+{
+    TEHOptionpara& e = EHOptionpara;
+    RWDouble(e.d_1, dir);
+    RWDouble(e.d_n, dir);
+    RWDouble(e.Theta, dir);
+    RWDouble(e.Theta1, dir);
+    RWDouble(e.Theta2, dir);
+    RWInt(e.LayerNr, dir);
+    RWDouble(e.Layerpos, dir);
+    RWInt(e.Timer, dir);
+    // The file keeps only bits 8 to 15 of the set, then a reserved byte.
+    std::uint8_t block[2] = {std::uint8_t(e.Fields.bits >> 8), e.FieldsReserved};
+    RWBlock(block, 2, dir);
+    if (dir == DirRead) {
+        e.Fields.bits = std::uint16_t((e.Fields.bits & 0x00FF) | (block[0] << 8));
+        // The part choice is one of bits 6, 8 and 9, and bit 6 is not in the
+        // file: it holds exactly when the file chose neither of the others.
+        if (e.Fields.Contains(ehAbsPhase) || e.Fields.Contains(ehSqrPhase))
+            e.Fields.Exclude(ehRealImag);
+        else
+            e.Fields.Include(ehRealImag);
+        e.FieldsReserved = block[1];
+    }
+    RWInt(e.Pktanz, dir);
+    RWInt(e.PktanzEff, dir);
+}
+
+void TLS_V300::RWOptionpara(int dir)
+{
+    TOptionpara& o = Optionpara;
+    RWDouble(o.Epsrealstep, dir);
+    RWDouble(o.Epsimagstep, dir);
+    RWDouble(o.Dickestep, dir);
+    RWDouble(o.ScanShiftstep, dir);
+    RWDouble(o.ScanScalestep, dir);
+    RWBool(o.Simbreite, dir);
+    RWDouble(o.Iteranz, dir);
+    RWDouble(o.Itergrenz, dir);
+}
+
+void TLS_V300::RWPlotwindowpara(int dir)
+{
+    TPlotwindowpara& p = Plotwindowpara;
+    RWString(p.Title, dir);
+    RWBlock(&p.Curves.bits, 1, dir);
+    RWAxispara(p.XAxis, dir);
+    RWAxispara(p.Y1Axis, dir);
+    RWAxispara(p.Y2Axis, dir);
+}
+
+void TLS_V300::RWAxispara(TAxispara& a, int dir)
+{
+    RWString(a.Title, dir);
+    RWDouble(a.minValue, dir);
+    RWDouble(a.maxValue, dir);
+}
+
+void TLS_V300::RWAuswertungpara(int dir)
+{
+    TAuswertungpara& a = Auswertungpara;
+    RWDouble(a.left, dir);
+    RWDouble(a.right, dir);
+    RWBool(a.Data, dir);
+    RWBool(a.Scan, dir);
+    RWInt(a.Datakind, dir);
+    RWBool(a.Reg, dir);
+    RWInt(a.reg_width, dir);
+}
+
+void TLS_V300::RWResColList(int dir)
+{
+    std::int32_t n = dir == DirRead ? 0 : countOf(ResColList.size());
+    RWInt(n, dir);
+    if (dir == DirRead) {
+        CheckCount(n, kCurveMinBytes, "curves");
+        ResColList.reserve(ResColList.size() + std::size_t(n));
+        for (std::int32_t i = 0; i < n; ++i)
+            RWResColrec(ResColList.emplace_back(), dir);
+    } else {
+        for (TResColrec& c : ResColList)
+            RWResColrec(c, dir);
+    }
+}
+
+void TLS_V300::RWResColrec(TResColrec& c, int dir)
+{
+    RWString(c.Title, dir);
+    RWDouble(c.Zvalue, dir);
+    std::int32_t m = dir == DirRead ? 0 : countOf(c.Points.size());
+    RWInt(m, dir);
+    if (dir == DirRead) {
+        CheckCount(m, kResPunktBytes, "points");
+        c.Points.resize(std::size_t(m));
+    }
+    for (TResPunkt& p : c.Points)
+        RWResPunkt(p, dir);
+}
+
+void TLS_V300::RWResPunkt(TResPunkt& p, int dir)
+{
+    RWDouble(p.x, dir);
+    RWDouble(p.Rp, dir);
+    RWDouble(p.Tp, dir);
+    RWDouble(p.Rs, dir);
+    RWDouble(p.Ts, dir);
+    RWDouble(p.Psi, dir);
+    RWDouble(p.Delta, dir);
+    RWBool(p.valid, dir);
+}
+
+void TLS_V300::RWScanColList(int dir)
+{
+    std::int32_t n = dir == DirRead ? 0 : countOf(ScanColList.size());
+    RWInt(n, dir);
+    if (dir == DirRead) {
+        CheckCount(n, kScanMinBytes, "scans");
+        ScanColList.reserve(ScanColList.size() + std::size_t(n));
+        for (std::int32_t i = 0; i < n; ++i)
+            RWScanColrec(ScanColList.emplace_back(), dir);
+    } else {
+        for (TScanColrec& s : ScanColList)
+            RWScanColrec(s, dir);
+    }
+}
+
+void TLS_V300::RWScanColrec(TScanColrec& s, int dir)
+{
+    RWDouble(s.Scalefactor, dir);
+    RWDouble(s.Shiftfactor, dir);
+    RWEnumBlock(s.Kind, dir);
+    RWString(s.Name, dir);
+    RWString(s.Path, dir);
+    RWBool(s.Visible, dir);
+    RWScanPoints(s, dir);
+}
+
+void TLS_V300::RWScanPoints(TScanColrec& s, int dir)
+{
+    std::int32_t m = dir == DirRead ? 0 : countOf(s.Points.size());
+    RWInt(m, dir);
+    if (dir == DirRead) {
+        CheckCount(m, kScanPunktBytes, "scan points");
+        s.Points.resize(std::size_t(m));
+    }
+    for (TScanPunkt& p : s.Points)
+        RWScanPunkt(p, dir);
+}
+
+void TLS_V300::RWScanPunkt(TScanPunkt& p, int dir)
+{
+    RWDouble(p.x, dir);
+    RWDouble(p.y, dir);
+}
+
+}  // namespace V300
