@@ -176,15 +176,31 @@ void TCalcPlasmon::SetParameterValue(int code, int layerNr, double value, TSimpa
 
 namespace {
 
-// left x right for a left factor that may be diagonal (its off-diagonal
-// entries are zero then) and a full right factor.
-inline void mulInto(const TVeltraMatrix& a, TVeltraMatrix& b)
+// b := a x b for the element a, taking its form into account: a diagonal
+// propagation (off-diagonal entries zero; the identity for a half-space of
+// thickness 0) or a Fresnel interface. The values are those of the plain
+// 2x2 product up to rounding.
+inline void mulInto(const TVeltraMatrix& a, bool fresnel, Complex q, TVeltraMatrix& b)
 {
+    if (fresnel) {
+        for (int j = 0; j < 2; ++j) {
+            const Complex s = b[0][j] + b[1][j];
+            const Complex d = q * (b[0][j] - b[1][j]);
+            b[0][j] = 0.5 * (s + d);
+            b[1][j] = 0.5 * (s - d);
+        }
+        return;
+    }
     if (a.kind == TVeltraMatrix::Diagonal) {
-        b[0][0] *= a[0][0];
-        b[0][1] *= a[0][0];
-        b[1][0] *= a[1][1];
-        b[1][1] *= a[1][1];
+        const Complex one(1.0, 0.0);
+        if (a[0][0] != one) {
+            b[0][0] *= a[0][0];
+            b[0][1] *= a[0][0];
+        }
+        if (a[1][1] != one) {
+            b[1][0] *= a[1][1];
+            b[1][1] *= a[1][1];
+        }
         return;
     }
     const Complex b00 = b[0][0], b01 = b[0][1], b10 = b[1][0], b11 = b[1][1];
@@ -202,14 +218,14 @@ void TCalcPlasmon::CalcTotalMatrix()
     // propagation takes no part.
     const int c = elementCount;
     if (IsPolarisation('P')) {
-        totalP = elements[c - 3]->matrixP.Mul(elements[c - 2]->matrixP);
-        for (int k = c - 4; k >= 0; --k)
-            mulInto(elements[k]->matrixP, totalP);
+        totalP.Assign(elements[c - 2]->matrixP);
+        for (int k = c - 3; k >= 0; --k)
+            mulInto(elements[k]->matrixP, elements[k]->fresnelForm, elements[k]->qP, totalP);
     }
     if (IsPolarisation('S')) {
-        totalS = elements[c - 3]->matrixS.Mul(elements[c - 2]->matrixS);
-        for (int k = c - 4; k >= 0; --k)
-            mulInto(elements[k]->matrixS, totalS);
+        totalS.Assign(elements[c - 2]->matrixS);
+        for (int k = c - 3; k >= 0; --k)
+            mulInto(elements[k]->matrixS, elements[k]->fresnelForm, elements[k]->qS, totalS);
     }
 }
 

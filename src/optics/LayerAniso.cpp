@@ -5,6 +5,7 @@
 
 #include "document/MathError.h"
 #include "optics/EngineErrors.h"
+#include "optics/ComplexSqrt.h"
 #include "optics/RootOrder.h"
 
 namespace {
@@ -89,7 +90,7 @@ void TLayer_A1::SetParameter(TSimparameter& para)
     const Complex e = RowEps(para, index, 0);
     eps[0][0] = eps[1][1] = eps[2][2] = e;
     if (index == 0) {
-        para.kx = k0 * vmath::sqrt(e) * vmath::sin(thetaP);
+        para.kx = k0 * veltrane::ComplexSqrt(e) * vmath::sin(thetaP);
         para.kx2 = para.kx;
     }
     CopyLateral(para);
@@ -131,8 +132,8 @@ void TLayer_A2::CalcKxAniso(TSimparameter& para)
     const Complex c = k0Square * eps[2][2];
     const Complex b = k0Square * eps[0][2];
     const double S = vmath::sin(thetaP), C = vmath::cos(thetaP);
-    para.kx = S * vmath::sqrt(vmath::div(a * c - b * b, a * S * S + c * C * C + 2.0 * b * S * C));
-    para.kx2 = k0 * vmath::sqrt(eps[1][1]) * vmath::sin(thetaS);
+    para.kx = S * veltrane::ComplexSqrt(vmath::div(a * c - b * b, a * S * S + c * C * C + 2.0 * b * S * C));
+    para.kx2 = k0 * veltrane::ComplexSqrt(eps[1][1]) * vmath::sin(thetaS);
 }
 
 void TLayer_A2::CalcKzAniso()
@@ -146,9 +147,9 @@ void TLayer_A2::CalcKzAniso()
         throw EkoNullExecption();
     const Complex P = 2.0 * E * kx / C;
     const Complex Q = (A * kx * kx + E * E - A * C) / C;
-    const Complex R = vmath::sqrt(P * P / 4.0 - Q);
+    const Complex R = veltrane::ComplexSqrt(P * P / 4.0 - Q);
     Complex r0 = -P / 2.0 + R, r1 = -P / 2.0 - R;
-    Complex s0 = vmath::sqrt(B - kxS * kxS);
+    Complex s0 = veltrane::ComplexSqrt(B - kxS * kxS);
     if (halfSpace) {
         // p: Hy/Ex = (kz - kx r) / k0 with r = Ez/Ex of the root.
         auto flux = [&](Complex kz) {
