@@ -1,3 +1,4 @@
+#include "optics/ComplexOps.h"
 #include "optics/CalcPlasmon.h"
 
 #include <stdexcept>
@@ -185,7 +186,7 @@ inline void mulInto(const TVeltraMatrix& a, bool fresnel, Complex q, TVeltraMatr
     if (fresnel) {
         for (int j = 0; j < 2; ++j) {
             const Complex s = b[0][j] + b[1][j];
-            const Complex d = q * (b[0][j] - b[1][j]);
+            const Complex d = veltrane::Mul(q, b[0][j] - b[1][j]);
             b[0][j] = 0.5 * (s + d);
             b[1][j] = 0.5 * (s - d);
         }
@@ -194,20 +195,21 @@ inline void mulInto(const TVeltraMatrix& a, bool fresnel, Complex q, TVeltraMatr
     if (a.kind == TVeltraMatrix::Diagonal) {
         const Complex one(1.0, 0.0);
         if (a[0][0] != one) {
-            b[0][0] *= a[0][0];
-            b[0][1] *= a[0][0];
+            b[0][0] = veltrane::Mul(b[0][0], a[0][0]);
+            b[0][1] = veltrane::Mul(b[0][1], a[0][0]);
         }
         if (a[1][1] != one) {
-            b[1][0] *= a[1][1];
-            b[1][1] *= a[1][1];
+            b[1][0] = veltrane::Mul(b[1][0], a[1][1]);
+            b[1][1] = veltrane::Mul(b[1][1], a[1][1]);
         }
         return;
     }
     const Complex b00 = b[0][0], b01 = b[0][1], b10 = b[1][0], b11 = b[1][1];
-    b[0][0] = a[0][0] * b00 + a[0][1] * b10;
-    b[0][1] = a[0][0] * b01 + a[0][1] * b11;
-    b[1][0] = a[1][0] * b00 + a[1][1] * b10;
-    b[1][1] = a[1][0] * b01 + a[1][1] * b11;
+    using veltrane::Mul;
+    b[0][0] = Mul(a[0][0], b00) + Mul(a[0][1], b10);
+    b[0][1] = Mul(a[0][0], b01) + Mul(a[0][1], b11);
+    b[1][0] = Mul(a[1][0], b00) + Mul(a[1][1], b10);
+    b[1][1] = Mul(a[1][0], b01) + Mul(a[1][1], b11);
 }
 
 }  // namespace
@@ -233,8 +235,8 @@ void TCalcPlasmon::CalcRT(TVeltraVector& rt, const TVeltraMatrix& m, Complex a)
 {
     // The Jones component is an amplitude: it enters linearly, so that
     // intensities weigh with |Ep|^2 and the p-s phase survives.
-    const Complex t = a / m[0][0];
-    rt[0] = m[1][0] * t;
+    const Complex t = veltrane::Div(a, m[0][0]);
+    rt[0] = veltrane::Mul(m[1][0], t);
     rt[1] = t;
 }
 

@@ -1,3 +1,4 @@
+#include "optics/ComplexOps.h"
 #include "optics/Grenz.h"
 
 #include <cmath>
@@ -32,11 +33,11 @@ void TisoGrenz::CalcMatrix(int mode)
     const TLayer& w = *lowerLayer;
     fresnelForm = true;
     if (mode == 0 || mode == 2) {
-        qP = (u.kzp[0] * w.eps[0][0]) / (w.kzp[0] * u.eps[0][0]);
+        qP = veltrane::Div(veltrane::Mul(u.kzp[0], w.eps[0][0]), veltrane::Mul(w.kzp[0], u.eps[0][0]));
         fresnel(matrixP, qP);
     }
     if (mode == 1 || mode == 2) {
-        qS = w.kzs[0] / u.kzs[0];
+        qS = veltrane::Div(w.kzs[0], u.kzs[0]);
         fresnel(matrixS, qS);
     }
 }

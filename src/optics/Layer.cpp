@@ -1,3 +1,4 @@
+#include "optics/ComplexOps.h"
 #include "optics/Layer.h"
 
 #include <cmath>
@@ -47,8 +48,8 @@ void TLayer::CopyLateral(const TSimparameter& para)
 void TLayer::CalcKzIso()
 {
     const Complex k2 = k0Square * eps[0][0];
-    Complex kz = veltrane::ComplexSqrt(k2 - kx * kx);
-    Complex kzS = kxS == kx ? kz : veltrane::ComplexSqrt(k2 - kxS * kxS);
+    Complex kz = veltrane::ComplexSqrt(k2 - veltrane::Mul(kx, kx));
+    Complex kzS = kxS == kx ? kz : veltrane::ComplexSqrt(k2 - veltrane::Mul(kxS, kxS));
     if (halfSpace) {
         // p: Hy/Ex = k0 eps / kz; s: Hx/Ey = -kz / k0.
         if (veltrane::SwapRoots(kz, -kz, (eps[0][0] * std::conj(kz)).real(), -(eps[0][0] * std::conj(kz)).real()))
@@ -66,7 +67,7 @@ void TLayer::CalcKzIso()
 
 void TLayer::CalcFieldFactorIso()
 {
-    fieldFactor[0] = -kx / kzp[0];
+    fieldFactor[0] = -veltrane::Div(kx, kzp[0]);
     fieldFactor[1] = -fieldFactor[0];
 }
 
