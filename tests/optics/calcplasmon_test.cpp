@@ -420,6 +420,8 @@ TEST(CalcPlasmon, RecordsThatCannotBeSimulatedAreRefused)
         {"Z step 0", [](TSimparameter& p) { p.ZAxis = {pkThickness, 0, 10, 3, 0, 0.0, 1}; }},
         {"Z step away from the end", [](TSimparameter& p) { p.ZAxis = {pkThickness, 0, 10, 3, 0, -4.0, 1}; }},
         {"one Z curve", [](TSimparameter& p) { p.ZAxis = {pkThickness, 0, 10, 3, 1, 0.0, 0}; }},
+        {"Z step too small for memory", [](TSimparameter& p) { p.ZAxis = {pkThickness, 0, 10, 3, 0, 1e-9, 1}; }},
+        {"too many X points", [](TSimparameter& p) { p.XAxis.Pktanz = 2000000000; }},
         {"prism type 5", [](TSimparameter& p) { p.Prismart = 5; }},
         {"prism type -1", [](TSimparameter& p) { p.Prismart = -1; }},
     };
