@@ -1,9 +1,9 @@
-#include "optics/ComplexOps.h"
 #include "optics/CalcPlasmon.h"
 
 #include <stdexcept>
 
 #include "document/MathError.h"
+#include "optics/ComplexOps.h"
 #include "optics/Grenz.h"
 #include "optics/LayerAniso.h"
 #include "optics/ResColList.h"
@@ -124,18 +124,22 @@ void TCalcPlasmon::UpdateLayers(int layerNrX, int layerNrZ, TSimparameter& para)
     UpdateLayer(layerNrZ, para);
 }
 
-void TCalcPlasmon::Update(int i, int j, TSimparameter& para)
+bool TCalcPlasmon::IsFullUpdate(int i, int j, const TSimparameter& para) const
 {
     const TSimAxispara& x = para.XAxis;
     const TSimAxispara& z = para.ZAxis;
-    const bool full = fullUpdateNeeded || (i == 0 && j == 0) || fullUpdateKinds.Contains(x.Typ + 1) ||
-                      x.LayerNr == 1 || (z.Typ != 0 && (fullUpdateKinds.Contains(z.Typ) || z.LayerNr == 1));
-    if (full)
+    return fullUpdateNeeded || (i == 0 && j == 0) || fullUpdateKinds.Contains(x.Typ + 1) || x.LayerNr == 1 ||
+           (z.Typ != 0 && (fullUpdateKinds.Contains(z.Typ) || z.LayerNr == 1));
+}
+
+void TCalcPlasmon::Update(int i, int j, TSimparameter& para)
+{
+    if (IsFullUpdate(i, j, para))
         UpdateAll(para);
-    else if (z.Typ != 0)
-        UpdateLayers(x.LayerNr, z.LayerNr, para);
+    else if (para.ZAxis.Typ != 0)
+        UpdateLayers(para.XAxis.LayerNr, para.ZAxis.LayerNr, para);
     else
-        UpdateLayer(x.LayerNr, para);
+        UpdateLayer(para.XAxis.LayerNr, para);
 }
 
 void TCalcPlasmon::SetXValue(int i, TSimparameter& para)
@@ -175,62 +179,6 @@ void TCalcPlasmon::SetParameterValue(int code, int layerNr, double value, TSimpa
     }
 }
 
-namespace {
-
-// b := a x b for the element a, taking its form into account: a diagonal
-// propagation (off-diagonal entries zero; the identity for a half-space of
-// thickness 0) or a Fresnel interface. The values are those of the plain
-// 2x2 product up to rounding.
-inline void mulInto(const TVeltraMatrix& a, bool fresnel, Complex q, TVeltraMatrix& b)
-{
-    if (fresnel) {
-        for (int j = 0; j < 2; ++j) {
-            const Complex s = b[0][j] + b[1][j];
-            const Complex d = veltrane::Mul(q, b[0][j] - b[1][j]);
-            b[0][j] = 0.5 * (s + d);
-            b[1][j] = 0.5 * (s - d);
-        }
-        return;
-    }
-    if (a.kind == TVeltraMatrix::Diagonal) {
-        const Complex one(1.0, 0.0);
-        if (a[0][0] != one) {
-            b[0][0] = veltrane::Mul(b[0][0], a[0][0]);
-            b[0][1] = veltrane::Mul(b[0][1], a[0][0]);
-        }
-        if (a[1][1] != one) {
-            b[1][0] = veltrane::Mul(b[1][0], a[1][1]);
-            b[1][1] = veltrane::Mul(b[1][1], a[1][1]);
-        }
-        return;
-    }
-    const Complex b00 = b[0][0], b01 = b[0][1], b10 = b[1][0], b11 = b[1][1];
-    using veltrane::Mul;
-    b[0][0] = Mul(a[0][0], b00) + Mul(a[0][1], b10);
-    b[0][1] = Mul(a[0][0], b01) + Mul(a[0][1], b11);
-    b[1][0] = Mul(a[1][0], b00) + Mul(a[1][1], b10);
-    b[1][1] = Mul(a[1][0], b01) + Mul(a[1][1], b11);
-}
-
-}  // namespace
-
-void TCalcPlasmon::CalcTotalMatrix()
-{
-    // E0 x E1 x ... x E(c-2), taken from the right; the last half-space's
-    // propagation takes no part.
-    const int c = elementCount;
-    if (IsPolarisation('P')) {
-        totalP.Assign(elements[c - 2]->matrixP);
-        for (int k = c - 3; k >= 0; --k)
-            mulInto(elements[k]->matrixP, elements[k]->fresnelForm, elements[k]->qP, totalP);
-    }
-    if (IsPolarisation('S')) {
-        totalS.Assign(elements[c - 2]->matrixS);
-        for (int k = c - 3; k >= 0; --k)
-            mulInto(elements[k]->matrixS, elements[k]->fresnelForm, elements[k]->qS, totalS);
-    }
-}
-
 void TCalcPlasmon::CalcRT(TVeltraVector& rt, const TVeltraMatrix& m, Complex a)
 {
     // The Jones component is an amplitude: it enters linearly, so that
@@ -251,8 +199,14 @@ void TCalcPlasmon::CalcPoint(int i, int j, TSimparameter& para, const TResColLis
 {
     if (para.ZAxis.Typ != 0)
         SetZValue(j, para, list);
+    const bool full = IsFullUpdate(i, j, para);
     Update(i, j, para);
-    CalcTotalMatrix();
+    if (full) {
+        productCache_.valid = false;
+        CalcTotalMatrix();
+    } else {
+        CalcTotalMatrixPartial(para);
+    }
     if (IsPolarisation('P')) {
         CalcRT(rtP, totalP, para.Ep);
         vmath::checked(rtP[0], "CalcRT");
@@ -282,6 +236,7 @@ veltrane::CalcOutcome TCalcPlasmon::CalcSimulation(TSimparameter& para, TResColL
         SetZValues(para, list);
         const int columns = para.ZAxis.Typ == 0 ? 1 : int(list.size());
         fullUpdateNeeded = true;
+        productCache_.valid = false;
         for (int i = 0; i < para.XAxis.Pktanz; ++i) {
             SetXValue(i, para);
             for (int j = 0; j < columns; ++j) {

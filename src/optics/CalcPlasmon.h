@@ -51,6 +51,8 @@ public:
     void UpdateLayer(int layerNr, TSimparameter& para);
     void UpdateLayers(int layerNrX, int layerNrZ, TSimparameter& para);
     void Update(int i, int j, TSimparameter& para);
+    // True when Update takes the full path at point (i, j).
+    bool IsFullUpdate(int i, int j, const TSimparameter& para) const;
 
     void SetXValue(int i, TSimparameter& para);
     void SetZValue(int j, TSimparameter& para, const TResColList& list);
@@ -87,6 +89,13 @@ protected:
     void ClearElements();
     // One point: update, product and amplitudes. Throws on failure.
     void CalcPoint(int i, int j, TSimparameter& para, const TResColList& list);
+    // The total matrices after a partial update, from kept products of the
+    // unchanged elements; equal to CalcTotalMatrix up to rounding.
+    void CalcTotalMatrixPartial(const TSimparameter& para);
+    void KeepProducts(TVeltraMatrix TPlasmon::*matrix, Complex TPlasmon::*q, TVeltraMatrix& prefix,
+                      TVeltraMatrix& suffix) const;
+    void ChainProduct(TVeltraMatrix TPlasmon::*matrix, Complex TPlasmon::*q, const TVeltraMatrix& prefix,
+                      const TVeltraMatrix& suffix, TVeltraMatrix& total) const;
 
     int layerCount = 0;
     int elementCount = 0;
@@ -103,6 +112,12 @@ protected:
     bool fullUpdateNeeded = true;
     // The anisotropy layout the chain was built for.
     std::array<std::uint8_t, MaxLayers> anisoLayout{};
+    struct ProductCache {
+        bool valid = false;
+        int lo = -1, hi = -1;  // the changing elements
+        TVeltraMatrix prefixP, prefixS, suffixP, suffixS;
+    };
+    ProductCache productCache_;
     // The working copy of RunCalcPlasmon, reused so that repeated runs on one
     // driver allocate nothing.
     TSimparameter work;

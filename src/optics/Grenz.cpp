@@ -1,9 +1,9 @@
-#include "optics/ComplexOps.h"
 #include "optics/Grenz.h"
 
 #include <cmath>
 
 #include "document/MathError.h"
+#include "optics/ComplexOps.h"
 
 namespace {
 

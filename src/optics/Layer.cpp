@@ -1,12 +1,12 @@
-#include "optics/ComplexOps.h"
 #include "optics/Layer.h"
 
 #include <cmath>
 
 #include "document/Globals.h"
 #include "document/MathError.h"
-#include "optics/EngineErrors.h"
+#include "optics/ComplexOps.h"
 #include "optics/ComplexSqrt.h"
+#include "optics/EngineErrors.h"
 #include "optics/RootOrder.h"
 
 Complex NkToEps(double n, double kappa) { return Complex(n * n - kappa * kappa, 2.0 * n * kappa); }

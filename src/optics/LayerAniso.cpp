@@ -4,8 +4,8 @@
 #include <numbers>
 
 #include "document/MathError.h"
-#include "optics/EngineErrors.h"
 #include "optics/ComplexSqrt.h"
+#include "optics/EngineErrors.h"
 #include "optics/RootOrder.h"
 
 namespace {
