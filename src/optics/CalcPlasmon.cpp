@@ -37,6 +37,7 @@ void TCalcPlasmon::Init(const TSimparameter& para)
     ConnectElements();
     anisoLayout = para.Aniso;
     fullUpdateNeeded = true;
+    productCache_.valid = false;
 }
 
 void TCalcPlasmon::CreateLayers(const TSimparameter& para)

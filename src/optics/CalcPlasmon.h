@@ -89,13 +89,6 @@ protected:
     void ClearElements();
     // One point: update, product and amplitudes. Throws on failure.
     void CalcPoint(int i, int j, TSimparameter& para, const TResColList& list);
-    // The total matrices after a partial update, from kept products of the
-    // unchanged elements; equal to CalcTotalMatrix up to rounding.
-    void CalcTotalMatrixPartial(const TSimparameter& para);
-    void KeepProducts(TVeltraMatrix TPlasmon::*matrix, Complex TPlasmon::*q, TVeltraMatrix& prefix,
-                      TVeltraMatrix& suffix) const;
-    void ChainProduct(TVeltraMatrix TPlasmon::*matrix, Complex TPlasmon::*q, const TVeltraMatrix& prefix,
-                      const TVeltraMatrix& suffix, TVeltraMatrix& total) const;
 
     int layerCount = 0;
     int elementCount = 0;
@@ -112,6 +105,16 @@ protected:
     bool fullUpdateNeeded = true;
     // The anisotropy layout the chain was built for.
     std::array<std::uint8_t, MaxLayers> anisoLayout{};
+
+private:
+    // The total matrices after a partial update, from kept products of the
+    // unchanged elements; equal to CalcTotalMatrix up to rounding.
+    void CalcTotalMatrixPartial(const TSimparameter& para);
+    void KeepProducts(TVeltraMatrix TPlasmon::*matrix, Complex TPlasmon::*q, TVeltraMatrix& prefix,
+                      TVeltraMatrix& suffix) const;
+    void ChainProduct(TVeltraMatrix TPlasmon::*matrix, Complex TPlasmon::*q, const TVeltraMatrix& prefix,
+                      const TVeltraMatrix& suffix, TVeltraMatrix& total) const;
+
     struct ProductCache {
         bool valid = false;
         int lo = -1, hi = -1;  // the changing elements
@@ -132,6 +135,8 @@ veltrane::CalcOutcome CreateCalcPlasmon(std::unique_ptr<TCalcPlasmon>& calc, con
                                         TResColList& list,
                                         veltrane::ErrorReport report = veltrane::ErrorReport::ShowBox);
 // The caller's record is not changed: the run works on the driver's copy.
+// Without a driver (its creation failed) nothing runs and the outcome is not
+// ok, with no box and no message.
 veltrane::CalcOutcome RunCalcPlasmon(TCalcPlasmon* calc, const TSimparameter& para, TResColList& list,
                                      veltrane::ErrorReport report = veltrane::ErrorReport::ShowBox);
 void DeleteCalcPlasmon(std::unique_ptr<TCalcPlasmon>& calc);
