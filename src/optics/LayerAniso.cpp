@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "document/MathError.h"
+#include "optics/ComplexOps.h"
 #include "optics/ComplexSqrt.h"
 #include "optics/EngineErrors.h"
 #include "optics/RootOrder.h"
@@ -108,10 +109,19 @@ void TLayer_A1::CalcK()
 void TLayer_A2::SetParameter(TSimparameter& para)
 {
     TLayer_A::SetParameter(para);
-    eps = TEpsMatrix();
-    for (int a = 0; a < 3; ++a)
-        eps[a][a] = RowEps(para, index, a);
-    RotatePhi(para.Phiangle);
+    // The tensor depends on the row, the input mode and Phi only; a Theta
+    // scan need not turn it again at every point.
+    const TEpsXYZ& row = para.Eps[index];
+    if (!tensorKept_ || !(row == keptRow_) || para.EpsMode != keptMode_ || para.Phiangle != keptPhi_) {
+        eps = TEpsMatrix();
+        for (int a = 0; a < 3; ++a)
+            eps[a][a] = RowEps(para, index, a);
+        RotatePhi(para.Phiangle);
+        keptRow_ = row;
+        keptMode_ = para.EpsMode;
+        keptPhi_ = para.Phiangle;
+        tensorKept_ = true;
+    }
     CalcKxAniso(para);
     CopyLateral(para);
 }
@@ -122,7 +132,11 @@ void TLayer_A2::RotatePhi(double angleDeg)
         eps = rotated(RotationMatrixZ(angleDeg), eps);
 }
 
-void TLayer_P2::Rotate(double angleDeg) { eps = rotated(RotationMatrixY(angleDeg), eps); }
+void TLayer_P2::Rotate(double angleDeg)
+{
+    eps = rotated(RotationMatrixY(angleDeg), eps);
+    tensorKept_ = false;
+}
 
 void TLayer_A2::CalcKxAniso(TSimparameter& para)
 {
@@ -145,8 +159,10 @@ void TLayer_A2::CalcKzAniso()
     // eps zz = 0 leaves no quadratic for kz: the layer cannot carry p light.
     if (C == Complex(0.0, 0.0))
         throw EkoNullExecption();
-    const Complex P = 2.0 * E * kx / C;
-    const Complex Q = (A * kx * kx + E * E - A * C) / C;
+    using veltrane::Mul;
+    const Complex invC = veltrane::Div(1.0, C);
+    const Complex P = Mul(2.0 * Mul(E, kx), invC);
+    const Complex Q = Mul(Mul(A, Mul(kx, kx)) + Mul(E, E) - Mul(A, C), invC);
     const Complex R = veltrane::ComplexSqrt(P * P / 4.0 - Q);
     Complex r0 = -P / 2.0 + R, r1 = -P / 2.0 - R;
     Complex s0 = veltrane::ComplexSqrt(B - kxS * kxS);
@@ -178,7 +194,7 @@ void TLayer_A2::CalcFieldFactorAniso()
         const Complex den = C * kzp[k] + E * kx;
         if (den == Complex(0.0, 0.0))
             throw EkoNullExecption();
-        fieldFactor[k] = -(A * kx + E * kzp[k]) / den;
+        fieldFactor[k] = -veltrane::Div(A * kx + E * kzp[k], den);
     }
 }
 

@@ -104,6 +104,8 @@ TEST(CalcPlasmon, PartialUpdateEqualsFullUpdate)
         {"eps of layer 4, Z on layer 2", pkEpsXImag, 4, 2},
         {"eps of the last half-space", pkEpsXReal, 5, 0},
         {"X and Z on one layer", pkThickness, 4, 4},
+        {"eps z of the anisotropic layer", pkEpsZReal, 3, 0},
+        {"Phi", pkPhi, 3, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
