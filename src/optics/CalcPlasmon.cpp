@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "document/MathError.h"
+#include "optics/ComplexOps.h"
 #include "optics/Grenz.h"
 #include "optics/LayerAniso.h"
 #include "optics/ResColList.h"
@@ -36,6 +37,7 @@ void TCalcPlasmon::Init(const TSimparameter& para)
     ConnectElements();
     anisoLayout = para.Aniso;
     fullUpdateNeeded = true;
+    productCache_.valid = false;
 }
 
 void TCalcPlasmon::CreateLayers(const TSimparameter& para)
@@ -123,18 +125,22 @@ void TCalcPlasmon::UpdateLayers(int layerNrX, int layerNrZ, TSimparameter& para)
     UpdateLayer(layerNrZ, para);
 }
 
-void TCalcPlasmon::Update(int i, int j, TSimparameter& para)
+bool TCalcPlasmon::IsFullUpdate(int i, int j, const TSimparameter& para) const
 {
     const TSimAxispara& x = para.XAxis;
     const TSimAxispara& z = para.ZAxis;
-    const bool full = fullUpdateNeeded || (i == 0 && j == 0) || fullUpdateKinds.Contains(x.Typ + 1) ||
-                      x.LayerNr == 1 || (z.Typ != 0 && (fullUpdateKinds.Contains(z.Typ) || z.LayerNr == 1));
-    if (full)
+    return fullUpdateNeeded || (i == 0 && j == 0) || fullUpdateKinds.Contains(x.Typ + 1) || x.LayerNr == 1 ||
+           (z.Typ != 0 && (fullUpdateKinds.Contains(z.Typ) || z.LayerNr == 1));
+}
+
+void TCalcPlasmon::Update(int i, int j, TSimparameter& para)
+{
+    if (IsFullUpdate(i, j, para))
         UpdateAll(para);
-    else if (z.Typ != 0)
-        UpdateLayers(x.LayerNr, z.LayerNr, para);
+    else if (para.ZAxis.Typ != 0)
+        UpdateLayers(para.XAxis.LayerNr, para.ZAxis.LayerNr, para);
     else
-        UpdateLayer(x.LayerNr, para);
+        UpdateLayer(para.XAxis.LayerNr, para);
 }
 
 void TCalcPlasmon::SetXValue(int i, TSimparameter& para)
@@ -174,51 +180,12 @@ void TCalcPlasmon::SetParameterValue(int code, int layerNr, double value, TSimpa
     }
 }
 
-namespace {
-
-// left x right for a left factor that may be diagonal (its off-diagonal
-// entries are zero then) and a full right factor.
-inline void mulInto(const TVeltraMatrix& a, TVeltraMatrix& b)
-{
-    if (a.kind == TVeltraMatrix::Diagonal) {
-        b[0][0] *= a[0][0];
-        b[0][1] *= a[0][0];
-        b[1][0] *= a[1][1];
-        b[1][1] *= a[1][1];
-        return;
-    }
-    const Complex b00 = b[0][0], b01 = b[0][1], b10 = b[1][0], b11 = b[1][1];
-    b[0][0] = a[0][0] * b00 + a[0][1] * b10;
-    b[0][1] = a[0][0] * b01 + a[0][1] * b11;
-    b[1][0] = a[1][0] * b00 + a[1][1] * b10;
-    b[1][1] = a[1][0] * b01 + a[1][1] * b11;
-}
-
-}  // namespace
-
-void TCalcPlasmon::CalcTotalMatrix()
-{
-    // E0 x E1 x ... x E(c-2), taken from the right; the last half-space's
-    // propagation takes no part.
-    const int c = elementCount;
-    if (IsPolarisation('P')) {
-        totalP = elements[c - 3]->matrixP.Mul(elements[c - 2]->matrixP);
-        for (int k = c - 4; k >= 0; --k)
-            mulInto(elements[k]->matrixP, totalP);
-    }
-    if (IsPolarisation('S')) {
-        totalS = elements[c - 3]->matrixS.Mul(elements[c - 2]->matrixS);
-        for (int k = c - 4; k >= 0; --k)
-            mulInto(elements[k]->matrixS, totalS);
-    }
-}
-
 void TCalcPlasmon::CalcRT(TVeltraVector& rt, const TVeltraMatrix& m, Complex a)
 {
     // The Jones component is an amplitude: it enters linearly, so that
     // intensities weigh with |Ep|^2 and the p-s phase survives.
-    const Complex t = a / m[0][0];
-    rt[0] = m[1][0] * t;
+    const Complex t = veltrane::Div(a, m[0][0]);
+    rt[0] = veltrane::Mul(m[1][0], t);
     rt[1] = t;
 }
 
@@ -233,8 +200,14 @@ void TCalcPlasmon::CalcPoint(int i, int j, TSimparameter& para, const TResColLis
 {
     if (para.ZAxis.Typ != 0)
         SetZValue(j, para, list);
+    const bool full = IsFullUpdate(i, j, para);
     Update(i, j, para);
-    CalcTotalMatrix();
+    if (full) {
+        productCache_.valid = false;
+        CalcTotalMatrix();
+    } else {
+        CalcTotalMatrixPartial(para);
+    }
     if (IsPolarisation('P')) {
         CalcRT(rtP, totalP, para.Ep);
         vmath::checked(rtP[0], "CalcRT");
@@ -264,6 +237,7 @@ veltrane::CalcOutcome TCalcPlasmon::CalcSimulation(TSimparameter& para, TResColL
         SetZValues(para, list);
         const int columns = para.ZAxis.Typ == 0 ? 1 : int(list.size());
         fullUpdateNeeded = true;
+        productCache_.valid = false;
         for (int i = 0; i < para.XAxis.Pktanz; ++i) {
             SetXValue(i, para);
             for (int j = 0; j < columns; ++j) {

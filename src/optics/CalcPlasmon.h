@@ -51,6 +51,8 @@ public:
     void UpdateLayer(int layerNr, TSimparameter& para);
     void UpdateLayers(int layerNrX, int layerNrZ, TSimparameter& para);
     void Update(int i, int j, TSimparameter& para);
+    // True when Update takes the full path at point (i, j).
+    bool IsFullUpdate(int i, int j, const TSimparameter& para) const;
 
     void SetXValue(int i, TSimparameter& para);
     void SetZValue(int j, TSimparameter& para, const TResColList& list);
@@ -103,6 +105,22 @@ protected:
     bool fullUpdateNeeded = true;
     // The anisotropy layout the chain was built for.
     std::array<std::uint8_t, MaxLayers> anisoLayout{};
+
+private:
+    // The total matrices after a partial update, from kept products of the
+    // unchanged elements; equal to CalcTotalMatrix up to rounding.
+    void CalcTotalMatrixPartial(const TSimparameter& para);
+    void KeepProducts(TVeltraMatrix TPlasmon::*matrix, Complex TPlasmon::*q, TVeltraMatrix& prefix,
+                      TVeltraMatrix& suffix) const;
+    void ChainProduct(TVeltraMatrix TPlasmon::*matrix, Complex TPlasmon::*q, const TVeltraMatrix& prefix,
+                      const TVeltraMatrix& suffix, TVeltraMatrix& total) const;
+
+    struct ProductCache {
+        bool valid = false;
+        int lo = -1, hi = -1;  // the changing elements
+        TVeltraMatrix prefixP, prefixS, suffixP, suffixS;
+    };
+    ProductCache productCache_;
     // The working copy of RunCalcPlasmon, reused so that repeated runs on one
     // driver allocate nothing.
     TSimparameter work;
@@ -117,6 +135,8 @@ veltrane::CalcOutcome CreateCalcPlasmon(std::unique_ptr<TCalcPlasmon>& calc, con
                                         TResColList& list,
                                         veltrane::ErrorReport report = veltrane::ErrorReport::ShowBox);
 // The caller's record is not changed: the run works on the driver's copy.
+// Without a driver (its creation failed) nothing runs and the outcome is not
+// ok, with no box and no message.
 veltrane::CalcOutcome RunCalcPlasmon(TCalcPlasmon* calc, const TSimparameter& para, TResColList& list,
                                      veltrane::ErrorReport report = veltrane::ErrorReport::ShowBox);
 void DeleteCalcPlasmon(std::unique_ptr<TCalcPlasmon>& calc);

@@ -98,9 +98,10 @@ void TCalcPlasmon::CalcPsiDelta(TResPunkt& p, bool valid) const
     }
     if (aZero || bZero)
         return;
-    p.Psi = std::atan2(std::abs(a), std::abs(b)) * kDeg;
-    const Complex q = std::conj(a) / std::conj(b);
-    double delta = std::arg(q) * kDeg + 180.0;
+    p.Psi = std::atan2(std::sqrt(std::norm(a)), std::sqrt(std::norm(b))) * kDeg;
+    // arg(conj(a) / conj(b)) = arg(conj(a) b): the quotient's modulus does
+    // not change its angle.
+    double delta = std::arg(std::conj(a) * b) * kDeg + 180.0;
     if (delta > 180.0)
         delta = 360.0 - delta;
     p.Delta = delta;

@@ -1,17 +1,18 @@
 #pragma once
 // The engine's own per-point failures. A run marks the point invalid for
 // either of them (and for a math error) and goes on with the next point.
+// Their messages are fixed texts, so raising one allocates no string.
 
-#include <stdexcept>
+#include <exception>
 
 // A z component of a wave vector vanished: the wave runs along the layer.
-class EkoNullExecption : public std::runtime_error {
+class EkoNullExecption : public std::exception {
 public:
-    EkoNullExecption() : std::runtime_error("Ko-Fehler") {}
+    const char* what() const noexcept override { return "Ko-Fehler"; }
 };
 
 // No real refracted angle exists at the prism's entrance face.
-class EWinkelfehler : public std::runtime_error {
+class EWinkelfehler : public std::exception {
 public:
-    EWinkelfehler() : std::runtime_error("Winkel-Fehler") {}
+    const char* what() const noexcept override { return "Winkel-Fehler"; }
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "document/MathError.h"
+#include "optics/ComplexOps.h"
 
 namespace {
 
@@ -30,10 +31,15 @@ void TisoGrenz::CalcMatrix(int mode)
 {
     const TLayer& u = *upperLayer;
     const TLayer& w = *lowerLayer;
-    if (mode == 0 || mode == 2)
-        fresnel(matrixP, (u.kzp[0] * w.eps[0][0]) / (w.kzp[0] * u.eps[0][0]));
-    if (mode == 1 || mode == 2)
-        fresnel(matrixS, w.kzs[0] / u.kzs[0]);
+    fresnelForm = true;
+    if (mode == 0 || mode == 2) {
+        qP = veltrane::Div(veltrane::Mul(u.kzp[0], w.eps[0][0]), veltrane::Mul(w.kzp[0], u.eps[0][0]));
+        fresnel(matrixP, qP);
+    }
+    if (mode == 1 || mode == 2) {
+        qS = veltrane::Div(w.kzs[0], u.kzs[0]);
+        fresnel(matrixS, qS);
+    }
 }
 
 void TanisoGrenz::SetLayers(const TLayerList& layers)

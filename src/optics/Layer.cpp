@@ -4,6 +4,8 @@
 
 #include "document/Globals.h"
 #include "document/MathError.h"
+#include "optics/ComplexOps.h"
+#include "optics/ComplexSqrt.h"
 #include "optics/EngineErrors.h"
 #include "optics/RootOrder.h"
 
@@ -25,10 +27,13 @@ void TLayer::SetParameter(TSimparameter& para)
     polMode = para.PolMode;
     thetaP = para.ThetaP;
     thetaS = para.ThetaS;
-    k0Scaled = K0Factor * 6.283185307179586 / para.Wellenlange;
-    invK0 = K0Factor / k0Scaled;
-    k0 = k0Scaled / K0Factor;
-    k0Square = k0 * k0;
+    if (para.Wellenlange != k0Wavelength_) {
+        k0Scaled = K0Factor * 6.283185307179586 / para.Wellenlange;
+        invK0 = K0Factor / k0Scaled;
+        k0 = k0Scaled / K0Factor;
+        k0Square = k0 * k0;
+        k0Wavelength_ = para.Wellenlange;
+    }
     path = Complex(0.0, para.Dicke[index]);
     aniso = para.Aniso[index];
     halfSpace = index == 0 || index == para.Layeranz - 1;
@@ -43,8 +48,8 @@ void TLayer::CopyLateral(const TSimparameter& para)
 void TLayer::CalcKzIso()
 {
     const Complex k2 = k0Square * eps[0][0];
-    Complex kz = vmath::sqrt(k2 - kx * kx);
-    Complex kzS = kxS == kx ? kz : vmath::sqrt(k2 - kxS * kxS);
+    Complex kz = veltrane::ComplexSqrt(k2 - veltrane::Mul(kx, kx));
+    Complex kzS = kxS == kx ? kz : veltrane::ComplexSqrt(k2 - veltrane::Mul(kxS, kxS));
     if (halfSpace) {
         // p: Hy/Ex = k0 eps / kz; s: Hx/Ey = -kz / k0.
         if (veltrane::SwapRoots(kz, -kz, (eps[0][0] * std::conj(kz)).real(), -(eps[0][0] * std::conj(kz)).real()))
@@ -62,7 +67,7 @@ void TLayer::CalcKzIso()
 
 void TLayer::CalcFieldFactorIso()
 {
-    fieldFactor[0] = -kx / kzp[0];
+    fieldFactor[0] = -veltrane::Div(kx, kzp[0]);
     fieldFactor[1] = -fieldFactor[0];
 }
 
@@ -72,7 +77,7 @@ void TLayer_I1::SetParameter(TSimparameter& para)
     const Complex e = RowEps(para, index, 0);
     eps[0][0] = eps[1][1] = eps[2][2] = e;
     if (index == 0) {
-        para.kx = k0 * vmath::sqrt(e) * vmath::sin(thetaP);
+        para.kx = k0 * veltrane::ComplexSqrt(e) * vmath::sin(thetaP);
         para.kx2 = para.kx;
     }
     CopyLateral(para);

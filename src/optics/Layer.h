@@ -72,6 +72,10 @@ protected:
     void CalcKzIso();
     void CalcFieldFactorIso();
     void CopyLateral(const TSimparameter& para);
+
+private:
+    // The wavelength k0 was derived from; a scan rarely changes it.
+    double k0Wavelength_ = -1.0;
 };
 
 // Isotropic layer between isotropic neighbours.

@@ -4,6 +4,8 @@
 #include <numbers>
 
 #include "document/MathError.h"
+#include "optics/ComplexOps.h"
+#include "optics/ComplexSqrt.h"
 #include "optics/EngineErrors.h"
 #include "optics/RootOrder.h"
 
@@ -89,7 +91,7 @@ void TLayer_A1::SetParameter(TSimparameter& para)
     const Complex e = RowEps(para, index, 0);
     eps[0][0] = eps[1][1] = eps[2][2] = e;
     if (index == 0) {
-        para.kx = k0 * vmath::sqrt(e) * vmath::sin(thetaP);
+        para.kx = k0 * veltrane::ComplexSqrt(e) * vmath::sin(thetaP);
         para.kx2 = para.kx;
     }
     CopyLateral(para);
@@ -107,10 +109,19 @@ void TLayer_A1::CalcK()
 void TLayer_A2::SetParameter(TSimparameter& para)
 {
     TLayer_A::SetParameter(para);
-    eps = TEpsMatrix();
-    for (int a = 0; a < 3; ++a)
-        eps[a][a] = RowEps(para, index, a);
-    RotatePhi(para.Phiangle);
+    // The tensor depends on the row, the input mode and Phi only; a Theta
+    // scan need not turn it again at every point.
+    const TEpsXYZ& row = para.Eps[index];
+    if (!tensorKept_ || !(row == keptRow_) || para.EpsMode != keptMode_ || para.Phiangle != keptPhi_) {
+        eps = TEpsMatrix();
+        for (int a = 0; a < 3; ++a)
+            eps[a][a] = RowEps(para, index, a);
+        RotatePhi(para.Phiangle);
+        keptRow_ = row;
+        keptMode_ = para.EpsMode;
+        keptPhi_ = para.Phiangle;
+        tensorKept_ = true;
+    }
     CalcKxAniso(para);
     CopyLateral(para);
 }
@@ -121,7 +132,11 @@ void TLayer_A2::RotatePhi(double angleDeg)
         eps = rotated(RotationMatrixZ(angleDeg), eps);
 }
 
-void TLayer_P2::Rotate(double angleDeg) { eps = rotated(RotationMatrixY(angleDeg), eps); }
+void TLayer_P2::Rotate(double angleDeg)
+{
+    eps = rotated(RotationMatrixY(angleDeg), eps);
+    tensorKept_ = false;
+}
 
 void TLayer_A2::CalcKxAniso(TSimparameter& para)
 {
@@ -131,8 +146,8 @@ void TLayer_A2::CalcKxAniso(TSimparameter& para)
     const Complex c = k0Square * eps[2][2];
     const Complex b = k0Square * eps[0][2];
     const double S = vmath::sin(thetaP), C = vmath::cos(thetaP);
-    para.kx = S * vmath::sqrt(vmath::div(a * c - b * b, a * S * S + c * C * C + 2.0 * b * S * C));
-    para.kx2 = k0 * vmath::sqrt(eps[1][1]) * vmath::sin(thetaS);
+    para.kx = S * veltrane::ComplexSqrt(vmath::div(a * c - b * b, a * S * S + c * C * C + 2.0 * b * S * C));
+    para.kx2 = k0 * veltrane::ComplexSqrt(eps[1][1]) * vmath::sin(thetaS);
 }
 
 void TLayer_A2::CalcKzAniso()
@@ -144,11 +159,13 @@ void TLayer_A2::CalcKzAniso()
     // eps zz = 0 leaves no quadratic for kz: the layer cannot carry p light.
     if (C == Complex(0.0, 0.0))
         throw EkoNullExecption();
-    const Complex P = 2.0 * E * kx / C;
-    const Complex Q = (A * kx * kx + E * E - A * C) / C;
-    const Complex R = vmath::sqrt(P * P / 4.0 - Q);
+    using veltrane::Mul;
+    const Complex invC = veltrane::Div(1.0, C);
+    const Complex P = Mul(2.0 * Mul(E, kx), invC);
+    const Complex Q = Mul(Mul(A, Mul(kx, kx)) + Mul(E, E) - Mul(A, C), invC);
+    const Complex R = veltrane::ComplexSqrt(P * P / 4.0 - Q);
     Complex r0 = -P / 2.0 + R, r1 = -P / 2.0 - R;
-    Complex s0 = vmath::sqrt(B - kxS * kxS);
+    Complex s0 = veltrane::ComplexSqrt(B - kxS * kxS);
     if (halfSpace) {
         // p: Hy/Ex = (kz - kx r) / k0 with r = Ez/Ex of the root.
         auto flux = [&](Complex kz) {
@@ -177,7 +194,7 @@ void TLayer_A2::CalcFieldFactorAniso()
         const Complex den = C * kzp[k] + E * kx;
         if (den == Complex(0.0, 0.0))
             throw EkoNullExecption();
-        fieldFactor[k] = -(A * kx + E * kzp[k]) / den;
+        fieldFactor[k] = -veltrane::Div(A * kx + E * kzp[k], den);
     }
 }
 

@@ -44,6 +44,12 @@ protected:
     void CalcKxAniso(TSimparameter& para);
     void CalcKzAniso();
     void CalcFieldFactorAniso();
+
+    // The record values the tensor was last built from.
+    bool tensorKept_ = false;
+    TEpsXYZ keptRow_;
+    std::int32_t keptMode_ = 0;
+    double keptPhi_ = 0.0;
 };
 
 // Anisotropic prism material, which can also be turned about the y axis.

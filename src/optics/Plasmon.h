@@ -26,6 +26,11 @@ public:
 
     TVeltraMatrix matrixP{TVeltraMatrix::Full};
     TVeltraMatrix matrixS{TVeltraMatrix::Full};
+    // Set by the isotropic interface, whose matrices are
+    // 0.5 [[1 + q, 1 - q], [1 - q, 1 + q]] with these q: a product with it
+    // then takes two complex products instead of eight.
+    bool fresnelForm = false;
+    Complex qP, qS;
 };
 
 using TPlasmonList = std::vector<std::unique_ptr<TPlasmon>>;

@@ -34,8 +34,15 @@ void TisoSchicht::CalcPath(Complex s, int mode)
 {
     if (mode == 0 || mode == 2)
         expPair(s * layer->kzp[0], matrixP[0][0], matrixP[1][1]);
-    if (mode == 1 || mode == 2)
-        expPair(s * layer->kzs[0], matrixS[0][0], matrixS[1][1]);
+    if (mode == 1 || mode == 2) {
+        // An isotropic layer lit by isotropic first layers has kzs = kzp.
+        if (mode == 2 && layer->kzs[0] == layer->kzp[0]) {
+            matrixS[0][0] = matrixP[0][0];
+            matrixS[1][1] = matrixP[1][1];
+        } else {
+            expPair(s * layer->kzs[0], matrixS[0][0], matrixS[1][1]);
+        }
+    }
 }
 
 void TisoSchicht::CalcMatrix(int mode) { CalcPath(layer->path, mode); }

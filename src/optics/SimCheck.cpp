@@ -46,6 +46,11 @@ std::string veltrane::CheckSimparameter(const TSimparameter& para)
             return "The Z parameter needs at least 2 curves.";
         }
     }
+    // The result columns are allocated up front: a tiny Z step or a huge
+    // point count must be refused, not allowed to exhaust the memory.
+    constexpr double maxPoints = 1e8;
+    if (double(ResColCount(para)) * double(x.Pktanz) > maxPoints)
+        return "The scan asks for more than 100000000 points.";
     return "";
 }
 

@@ -89,18 +89,42 @@ TEST(CalcPlasmon, IsotropicLimitOfAnisotropicLayer)
 
 TEST(CalcPlasmon, PartialUpdateEqualsFullUpdate)
 {
-    // A thickness scan of layer 3 updates only that layer after the first
-    // point; each point must equal a fresh computation of its own record.
-    TSimparameter p = stacks::anisoMiddle();
-    stacks::layerScan(p, pkThickness, 3, 0.0, 60.0, 13, 58.0);
-    EngineRun scan(p);
-    ASSERT_TRUE(scan.ran.ok);
-    for (int i = 0; i < 13; ++i) {
-        TSimparameter q = p;
-        q.Dicke[2] = 5.0 * i;
-        SCOPED_TRACE(i);
-        expectSamePoint(scan.at(i), pointAt(q, 58.0), 1e-13);
-        EXPECT_EQ(scan.at(i).x, 5.0 * i);
+    // After the first point a layer scan updates only its layers and keeps
+    // the products of the other elements; each point must equal a fresh
+    // computation of its own record.
+    struct Case {
+        const char* what;
+        TParaKind xKind;
+        int xLayer;
+        int zLayer;  // 0: no Z parameter; else eps X real of that layer
+    };
+    const Case cases[] = {
+        {"thickness of the anisotropic layer", pkThickness, 3, 0},
+        {"thickness of layer 2, Z on layer 4", pkThickness, 2, 4},
+        {"eps of layer 4, Z on layer 2", pkEpsXImag, 4, 2},
+        {"eps of the last half-space", pkEpsXReal, 5, 0},
+        {"X and Z on one layer", pkThickness, 4, 4},
+        {"eps z of the anisotropic layer", pkEpsZReal, 3, 0},
+        {"Phi", pkPhi, 3, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TSimparameter p = stacks::anisoMiddle();
+        stacks::layerScan(p, c.xKind, c.xLayer, 0.5, 60.0, 7, 58.0);
+        if (c.zLayer)
+            p.ZAxis = {pkEpsXReal, 1.5, 2.5, c.zLayer, 3, 0.0, 0};
+        EngineRun scan(p);
+        ASSERT_TRUE(scan.ran.ok);
+        for (std::size_t j = 0; j < scan.list.size(); ++j)
+            for (int i = 0; i < 7; ++i) {
+                TSimparameter q = p;
+                q.ZAxis.Typ = 0;
+                if (c.zLayer)
+                    q.Eps[c.zLayer - 1].epsX.real(scan.list[j].Zvalue);
+                TCalcPlasmon::SetParameterValue(c.xKind, c.xLayer, scan.at(i, j).x, q);
+                SCOPED_TRACE(i);
+                expectSamePoint(scan.at(i, j), pointAt(q, 58.0), 1e-13);
+            }
     }
 }
 
@@ -420,6 +444,8 @@ TEST(CalcPlasmon, RecordsThatCannotBeSimulatedAreRefused)
         {"Z step 0", [](TSimparameter& p) { p.ZAxis = {pkThickness, 0, 10, 3, 0, 0.0, 1}; }},
         {"Z step away from the end", [](TSimparameter& p) { p.ZAxis = {pkThickness, 0, 10, 3, 0, -4.0, 1}; }},
         {"one Z curve", [](TSimparameter& p) { p.ZAxis = {pkThickness, 0, 10, 3, 1, 0.0, 0}; }},
+        {"Z step too small for memory", [](TSimparameter& p) { p.ZAxis = {pkThickness, 0, 10, 3, 0, 1e-9, 1}; }},
+        {"too many X points", [](TSimparameter& p) { p.XAxis.Pktanz = 2000000000; }},
         {"prism type 5", [](TSimparameter& p) { p.Prismart = 5; }},
         {"prism type -1", [](TSimparameter& p) { p.Prismart = -1; }},
     };
@@ -514,4 +540,16 @@ TEST(CalcPlasmon, RepeatedRunsOnOneDriver)
     EXPECT_NE(list[0].Points[10].Rp, first[0].Points[10].Rp);
     ASSERT_TRUE(RunCalcPlasmon(calc.get(), p, list, ErrorReport::ToCaller).ok);
     EXPECT_EQ(list, first);
+
+    // A layer scan keeps products of the other layers between points; a new
+    // run with another value of such a layer must not reuse them.
+    TSimparameter scan = stacks::demo();
+    stacks::layerScan(scan, pkThickness, 3, 0.0, 20.0, 5, 55.0);
+    ASSERT_TRUE(CreateCalcPlasmon(calc, scan, list, ErrorReport::ToCaller).ok);
+    ASSERT_TRUE(RunCalcPlasmon(calc.get(), scan, list, ErrorReport::ToCaller).ok);
+    scan.Dicke[1] = 40.0;
+    ASSERT_TRUE(RunCalcPlasmon(calc.get(), scan, list, ErrorReport::ToCaller).ok);
+    EngineRun fresh(scan);
+    for (int i = 0; i < 5; ++i)
+        expectSamePoint(list[0].Points[i], fresh.at(i), 0.0);
 }

@@ -178,3 +178,22 @@ TEST(Prisma, AnisotropicPrismLikeIsotropicWhenEqualAxes)
     EXPECT_NEAR(b.factorP, a.factorP, 1e-12);
     EXPECT_NEAR(b.factorS, a.factorS, 1e-12);
 }
+
+TEST(Prisma, RepeatedCalcDoesNotTurnTheMaterialAgain)
+{
+    TSimparameter p = prismRecord(prTriangular, 1.0, 15.0);
+    stacks::setAnisoLayer(p, 0, 2.1, 2.3, 2.6, 0.0);
+    p.Prismreflek = 1;
+    p.Phiangle = 20.0;
+    TPrisma kept;
+    TSimparameter first = p, second = p;
+    kept.Calc(first);
+    const double factor = kept.factorP;
+    kept.Calc(second);
+    EXPECT_EQ(second.ThetaP, first.ThetaP);
+    EXPECT_EQ(kept.factorP, factor);
+    TPrisma fresh;
+    TSimparameter third = p;
+    fresh.Calc(third);
+    EXPECT_EQ(third.ThetaP, first.ThetaP);
+}

@@ -100,14 +100,14 @@ inline TSimparameter multilayer(int n)
     return p;
 }
 
-// The demo stack with a uniaxial 20 nm film (X = Y = 2.4, Z = 2.2) between
+// The demo stack with a biaxial 20 nm film (X 2.4, Y 2.3, Z 2.2) between
 // the gold and the 5 nm layer, turned by Phi 30 degrees.
 inline TSimparameter anisoMiddle()
 {
     TSimparameter p = base(5);
     setLayer(p, 0, 3.4069, 0.0);
     setLayer(p, 1, Complex(-12.1, 1.3), 50.0);
-    setAnisoLayer(p, 2, 2.4, 2.4, 2.2, 20.0);
+    setAnisoLayer(p, 2, 2.4, 2.3, 2.2, 20.0);
     setLayer(p, 3, 2.25, 5.0);
     setLayer(p, 4, 1.778, 0.0);
     p.Phiangle = 30.0;
