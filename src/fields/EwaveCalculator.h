@@ -28,7 +28,8 @@ public:
 protected:
     // Takes the run's records; the engine works on this copy only.
     void TakeRecords(const TSimparameter& para, const TEHOptionpara& opt);
-    // Rebuilds the engine when the record's stack differs from its own.
+    // Rebuilds the engine when the record's stack or polarisation mode
+    // differs from its own, and takes the polarisations to compute.
     void MatchStack();
     // Brings the stack up to date for Para.Theta and sets the pairs at the
     // start of the shown first half-space (depth -d_1).
