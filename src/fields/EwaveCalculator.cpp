@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "document/Globals.h"
 #include "fields/SampleGrid.h"
+#include "platform/Platform.h"
 
 namespace veltrane {
 
@@ -104,6 +106,18 @@ void EwaveCalculator::CarryThrough(int e, double thickness)
         vecP = element.matrixP.invers().MulVector(vecP);
     if (doS)
         vecS = element.matrixS.invers().MulVector(vecS);
+}
+
+void EwaveCalculator::EndRun()
+{
+    FitStatus.Finish();
+    CalcRunning = 0;
+}
+
+void EwaveCalculator::EndRun(const char* failure)
+{
+    EndRun();
+    showError("Error  Calc E-Wave", failure);
 }
 
 double EwaveCalculator::ElementThickness(int layerIndex) const

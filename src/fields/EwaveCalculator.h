@@ -44,6 +44,10 @@ protected:
     // Carries the pairs through the whole stretch of element e, as the
     // fields at its end would, without computing those fields.
     void CarryThrough(int e, double thickness);
+    // Ends a run: the progress frame is finished and CalcRunning cleared;
+    // with a failure, its message is shown after that.
+    void EndRun();
+    void EndRun(const char* failure);
     // Shown thickness of layer k: d_1, the layer's own, d_n.
     double ElementThickness(int layerIndex) const;
 
