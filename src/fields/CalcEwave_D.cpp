@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "document/Globals.h"
+#include "fields/EwaveLifecycle.h"
 #include "fields/SampleGrid.h"
 #include "optics/EngineErrors.h"
 #include "platform/Errors.h"
@@ -44,18 +45,13 @@ void TCalcEwave_D::CalcEwave(const TSimparameter& para, const TEHOptionpara& opt
             veltrane::platform().processEvents();
         }
     } catch (const std::exception& e) {
-        FitStatus.Finish();
-        CalcRunning = 0;
-        veltrane::showError("Error  Calc E-Wave", e.what());
+        EndRun(e.what());
         return;
     } catch (...) {
-        FitStatus.Finish();
-        CalcRunning = 0;
-        veltrane::showError("Error  Calc E-Wave", "");
+        EndRun("");
         return;
     }
-    FitStatus.Finish();
-    CalcRunning = 0;
+    EndRun();
 }
 
 bool TCalcEwave_D::CalcAtPosition()
@@ -101,42 +97,13 @@ bool TCalcEwave_D::StepElement(int e, int layerIndex)
 void CreateCalcEwave_D(std::unique_ptr<TCalcEwave_D>& calc, veltrane::CalcProgress& status,
                        const TSimparameter& para, const TEHOptionpara& opt, TEWaveList& list)
 {
-    calc.reset();
-    const std::string refusal = veltrane::EwaveCalculator::CheckStack(para);
-    if (!refusal.empty()) {
-        // No samples of an earlier stack may stay on show.
-        ClearEWaveList_D(list);
-        veltrane::showError("Error CalcEwave Init", refusal);
-        return;
-    }
-    try {
-        calc = std::make_unique<TCalcEwave_D>(para, status);
-        ClearEWaveList_D(list);
-        CreateEWaveList_D(list, opt.PktanzEff);
-        calc->Init(para);
-    } catch (const std::exception& e) {
-        calc.reset();
-        veltrane::showError("Error CalcEwave Init", e.what());
-    }
+    veltrane::CreateEwaveCalculator(calc, status, para, opt, list);
 }
 
 void RunCalcEwave_D(std::unique_ptr<TCalcEwave_D>& calc, const TSimparameter& para, const TEHOptionpara& opt,
                     TEWaveList& list)
 {
-    if (!calc)
-        return;
-    try {
-        if (opt.PktanzEff >= 0 && std::size_t(opt.PktanzEff) == list.size()) {
-            ResetEWaveList_D(list);
-        } else {
-            ClearEWaveList_D(list);
-            CreateEWaveList_D(list, opt.PktanzEff);
-        }
-        calc->CalcEwave(para, opt, list);
-    } catch (const std::exception& e) {
-        calc.reset();
-        veltrane::showError("Error CalcEwave Calc", e.what());
-    }
+    veltrane::RunEwaveCalculator(calc, para, opt, list);
 }
 
 void DeleteCalcEwave_D(std::unique_ptr<TCalcEwave_D>& calc) { calc.reset(); }

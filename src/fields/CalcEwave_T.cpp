@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "document/Globals.h"
+#include "fields/EwaveLifecycle.h"
 #include "fields/SampleGrid.h"
 #include "platform/CFormat.h"
 #include "platform/Platform.h"
@@ -50,18 +51,13 @@ void TCalcEwave_T::CalcEwave(const TSimparameter& para, const TEHOptionpara& opt
             }
         }
     } catch (const std::exception& e) {
-        FitStatus.Finish();
-        CalcRunning = 0;
-        veltrane::showError("Error  Calc E-Wave", e.what());
+        EndRun(e.what());
         return;
     } catch (...) {
-        FitStatus.Finish();
-        CalcRunning = 0;
-        veltrane::showError("Error  Calc E-Wave", "");
+        EndRun("");
         return;
     }
-    FitStatus.Finish();
-    CalcRunning = 0;
+    EndRun();
 }
 
 bool TCalcEwave_T::CalcElement(int e, int layerIndex, int perElement, int& counter, TEWaveList& list)
@@ -96,42 +92,13 @@ bool TCalcEwave_T::CalcElement(int e, int layerIndex, int perElement, int& count
 void CreateCalcEwave_T(std::unique_ptr<TCalcEwave_T>& calc, veltrane::CalcProgress& status,
                        const TSimparameter& para, const TEHOptionpara& opt, TEWaveList& list)
 {
-    calc.reset();
-    const std::string refusal = veltrane::EwaveCalculator::CheckStack(para);
-    if (!refusal.empty()) {
-        // No samples of an earlier stack may stay on show.
-        ClearEWaveList_T(list);
-        veltrane::showError("Error CalcEwave Init", refusal);
-        return;
-    }
-    try {
-        calc = std::make_unique<TCalcEwave_T>(para, status);
-        ClearEWaveList_T(list);
-        CreateEWaveList_T(list, opt.PktanzEff);
-        calc->Init(para);
-    } catch (const std::exception& e) {
-        calc.reset();
-        veltrane::showError("Error CalcEwave Init", e.what());
-    }
+    veltrane::CreateEwaveCalculator(calc, status, para, opt, list);
 }
 
 void RunCalcEwave_T(std::unique_ptr<TCalcEwave_T>& calc, const TSimparameter& para, const TEHOptionpara& opt,
                     TEWaveList& list)
 {
-    if (!calc)
-        return;
-    try {
-        if (opt.PktanzEff >= 0 && std::size_t(opt.PktanzEff) == list.size()) {
-            ResetEWaveList_T(list);
-        } else {
-            ClearEWaveList_T(list);
-            CreateEWaveList_T(list, opt.PktanzEff);
-        }
-        calc->CalcEwave(para, opt, list);
-    } catch (const std::exception& e) {
-        calc.reset();
-        veltrane::showError("Error CalcEwave Calc", e.what());
-    }
+    veltrane::RunEwaveCalculator(calc, para, opt, list);
 }
 
 void DeleteCalcEwave_T(std::unique_ptr<TCalcEwave_T>& calc) { calc.reset(); }

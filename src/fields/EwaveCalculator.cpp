@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "document/Globals.h"
 #include "fields/SampleGrid.h"
+#include "platform/Platform.h"
 
 namespace veltrane {
 
@@ -20,20 +22,21 @@ void EwaveCalculator::TakeRecords(const TSimparameter& para, const TEHOptionpara
     Para = para;
     EHOption = opt;
     Para.Theta = EHOption.Theta;
-    doP = IsPolarisation('P');
-    doS = IsPolarisation('S');
 }
 
 void EwaveCalculator::MatchStack()
 {
     // The layers and elements were built for the record given at creation; a
-    // record with another layer count or anisotropy needs them rebuilt, or
-    // the walk would run through a stack that no longer exists.
-    bool same = Para.Layeranz == layerCount;
+    // record with another layer count, anisotropy or polarisation mode needs
+    // them rebuilt, or the walk would run through a stack that no longer
+    // exists, or leave the newly asked polarisation uncomputed yet filled.
+    bool same = Para.Layeranz == layerCount && Para.PolMode == polMode;
     for (int k = 0; same && k < layerCount; ++k)
         same = (Para.Aniso[std::size_t(k)] != 0) == (anisoLayout[std::size_t(k)] != 0);
     if (!same)
         Init(Para);
+    doP = IsPolarisation('P');
+    doS = IsPolarisation('S');
 }
 
 void EwaveCalculator::StartVectors()
@@ -103,6 +106,18 @@ void EwaveCalculator::CarryThrough(int e, double thickness)
         vecP = element.matrixP.invers().MulVector(vecP);
     if (doS)
         vecS = element.matrixS.invers().MulVector(vecS);
+}
+
+void EwaveCalculator::EndRun()
+{
+    FitStatus.Finish();
+    CalcRunning = 0;
+}
+
+void EwaveCalculator::EndRun(const char* failure)
+{
+    EndRun();
+    showError("Error  Calc E-Wave", failure);
 }
 
 double EwaveCalculator::ElementThickness(int layerIndex) const

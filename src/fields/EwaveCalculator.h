@@ -28,7 +28,8 @@ public:
 protected:
     // Takes the run's records; the engine works on this copy only.
     void TakeRecords(const TSimparameter& para, const TEHOptionpara& opt);
-    // Rebuilds the engine when the record's stack differs from its own.
+    // Rebuilds the engine when the record's stack or polarisation mode
+    // differs from its own, and takes the polarisations to compute.
     void MatchStack();
     // Brings the stack up to date for Para.Theta and sets the pairs at the
     // start of the shown first half-space (depth -d_1).
@@ -43,6 +44,10 @@ protected:
     // Carries the pairs through the whole stretch of element e, as the
     // fields at its end would, without computing those fields.
     void CarryThrough(int e, double thickness);
+    // Ends a run: the progress frame is finished and CalcRunning cleared;
+    // with a failure, its message is shown after that.
+    void EndRun();
+    void EndRun(const char* failure);
     // Shown thickness of layer k: d_1, the layer's own, d_n.
     double ElementThickness(int layerIndex) const;
 

@@ -251,17 +251,18 @@ TEST(CalcEwaveT, RunRebuildsTheListOnlyWhenTheCountChanged)
 
 TEST(CalcEwaveT, ARecordWithAnotherStackRebuildsTheCalculator)
 {
-    // Created for glass | air, run with the four-layer stack and then with
-    // an anisotropic layer: the fields are those of the stack run.
+    // Created for glass | air in p light, run in p and s light, then with the
+    // four-layer stack and with an anisotropic layer: the fields are those of
+    // the record run.
     veltrane::NoProgress none;
-    TSimparameter two = GlassAir();
+    TSimparameter two = GlassAir(paP);
     TEHOptionpara opt = Options(50.0, 24);
     TEWaveList list;
     std::unique_ptr<TCalcEwave_T> calc;
     CreateCalcEwave_T(calc, none, two, opt, list);
-    for (const TSimparameter& other : {GlassGoldGlassWater(), UniaxialStack()}) {
+    for (const TSimparameter& other : {GlassAir(paPS), GlassGoldGlassWater(), UniaxialStack()}) {
         RunCalcEwave_T(calc, other, opt, list);
-        const TEWaveList fresh = Profile(other, 50.0, 6);
+        const TEWaveList fresh = Profile(other, 50.0, 24 / other.Layeranz);
         ASSERT_EQ(list.size(), fresh.size());
         for (std::size_t s = 0; s < list.size(); ++s) {
             EXPECT_EQ(list[s].Pos, fresh[s].Pos);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -131,6 +132,23 @@ TEST(CubicRegression, MinimumBeyondTheSelectedPointsIsNoResult)
     // A walk that leaves the selected extent.
     auto falling = candidates(grid(0, 1, 6), [](double x) { return -x * x * x; });
     EXPECT_EQ(reg.FitMinimum(falling, 5, 1000.0).x, NOVALUE);
+}
+
+TEST(CubicRegression, NearlySingularNormalEquationsGiveNoResult)
+{
+    // Five distinct x, but four of them within 3e-13 of each other: to
+    // working precision only two abscissae, which cannot fix a cubic.
+    const std::vector<double> xs = {0.0, 1.0, 1.0 + 1e-13, 1.0 + 2e-13, 1.0 + 3e-13};
+    const std::vector<double> ys = {1.0, 0.2, 0.1, 0.2, 0.3};
+    auto c = candidates(xs, [&](double x) { return ys[std::size_t(std::find(xs.begin(), xs.end(), x) - xs.begin())]; });
+    Tcubicregression reg;
+    const TAuswPunkt m = reg.FitMinimum(c, 2, 10.0);
+    EXPECT_EQ(reg.Selected.size(), 5u);
+    EXPECT_EQ(m.x, NOVALUE);
+    EXPECT_EQ(m.y, NOVALUE);
+    std::vector<TRegPunkt> curve(10);
+    reg.GetCurve(curve);
+    EXPECT_TRUE(curve.empty());
 }
 
 TEST(CubicRegression, LevelSelectsTheBottomOfTheDip)
