@@ -1,5 +1,6 @@
 // Records the engine refuses before it builds or fills anything.
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "optics/CalcPlasmon.h"
@@ -25,6 +26,10 @@ std::string veltrane::CheckSimparameter(const TSimparameter& para)
     if (para.Prismart < prNone || para.Prismart > prHemisphere)
         return "Unknown prism type " + std::to_string(para.Prismart) + ".";
     const TSimAxispara& x = para.XAxis;
+    // An unknown kind changes nothing, and the update would take its layer
+    // number (unchecked) for the layer that changed.
+    if (x.Typ < pkTheta - 1 || x.Typ > pkElliptic - 1)
+        return "Unknown kind " + std::to_string(std::int64_t(x.Typ) + 1) + " of the X parameter.";
     if (isLayerKind(x.Typ + 1) && (x.LayerNr < 1 || x.LayerNr > n))
         return layerRange("X", x.LayerNr, n);
     if (x.Pktanz < 2)
@@ -32,6 +37,8 @@ std::string veltrane::CheckSimparameter(const TSimparameter& para)
     if (!std::isfinite(x.von) || !std::isfinite(x.bis))
         return "The X range is not a number.";
     const TSimAxispara& z = para.ZAxis;
+    if (z.Typ < pkNone || z.Typ > pkElliptic)
+        return "Unknown kind " + std::to_string(z.Typ) + " of the Z parameter.";
     if (z.Typ != 0) {
         if (isLayerKind(z.Typ) && (z.LayerNr < 1 || z.LayerNr > n))
             return layerRange("Z", z.LayerNr, n);
