@@ -45,8 +45,10 @@ std::string veltrane::CheckSimparameter(const TSimparameter& para)
         if (!std::isfinite(z.von) || !std::isfinite(z.bis))
             return "The Z range is not a number.";
         if (z.FixedStep) {
-            if (z.Colstep == 0.0 || !std::isfinite(z.Colstep))
+            if (z.Colstep == 0.0)
                 return "The step of the Z parameter is 0.";
+            if (!std::isfinite(z.Colstep))
+                return "The step of the Z parameter is not a number.";
             if (ResColCount(para) < 1)
                 return "The step of the Z parameter leads away from the end value.";
         } else if (z.Pktanz < 2) {
@@ -69,6 +71,11 @@ std::string TCalcPlasmon::CheckRun(const TSimparameter& para, const TResColList&
     if (para.Layeranz != layerCount)
         return "The record has " + std::to_string(para.Layeranz) + " layers, the simulation was set up for " +
                std::to_string(layerCount) + ".";
+    // The layers compute the field factors and mode tables of the record's
+    // polarisations, the elements those of the driver's: they must agree,
+    // or an interface would build on tables that were never computed.
+    if (para.PolMode != polMode)
+        return "The polarisation mode differs from the one the simulation was set up for.";
     for (int k = 0; k < layerCount; ++k)
         if ((para.Aniso[k] != 0) != (anisoLayout[k] != 0))
             return "The anisotropy of layer " + std::to_string(k + 1) +

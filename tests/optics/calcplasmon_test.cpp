@@ -504,7 +504,10 @@ TEST(CalcPlasmon, RunRefusesARecordOfAnotherLayout)
     TSimparameter longer = p;
     longer.XAxis.Pktanz += 1;
     EXPECT_FALSE(RunCalcPlasmon(calc.get(), longer, list).ok);
-    ASSERT_EQ(script.boxes.size(), 3u);
+    TSimparameter onlyS = p;
+    onlyS.PolMode = pmS;
+    EXPECT_FALSE(RunCalcPlasmon(calc.get(), onlyS, list).ok);
+    ASSERT_EQ(script.boxes.size(), 4u);
     for (const auto& b : script.boxes)
         EXPECT_EQ(b.caption, "Error  CalcSimulation");
     expectNoValue(list[0].Points[0]);
