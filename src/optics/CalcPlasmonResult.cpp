@@ -17,16 +17,6 @@ bool finite(const TResPunkt& p)
            std::isfinite(p.Psi) && std::isfinite(p.Delta);
 }
 
-// The transmission admittance of a half-space: Hy/Ex of its root 0 (p).
-Complex admittance(const TLayer& l, Complex k0, Complex kx, Complex kz)
-{
-    if (l.aniso == 0)
-        return k0 * l.eps[0][0] / kz;
-    const Complex A = k0 * k0 * l.eps[0][0], C = k0 * k0 * l.eps[2][2], E = k0 * k0 * l.eps[0][2];
-    const Complex R = (A * kx + E * kz) / (C * kz + E * kx);
-    return (kz + kx * R) / k0;
-}
-
 bool realPositive(Complex a, Complex b)
 {
     return a.imag() == 0.0 && b.imag() == 0.0 && a.real() > 0.0 && b.real() > 0.0;
@@ -111,7 +101,6 @@ void TCalcPlasmon::CorrectTransmission(TResPunkt& p) const
 {
     const TLayer& F = *layers.front();
     const TLayer& L = *layers.back();
-    const Complex k0 = F.GetK0();
     const Complex kx = F.kx;
     const Complex kzF = F.GetKzp(0), kzL = L.GetKzp(0);
     const Complex qF = F.GetKzs(0), qL = L.GetKzs(0);
@@ -119,7 +108,7 @@ void TCalcPlasmon::CorrectTransmission(TResPunkt& p) const
     // Propagating p light on both sides: real roots whose admittance is
     // positive (for a hyperbolic half-space the forward root has kz < 0).
     if (kzF.imag() == 0.0 && kzL.imag() == 0.0) {
-        const Complex xF = admittance(F, k0, kx, kzF), xL = admittance(L, k0, kx, kzL);
+        const Complex xF = F.AdmittanceP(kx, kzF), xL = L.AdmittanceP(kx, kzL);
         if (xF.real() > 0.0 && xL.real() > 0.0)
             cp = xL / xF;
     }

@@ -71,9 +71,8 @@ void TLayer::CalcFieldFactorIso()
     fieldFactor[1] = -fieldFactor[0];
 }
 
-void TLayer_I1::SetParameter(TSimparameter& para)
+void TLayer::SetIsotropic(TSimparameter& para)
 {
-    TLayer::SetParameter(para);
     const Complex e = RowEps(para, index, 0);
     eps[0][0] = eps[1][1] = eps[2][2] = e;
     if (index == 0) {
@@ -81,6 +80,22 @@ void TLayer_I1::SetParameter(TSimparameter& para)
         para.kx2 = para.kx;
     }
     CopyLateral(para);
+}
+
+Complex TLayer::AdmittanceP(Complex kxValue, Complex kz) const
+{
+    if (aniso == 0)
+        return k0 * eps[0][0] / kz;
+    const double k02 = k0 * k0;
+    const Complex A = k02 * eps[0][0], C = k02 * eps[2][2], E = k02 * eps[0][2];
+    const Complex R = (A * kxValue + E * kz) / (C * kz + E * kxValue);
+    return (kz + kxValue * R) / k0;
+}
+
+void TLayer_I1::SetParameter(TSimparameter& para)
+{
+    TLayer::SetParameter(para);
+    SetIsotropic(para);
 }
 
 void TLayer_I1::CalcK()

@@ -42,6 +42,10 @@ public:
     void SetKzs(int k, Complex v) { kzs[k] = v; }
     Complex GetFieldFactor(int k) const { return fieldFactor[k]; }
     Complex GetK0() const { return Complex(k0, 0.0); }
+    // Hy/Ex of a p wave with the z component kz: the isotropic or, for a
+    // layer flagged anisotropic, the tensor form. Its real part is the
+    // wave's energy flux along z per |Ex|^2.
+    Complex AdmittanceP(Complex kxValue, Complex kz) const;
 
     int index;
     double invK0 = 0.0;
@@ -72,6 +76,10 @@ protected:
     void CalcKzIso();
     void CalcFieldFactorIso();
     void CopyLateral(const TSimparameter& para);
+    // The isotropic tensor from the row's X value and the lateral components
+    // (computed here for the first layer): the end of SetParameter of the
+    // isotropic classes.
+    void SetIsotropic(TSimparameter& para);
 
 private:
     // The wavelength k0 was derived from; a scan rarely changes it.

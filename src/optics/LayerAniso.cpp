@@ -88,13 +88,7 @@ void TLayer_A::CalcS()
 void TLayer_A1::SetParameter(TSimparameter& para)
 {
     TLayer_A::SetParameter(para);
-    const Complex e = RowEps(para, index, 0);
-    eps[0][0] = eps[1][1] = eps[2][2] = e;
-    if (index == 0) {
-        para.kx = k0 * veltrane::ComplexSqrt(e) * vmath::sin(thetaP);
-        para.kx2 = para.kx;
-    }
-    CopyLateral(para);
+    SetIsotropic(para);
 }
 
 void TLayer_A1::CalcK()

@@ -221,21 +221,12 @@ void TPrisma::CalcFactors(Complex tP, Complex tS)
 {
     const TLayer& f = *front();
     const TLayer& b = *back();
-    const Complex k0 = f.GetK0();
     const Complex kf = f.GetKzp(0), kb = b.GetKzp(0);
     // Energy flux ratio through the face: Re of the admittances Hy/Ex (p)
     // and of kz (s). For a lossless material it equals |Yb / Yf|, and an
     // absorbing prism material still passes light.
-    const Complex Yf = k0 * f.GetEps(0, 0) / kf;
-    Complex Yb;
-    if (b.aniso == 0) {
-        Yb = k0 * b.GetEps(0, 0) / kb;
-    } else {
-        const Complex A = k0 * k0 * b.GetEps(0, 0), C = k0 * k0 * b.GetEps(2, 2), E = k0 * k0 * b.GetEps(0, 2);
-        const Complex kx = f.kx;
-        const Complex W = (A * kx + E * kb) / (C * kb + E * kx);
-        Yb = (kb + kx * W) / k0;
-    }
+    const Complex Yf = f.AdmittanceP(f.kx, kf);
+    const Complex Yb = b.AdmittanceP(f.kx, kb);
     const double cP = Yf.real() > 0.0 && Yb.real() > 0.0 ? Yb.real() / Yf.real() : 0.0;
     const Complex qf = f.GetKzs(0), qb = b.GetKzs(0);
     const double cS = qf.real() > 0.0 && qb.real() > 0.0 ? qb.real() / qf.real() : 0.0;

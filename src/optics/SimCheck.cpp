@@ -1,5 +1,6 @@
 // Records the engine refuses before it builds or fills anything.
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "optics/CalcPlasmon.h"
@@ -25,6 +26,10 @@ std::string veltrane::CheckSimparameter(const TSimparameter& para)
     if (para.Prismart < prNone || para.Prismart > prHemisphere)
         return "Unknown prism type " + std::to_string(para.Prismart) + ".";
     const TSimAxispara& x = para.XAxis;
+    // An unknown kind changes nothing, and the update would take its layer
+    // number (unchecked) for the layer that changed.
+    if (x.Typ < pkTheta - 1 || x.Typ > pkElliptic - 1)
+        return "Unknown kind " + std::to_string(std::int64_t(x.Typ) + 1) + " of the X parameter.";
     if (isLayerKind(x.Typ + 1) && (x.LayerNr < 1 || x.LayerNr > n))
         return layerRange("X", x.LayerNr, n);
     if (x.Pktanz < 2)
@@ -32,14 +37,18 @@ std::string veltrane::CheckSimparameter(const TSimparameter& para)
     if (!std::isfinite(x.von) || !std::isfinite(x.bis))
         return "The X range is not a number.";
     const TSimAxispara& z = para.ZAxis;
+    if (z.Typ < pkNone || z.Typ > pkElliptic)
+        return "Unknown kind " + std::to_string(z.Typ) + " of the Z parameter.";
     if (z.Typ != 0) {
         if (isLayerKind(z.Typ) && (z.LayerNr < 1 || z.LayerNr > n))
             return layerRange("Z", z.LayerNr, n);
         if (!std::isfinite(z.von) || !std::isfinite(z.bis))
             return "The Z range is not a number.";
         if (z.FixedStep) {
-            if (z.Colstep == 0.0 || !std::isfinite(z.Colstep))
+            if (z.Colstep == 0.0)
                 return "The step of the Z parameter is 0.";
+            if (!std::isfinite(z.Colstep))
+                return "The step of the Z parameter is not a number.";
             if (ResColCount(para) < 1)
                 return "The step of the Z parameter leads away from the end value.";
         } else if (z.Pktanz < 2) {
@@ -62,6 +71,11 @@ std::string TCalcPlasmon::CheckRun(const TSimparameter& para, const TResColList&
     if (para.Layeranz != layerCount)
         return "The record has " + std::to_string(para.Layeranz) + " layers, the simulation was set up for " +
                std::to_string(layerCount) + ".";
+    // The layers compute the field factors and mode tables of the record's
+    // polarisations, the elements those of the driver's: they must agree,
+    // or an interface would build on tables that were never computed.
+    if (para.PolMode != polMode)
+        return "The polarisation mode differs from the one the simulation was set up for.";
     for (int k = 0; k < layerCount; ++k)
         if ((para.Aniso[k] != 0) != (anisoLayout[k] != 0))
             return "The anisotropy of layer " + std::to_string(k + 1) +

@@ -427,6 +427,21 @@ TEST(CalcPlasmon, SingularFieldMatrixEndsTheRunWithItsBox)
     expectNoValue(run.at(2));
 }
 
+TEST(CalcPlasmon, PointsRunColumnByColumnInsideEachX)
+{
+    // The second Z value makes the anisotropic film's field matrix singular
+    // (as above), which ends the run there: only (x0, z0) came before it.
+    TSimparameter p = stacks::demo();
+    stacks::setAnisoLayer(p, 2, 1e-10, 2.0, 1.0, 5.0);
+    stacks::thetaScan(p, 0.0, 10.0, 3);
+    p.ZAxis = {pkEpsYReal, 2.0, 1e10, 3, 2, 0.0, 0};
+    EngineRun run(p);
+    EXPECT_FALSE(run.ran.ok);
+    EXPECT_EQ(run.at(0, 0).valid, 1);
+    for (auto [i, j] : {std::pair{0, 1}, {1, 0}, {1, 1}, {2, 0}})
+        expectNoValue(run.at(i, j));
+}
+
 TEST(CalcPlasmon, RecordsThatCannotBeSimulatedAreRefused)
 {
     struct Case {
@@ -448,6 +463,9 @@ TEST(CalcPlasmon, RecordsThatCannotBeSimulatedAreRefused)
         {"too many X points", [](TSimparameter& p) { p.XAxis.Pktanz = 2000000000; }},
         {"prism type 5", [](TSimparameter& p) { p.Prismart = 5; }},
         {"prism type -1", [](TSimparameter& p) { p.Prismart = -1; }},
+        {"unknown X kind", [](TSimparameter& p) { p.XAxis = {20, 0, 1, 0, 5, 0, 0}; }},
+        {"X kind none", [](TSimparameter& p) { p.XAxis = {pkNone - 1, 0, 1, 0, 5, 0, 0}; }},
+        {"unknown Z kind", [](TSimparameter& p) { p.ZAxis = {pkElliptic + 1, 0, 1, 0, 2, 0, 0}; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -486,7 +504,10 @@ TEST(CalcPlasmon, RunRefusesARecordOfAnotherLayout)
     TSimparameter longer = p;
     longer.XAxis.Pktanz += 1;
     EXPECT_FALSE(RunCalcPlasmon(calc.get(), longer, list).ok);
-    ASSERT_EQ(script.boxes.size(), 3u);
+    TSimparameter onlyS = p;
+    onlyS.PolMode = pmS;
+    EXPECT_FALSE(RunCalcPlasmon(calc.get(), onlyS, list).ok);
+    ASSERT_EQ(script.boxes.size(), 4u);
     for (const auto& b : script.boxes)
         EXPECT_EQ(b.caption, "Error  CalcSimulation");
     expectNoValue(list[0].Points[0]);

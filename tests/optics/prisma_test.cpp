@@ -140,6 +140,22 @@ TEST(Prisma, FaceFactors)
             EXPECT_NEAR(prisma.factorS, 0.96, 1e-12);
             EXPECT_EQ(prisma.front()->kx, Complex(0.0, 0.0));
         }
+    // The entrance face of a triangular prism is met at alphaIn: the factors
+    // are the Fresnel transmissions air -> glass, 1 - r^2 with
+    // rs = (cos a - n cos b) / (cos a + n cos b), rp = (n cos a - cos b) / (n cos a + cos b).
+    for (double theta : {0.0, 10.0, -20.0}) {
+        SCOPED_TRACE(theta);
+        TSimparameter p = prismRecord(prTriangular, 2.25, theta);
+        p.Prismreflek = 1;
+        TPrisma prisma;
+        prisma.Calc(p);
+        const double a = std::numbers::pi / 4 - std::abs(theta) * std::numbers::pi / 180.0, n = 1.5;
+        const double b = std::asin(std::sin(a) / n);
+        const double rs = (std::cos(a) - n * std::cos(b)) / (std::cos(a) + n * std::cos(b));
+        const double rp = (n * std::cos(a) - std::cos(b)) / (n * std::cos(a) + std::cos(b));
+        EXPECT_NEAR(prisma.factorP, 1.0 - rp * rp, 1e-12);
+        EXPECT_NEAR(prisma.factorS, 1.0 - rs * rs, 1e-12);
+    }
     // Without the flag the factors stay 1.
     TSimparameter p = prismRecord(prTriangular, 2.25, 0.0);
     TPrisma plain;
