@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QImage>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -224,6 +225,10 @@ bool ShowAxisDialog(TPlotAxisDlg& dlg, TLinePlot& plot, TAxis& axis)
         dlg.DialogTitle = plot.isY2Axis() ? 3 : 2;
     else
         dlg.DialogTitle = 4;
+    // The fields show the tick range of the current limits: lay the plot out
+    // first when it has not been painted since they changed.
+    QImage current;
+    plot.GetPlotBitmap(current);
     dlg.SetFields(veltrane::axisDialogFields(axis, sep));
     if (dlg.exec() != QDialog::Accepted)
         return false;

@@ -202,3 +202,24 @@ TEST_F(AxisDialogWidgetTest, PlotAxisIsWrittenOnOkWithOneRepaint)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AxisDialogWidgetTest, UnpaintedPlotShowsTheTickRangeOfItsLimits)
+{
+    TLinePlot plot;
+    plot.resize(500, 400);
+    plot.XAxis().SetminValue(3);
+    plot.XAxis().SetmaxValue(97);
+    TPlotAxisDlg dlg;
+    AxisDialogFields shown;
+    QTimer::singleShot(0, [&] {
+        shown = dlg.Fields();
+        dlg.CancelBtn->click();
+    });
+    EXPECT_FALSE(ShowAxisDialog(dlg, plot, plot.XAxis()));
+    EXPECT_EQ(shown.from, "0");
+    EXPECT_EQ(shown.to, "100");
+}
+
+}  // namespace
