@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,6 +100,10 @@ TEST_F(AxisDialogWidgetTest, LimitEditsTakeOnlyNumberCharacters)
     EXPECT_EQ(dlg.strfrom->text(), "1,5,E-3");
     QTest::keyClick(dlg.strfrom, Qt::Key_Backspace);
     EXPECT_EQ(dlg.strfrom->text(), "1,5,E-");
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("\u00e92."));  // a dead key and 'e', then more
+    QApplication::sendEvent(dlg.strfrom, &composed);
+    EXPECT_EQ(dlg.strfrom->text(), "1,5,E-2,");
     QTest::keyClicks(dlg.strTitle, "a.b");
     EXPECT_EQ(dlg.strTitle->text(), "a.b");
 }
