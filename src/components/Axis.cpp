@@ -205,8 +205,10 @@ void TAxis::Startwert125()
         // position: keep the digits down to that position, and for a
         // negative value with nonzero dropped digits add one in the last.
         // Fifteen digits drop the binary noise of a computed minimum, so that
-        // -0.30000000000000004 starts at -0.3 and not a step lower.
-        DecimalDigits d = decompose(min, 15);
+        // -0.30000000000000004 starts at -0.3 and not a step lower; a step
+        // further down than that needs all digits up to its position.
+        int k = std::clamp(decompose(min, 17).exponent - deci + 1, 15, 17);
+        DecimalDigits d = decompose(min, k);
         int n = d.exponent - deci;
         double v = min;
         if (n <= 0) {

@@ -57,6 +57,7 @@ TEST(AxisEngine, FirstLinearLayouts)
         {-2.04, 7, -3, 7, 1},
         {-0.30000000000000004, 0.9, -0.3, 0.9, 0.1},  // binary noise is no digit
         {0.30000000000000004, 1.5, 0.3, 1.5, 0.1},
+        {-1.0000000000000002, -1 + 1.5e-15, -1.0000000000000002, -1.0000000000000002 + 9 * 2e-16, 2e-16},  // last digit
     };
     for (const Case& c : cases) {
         TXAxis a = axisWith(c.min, c.max);
