@@ -204,15 +204,19 @@ void TAxis::Startwert125()
         // min rounded down (toward minus infinity) to the step's digit
         // position: keep the digits down to that position, and for a
         // negative value with nonzero dropped digits add one in the last.
-        DecimalDigits d = decompose(min, 17);
+        // Fifteen digits drop the binary noise of a computed minimum, so that
+        // -0.30000000000000004 starts at -0.3 and not a step lower; a step
+        // further down than that needs all digits up to its position.
+        int k = std::clamp(decompose(min, 17).exponent - deci + 1, 15, 17);
+        DecimalDigits d = decompose(min, k);
         int n = d.exponent - deci;
         double v = min;
         if (n <= 0) {
             v = min < 0 ? -Pot10n(deci) : 0.0;
-        } else if (int(d.digits.size()) > n) {
-            std::string D = d.digits.substr(0, std::size_t(n));
+        } else {
+            std::string D = d.digits.substr(0, std::min(d.digits.size(), std::size_t(n)));
             int E = d.exponent;
-            if (d.negative && str_aufrunden(D))
+            if (d.negative && D.size() < d.digits.size() && str_aufrunden(D))
                 ++E;
             if (!compose(d.negative, D, E, v))
                 v = min;

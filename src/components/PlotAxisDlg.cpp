@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QImage>
+#include <QInputMethodEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -59,6 +61,12 @@ enum Caption { cCancel = 0, cDialog = 1, cFrom = 5, cTo = 6, cFormat = 7, cTitle
                cGrid = 11, cFormatItems = 14 };
 
 char separator() { return veltrane::platform().decimalSeparator(); }
+
+// The characters a limit edit takes besides the separators.
+bool limitCharacter(QChar c)
+{
+    return (c.isDigit() && c.unicode() < 128) || c == '+' || c == '-' || c == 'E' || c == 'e';
+}
 }  // namespace
 
 TPlotAxisDlg::TPlotAxisDlg(QWidget* parent) : QDialog(parent)
@@ -180,8 +188,20 @@ bool TPlotAxisDlg::eventFilter(QObject* watched, QEvent* event)
             edit->insert(QString(QChar(separator())));
             return true;
         }
-        const bool allowed = c.isDigit() && c.unicode() < 128;
-        return !(allowed || c == '+' || c == '-' || c == 'E' || c == 'e');
+        return !limitCharacter(c);
+    }
+    if (event->type() == QEvent::InputMethod) {
+        // Characters composed from dead keys pass the same filter.
+        auto* im = static_cast<QInputMethodEvent*>(event);
+        QString kept;
+        for (QChar c : im->commitString()) {
+            if (c == ',' || c == '.')
+                kept += QChar(separator());
+            else if (limitCharacter(c))
+                kept += c;
+        }
+        if (kept != im->commitString())
+            im->setCommitString(kept, im->replacementStart(), im->replacementLength());
     }
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
@@ -224,6 +244,10 @@ bool ShowAxisDialog(TPlotAxisDlg& dlg, TLinePlot& plot, TAxis& axis)
         dlg.DialogTitle = plot.isY2Axis() ? 3 : 2;
     else
         dlg.DialogTitle = 4;
+    // The fields show the tick range of the current limits: lay the plot out
+    // first when it has not been painted since they changed.
+    QImage current;
+    plot.GetPlotBitmap(current);
     dlg.SetFields(veltrane::axisDialogFields(axis, sep));
     if (dlg.exec() != QDialog::Accepted)
         return false;

@@ -167,46 +167,23 @@ std::int32_t TPlotColumns::GetProzentPunkte(int col) const
 
 // The style cycles take the style of the previous column one step on; the
 // colour cycles leave out white (after aqua, and after white, comes black).
-void TPlotColumns::SetNextLineColor(int col)
+template <typename T>
+void TPlotColumns::CycleFromPrevious(int col, const char* name, T TDataCol::*field, T last)
 {
-    if (col < 1 || !Col(col, "SetNextLineColor")) {
-        if (col < 1)
-            ShowRangeError("SetNextLineColor", col, int(cols_.size()) - 1);
+    if (col < 1) {
+        ShowRangeError(name, col, int(cols_.size()) - 1);
         return;
     }
-    int prev = cols_[std::size_t(col - 1)].LineColor;
-    cols_[std::size_t(col)].LineColor = TPlotColor(prev >= pcAqua ? pcBlack : prev + 1);
+    if (TDataCol* c = Col(col, name)) {
+        const T prev = cols_[std::size_t(col - 1)].*field;
+        c->*field = prev >= last ? T(0) : T(prev + 1);
+    }
 }
 
+void TPlotColumns::SetNextLineColor(int col) { CycleFromPrevious(col, "SetNextLineColor", &TDataCol::LineColor, pcAqua); }
 void TPlotColumns::SetNextSymbolColor(int col)
 {
-    if (col < 1 || !Col(col, "SetNextSymbolColor")) {
-        if (col < 1)
-            ShowRangeError("SetNextSymbolColor", col, int(cols_.size()) - 1);
-        return;
-    }
-    int prev = cols_[std::size_t(col - 1)].SymbolColor;
-    cols_[std::size_t(col)].SymbolColor = TPlotColor(prev >= pcAqua ? pcBlack : prev + 1);
+    CycleFromPrevious(col, "SetNextSymbolColor", &TDataCol::SymbolColor, pcAqua);
 }
-
-void TPlotColumns::SetNextLineArt(int col)
-{
-    if (col < 1 || !Col(col, "SetNextLineArt")) {
-        if (col < 1)
-            ShowRangeError("SetNextLineArt", col, int(cols_.size()) - 1);
-        return;
-    }
-    int prev = cols_[std::size_t(col - 1)].LineArt;
-    cols_[std::size_t(col)].LineArt = TLineArt(prev >= laDashDotDot ? laSolid : prev + 1);
-}
-
-void TPlotColumns::SetNextSymbolArt(int col)
-{
-    if (col < 1 || !Col(col, "SetNextSymbolArt")) {
-        if (col < 1)
-            ShowRangeError("SetNextSymbolArt", col, int(cols_.size()) - 1);
-        return;
-    }
-    int prev = cols_[std::size_t(col - 1)].SymbolArt;
-    cols_[std::size_t(col)].SymbolArt = TSymbolArt(prev >= saStar ? saSquare : prev + 1);
-}
+void TPlotColumns::SetNextLineArt(int col) { CycleFromPrevious(col, "SetNextLineArt", &TDataCol::LineArt, laDashDotDot); }
+void TPlotColumns::SetNextSymbolArt(int col) { CycleFromPrevious(col, "SetNextSymbolArt", &TDataCol::SymbolArt, saStar); }

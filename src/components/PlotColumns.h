@@ -67,6 +67,9 @@ protected:
     void ShowRangeError(const std::string& name, int index, int maxIndex) const;
 
 private:
+    // Gives column col the style after that of column col - 1 (col >= 1).
+    template <typename T>
+    void CycleFromPrevious(int col, const char* name, T TDataCol::*field, T last);
     TDataCol* Col(int col, const char* name);
     const TDataCol* Col(int col, const char* name) const;
     TDPunkt* Point(int col, int i, const char* nameN, const char* nameM);

@@ -43,7 +43,9 @@ bool configureLine(LineState& s, const LineSettings& v)
     case 8: size = CS8; break;
     default: return false;
     }
-    if (v.stopBits < 0 || v.stopBits > 2 || (v.stopBits == 1 && v.dataBits != 5))
+    // The line's second stop bit is one and a half with 5 data bits: 1.5 only
+    // there, 2 never there.
+    if (v.stopBits < 0 || v.stopBits > 2 || (v.stopBits == 1) != (v.stopBits != 0 && v.dataBits == 5))
         return false;
     if (v.parity < 0 || v.parity > 4 || v.protokoll < 0 || v.protokoll > 2)
         return false;
@@ -65,7 +67,6 @@ bool configureLine(LineState& s, const LineSettings& v)
     }
     if (v.parity != 0)
         s.iflag |= INPCK;
-    // With 5 data bits two stop bits are one and a half.
     if (v.stopBits != 0)
         s.cflag |= CSTOPB;
 

@@ -28,7 +28,8 @@ int getLine(int fd, LineState& state);
 int setLine(int fd, const LineState& state);
 
 // Raw 8-bit transfer with the settings applied. False where the line has no
-// such setting (4 data bits, 1.5 stop bits except with 5 data bits, rate 0).
+// such setting (4 data bits, 1.5 stop bits except with 5 data bits, 2 stop
+// bits with 5 data bits, rate 0).
 bool configureLine(LineState& state, const LineSettings& settings);
 
 std::uint32_t lineSpeed(const LineState& state);

@@ -1,5 +1,6 @@
 #include "components/RIEdit.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPalette>
 
@@ -144,9 +145,23 @@ void TRIEdit::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
     }
 
-    if (!rt::keepTyped(utf8(text()), editType_, onlyPositive_, sep)) {
-        QLineEdit::setText(oldText);
-        setCursorPosition(oldCaret);
-        deselect();
-    }
+    keepOrRestore(oldText, oldCaret);
+}
+
+void TRIEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString oldText = text();
+    const int oldCaret = hasSelectedText() ? selectionStart() : cursorPosition();
+    QLineEdit::inputMethodEvent(event);
+    if (!event->commitString().isEmpty())
+        keepOrRestore(oldText, oldCaret);
+}
+
+void TRIEdit::keepOrRestore(const QString& oldText, int oldCaret)
+{
+    if (rt::keepTyped(utf8(text()), editType_, onlyPositive_, separator()))
+        return;
+    QLineEdit::setText(oldText);
+    setCursorPosition(oldCaret);
+    deselect();
 }

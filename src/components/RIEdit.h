@@ -51,9 +51,13 @@ public:
 protected:
     // Every typed character passes the filter; pasted or assigned text does not.
     void keyPressEvent(QKeyEvent* event) override;
+    // Characters composed by the input method (dead keys) pass it as well.
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     void setBackground(const QColor& c);
+    // Puts the text before a keystroke back when the new one may not stay.
+    void keepOrRestore(const QString& oldText, int oldCaret);
 
     QColor normalColor_;
     TRIEditTyp editType_ = reDouble;

@@ -55,6 +55,9 @@ TEST(AxisEngine, FirstLinearLayouts)
         {13, 100, 10, 100, 10},
         {0.0537, 0.065, 0.053, 0.065, 0.001},  // the start never lies above the minimum
         {-2.04, 7, -3, 7, 1},
+        {-0.30000000000000004, 0.9, -0.3, 0.9, 0.1},  // binary noise is no digit
+        {0.30000000000000004, 1.5, 0.3, 1.5, 0.1},
+        {-1.0000000000000002, -1 + 1.5e-15, -1.0000000000000002, -1.0000000000000002 + 9 * 2e-16, 2e-16},  // last digit
     };
     for (const Case& c : cases) {
         TXAxis a = axisWith(c.min, c.max);
@@ -62,7 +65,7 @@ TEST(AxisEngine, FirstLinearLayouts)
         EXPECT_DOUBLE_EQ(a.Schrittweite(), c.step);
         EXPECT_DOUBLE_EQ(a.StartValue(), c.start);
         EXPECT_DOUBLE_EQ(a.EndValue(), c.end);
-        EXPECT_LE(a.StartValue(), std::min(c.min, c.max));
+        EXPECT_LE(a.StartValue(), std::min(c.min, c.max) + 1e-12 * c.step);
         EXPECT_TRUE(a.LinearSteps());
     }
 }

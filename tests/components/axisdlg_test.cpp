@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,6 +100,10 @@ TEST_F(AxisDialogWidgetTest, LimitEditsTakeOnlyNumberCharacters)
     EXPECT_EQ(dlg.strfrom->text(), "1,5,E-3");
     QTest::keyClick(dlg.strfrom, Qt::Key_Backspace);
     EXPECT_EQ(dlg.strfrom->text(), "1,5,E-");
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("\u00e92."));  // a dead key and 'e', then more
+    QApplication::sendEvent(dlg.strfrom, &composed);
+    EXPECT_EQ(dlg.strfrom->text(), "1,5,E-2,");
     QTest::keyClicks(dlg.strTitle, "a.b");
     EXPECT_EQ(dlg.strTitle->text(), "a.b");
 }
@@ -199,6 +204,27 @@ TEST_F(AxisDialogWidgetTest, PlotAxisIsWrittenOnOkWithOneRepaint)
     EXPECT_EQ(plot.Y2Axis().Title(), before2.Title());
     EXPECT_EQ(plot.Y2Axis().minValue(), before2.minValue());
     EXPECT_EQ(composed, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AxisDialogWidgetTest, UnpaintedPlotShowsTheTickRangeOfItsLimits)
+{
+    TLinePlot plot;
+    plot.resize(500, 400);
+    plot.XAxis().SetminValue(3);
+    plot.XAxis().SetmaxValue(97);
+    TPlotAxisDlg dlg;
+    AxisDialogFields shown;
+    QTimer::singleShot(0, [&] {
+        shown = dlg.Fields();
+        dlg.CancelBtn->click();
+    });
+    EXPECT_FALSE(ShowAxisDialog(dlg, plot, plot.XAxis()));
+    EXPECT_EQ(shown.from, "0");
+    EXPECT_EQ(shown.to, "100");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The two numeric edit controls, driven by typed keys.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QTest>
 #include <QWidget>
 #include <clocale>
@@ -77,6 +79,20 @@ TEST_P(EditWidgetTest, TypingFiltersEveryCharacter)
         type(QString::fromLatin1(c.keys));
         EXPECT_EQ(edit->GetText(), c.type == reText ? QString::fromLatin1(c.text) : s(c.text)) << c.keys;
     }
+}
+
+TEST_P(EditWidgetTest, ComposedCharactersPassTheFilterToo)
+{
+    type("12");
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("\u00e9"));  // a dead key and 'e'
+    QApplication::sendEvent(edit, &composed);
+    EXPECT_EQ(edit->GetText(), "12");
+    EXPECT_EQ(edit->cursorPosition(), 2);
+    QInputMethodEvent digit;
+    digit.setCommitString("3");
+    QApplication::sendEvent(edit, &digit);
+    EXPECT_EQ(edit->GetText(), "123");
 }
 
 TEST_P(EditWidgetTest, TypedValuesReadBackByEveryGetter)

@@ -30,6 +30,7 @@ TEST(PortLine, SettingsMapOntoTheLine)
         {with([](LineSettings& s) { s.dataBits = 4; }), false},
         {with([](LineSettings& s) { s.stopBits = 1; }), false},
         {with([](LineSettings& s) { s.stopBits = 1; s.dataBits = 5; }), true},
+        {with([](LineSettings& s) { s.stopBits = 2; s.dataBits = 5; }), false},
         {with([](LineSettings& s) { s.baud = 0; }), false},
         {with([](LineSettings& s) { s.parity = 5; }), false},
     };
@@ -44,7 +45,7 @@ TEST(PortLine, SettingsMapOntoTheLine)
             st.iflag = ICRNL | IXON;
             st.oflag = OPOST | ONLCR;
             st.lflag = ICANON | ECHO;
-            ASSERT_TRUE(configureLine(st, with([&](LineSettings& s) { s.parity = parity; s.dataBits = bits; s.stopBits = 2; s.baud = 31250; })));
+            ASSERT_TRUE(configureLine(st, with([&](LineSettings& s) { s.parity = parity; s.dataBits = bits; s.stopBits = bits == 5 ? 1 : 2; s.baud = 31250; })));
             EXPECT_EQ(lineParity(st), parity);
             EXPECT_EQ(lineDataBits(st), bits);
             EXPECT_EQ(lineStopBits(st), bits == 5 ? 1 : 2);
