@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the document reader. Besides the sanitizers'
 // findings it checks that whatever loads is written and read back to the
-// same bytes.
+// same bytes, and runs the parameter listing and the data export over it:
+// they meet whatever kinds and values a damaged file holds.
 
 #include <cstdint>
 #include <cstdlib>
@@ -8,7 +9,9 @@
 
 #include "document/Defaults.h"
 #include "document/DocumentFile.h"
+#include "document/Exportdata.h"
 #include "document/Globals.h"
+#include "document/Paramemo.h"
 
 namespace {
 
@@ -49,6 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int result = veltrane::LoadDocumentFromBytes(std::span(data, size), &rec, FileVersionText);
     if (result < 0 || result == lsNoDocument || result == lsWrongVersion)
         return 0;
+
+    (void)ParameterListing(d.sim, d.scans, "fuzz.vtn", "Veltrane", true, ',');
+    for (int kind = 0; kind < 8; ++kind)
+        (void)veltrane::exportResults(kind, d.sim, d.curves, '.');
+    for (std::size_t i = 0; i < d.scans.size(); ++i)
+        (void)veltrane::exportScan(int(i), d.scans, '.');
 
     const std::vector<std::uint8_t> first = written(d);
     Document again;

@@ -1,6 +1,7 @@
 // Writes the fuzzer's seed files: valid documents of versions 3.02, 3.00
 // and 2.00. Usage: make_document_corpus <folder>
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -30,6 +31,12 @@ int main(int argc, char** argv)
 
     testdoc::Document sample = testdoc::sampleDocument();
     put(folder, "v302-sample.vtn", testdoc::saveToBytes(sample));
+
+    // Kinds at the ends of their range, as a damaged file may hold them.
+    testdoc::Document odd = testdoc::sampleDocument();
+    odd.sim.XAxis.Typ = INT32_MAX;
+    odd.sim.ZAxis.Typ = INT32_MIN;
+    put(folder, "v302-odd-kinds.vtn", testdoc::saveToBytes(odd));
 
     testdoc::Document v300 = testdoc::sampleDocument();
     v300.sim.XAxis.Typ = 9;   // wavelength in version 3.00

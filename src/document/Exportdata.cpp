@@ -71,7 +71,9 @@ std::vector<std::string> exportResults(int kind, const TSimparameter& par, const
         return lines;
     const int column = par.EpsMode != 0 ? 1 : 0;
 
-    const int xKind = par.XAxis.Typ + 1;
+    // The X axis stores its kind minus one; a damaged file's largest kind
+    // must not overflow.
+    const int xKind = par.XAxis.Typ < ParaKindCount ? par.XAxis.Typ + 1 : -1;
     std::string header = ExportParaNames(xKind, column);
     if (isLayerKind(xKind))
         header += " (L=" + std::to_string(par.XAxis.LayerNr) + ")";

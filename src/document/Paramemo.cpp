@@ -67,7 +67,10 @@ std::string prismText(int prismart)
 void axisBlock(ListingWriter& w, const std::string& title, const TSimAxispara& axis, bool isZ, int column)
 {
     w.label(title);
-    w.text("  -Typ:", ParaNames(isZ ? axis.Typ : axis.Typ + 1, column));
+    // The X axis stores its kind minus one; a kind read from a damaged file
+    // may be anything, and the largest must not overflow.
+    const int kind = isZ ? axis.Typ : axis.Typ < ParaKindCount ? axis.Typ + 1 : -1;
+    w.text("  -Typ:", ParaNames(kind, column));
     w.number("  -from:", axis.von);
     w.number("  -to:", axis.bis);
     if (!isZ) {

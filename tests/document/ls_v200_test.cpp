@@ -29,7 +29,8 @@ TEST(LsV200, SampleFileIsConverted)
 {
     ScriptedPlatform script;
     ScopedPlatform use(script);
-    const OldFile f = testdoc::sampleOldFile();
+    OldFile f = testdoc::sampleOldFile();
+    f.wavelength = 780.0;
     Document d = testdoc::defaultDocument();
     d.eh.d_1 = 77.0;
     d.eh.FieldsReserved = 9;
@@ -50,10 +51,20 @@ TEST(LsV200, SampleFileIsConverted)
     EXPECT_EQ(s.PolMode, pmBoth);
     EXPECT_EQ(s.Prismart, prCone);
     EXPECT_EQ(s.Azimut, 30.0);
+    EXPECT_EQ(s.Elliptic, 5.0);
+    EXPECT_EQ(s.Circular, 1);
     EXPECT_EQ(s.Comment, "old");
+    EXPECT_EQ(s.Wellenlange, 780.0);
+    EXPECT_EQ(s.Prismreflek, 1);
     EXPECT_EQ(s.Prismawinkel, 45.0);
     EXPECT_EQ(s.Phiangle, 12.0);
+    EXPECT_EQ(s.Theta, 50.0);
+    EXPECT_EQ(s.ThetaP, 0.3);
+    EXPECT_EQ(s.ThetaS, 0.4);
     EXPECT_EQ(s.Xvalue, 55.0);
+    EXPECT_EQ(s.Ep, Complex(0.0, 0.125));
+    EXPECT_EQ(s.Es, Complex(0.25, 0.375));
+    EXPECT_EQ(s.kx, Complex(0.5, 0.625));
     EXPECT_EQ(s.kx2, Complex(0.75, 0.875));
     // X thickness from 100 to 500 by 10 in the old unit.
     EXPECT_EQ(s.XAxis.Typ, 1);
@@ -71,17 +82,26 @@ TEST(LsV200, SampleFileIsConverted)
     EXPECT_EQ(s.Aniso[1], 1);
     EXPECT_EQ(s.Eps[29].epsZ, Complex(30.5, 0.02));
 
+    EXPECT_EQ(d.options.Epsrealstep, 0.01);
+    EXPECT_EQ(d.options.Epsimagstep, 0.02);
     EXPECT_DOUBLE_EQ(d.options.Dickestep, 0.1);
+    EXPECT_EQ(d.options.ScanShiftstep, 0.03);
+    EXPECT_EQ(d.options.ScanScalestep, 0.04);
+    EXPECT_EQ(d.options.Simbreite, 0);
     EXPECT_EQ(d.options.Iteranz, 20.0);
+    EXPECT_EQ(d.options.Itergrenz, 0.5);
 
     // The second plot block counts.
     EXPECT_EQ(d.plot.Title, "second");
     EXPECT_EQ(d.plot.Curves.bits, 0x42);
     EXPECT_EQ(d.plot.XAxis, (TAxispara{"Theta", 20.0, 70.0}));
+    EXPECT_EQ(d.plot.Y1Axis, (TAxispara{"R", 0.0, 1.0}));
     EXPECT_EQ(d.plot.Y2Axis, (TAxispara{"Psi", -90.0, 90.0}));
 
     EXPECT_EQ(d.evaluation.left, 40.0);
     EXPECT_EQ(d.evaluation.right, 60.0);
+    EXPECT_EQ(d.evaluation.Data, 1);
+    EXPECT_EQ(d.evaluation.Scan, 0);
     EXPECT_EQ(d.evaluation.Datakind, 1);
     EXPECT_EQ(d.evaluation.Reg, 0);
     EXPECT_EQ(d.evaluation.reg_width, 30);
@@ -115,6 +135,7 @@ TEST(LsV200, ParameterKindsAreConvertedThroughBothVersions)
         {0, 13, 0, 0, 64},     // Z wavelength
         {13, 15, 9, 11, 0},    // azimuth, ellipticity
         {7, 8, 7, 8, 0},
+        {1, 2, 1, 2, 0},       // thickness on both axes: tenths of nm
     };
     for (const Case& c : cases) {
         ScriptedPlatform script;
@@ -128,9 +149,11 @@ TEST(LsV200, ParameterKindsAreConvertedThroughBothVersions)
         EXPECT_EQ(d.sim.XAxis.Typ, c.xAfter) << c.x;
         EXPECT_EQ(d.sim.ZAxis.Typ, c.zAfter) << c.z;
         const bool xReset = c.status & (8 | 32), zReset = c.status & (16 | 64);
-        EXPECT_EQ(d.sim.XAxis.bis, xReset ? 90.0 : 200.0);
-        EXPECT_EQ(d.sim.ZAxis.von, zReset ? 0.0 : 300.0);
-        EXPECT_EQ(d.sim.ZAxis.Colstep, 7.0);
+        const double xUnit = c.x == 1 ? 0.1 : 1.0, zUnit = c.z == 2 ? 0.1 : 1.0;
+        EXPECT_DOUBLE_EQ(d.sim.XAxis.bis, xReset ? 90.0 : 200.0 * xUnit);
+        EXPECT_DOUBLE_EQ(d.sim.XAxis.Colstep, 5.0 * xUnit);
+        EXPECT_DOUBLE_EQ(d.sim.ZAxis.von, zReset ? 0.0 : 300.0 * zUnit);
+        EXPECT_DOUBLE_EQ(d.sim.ZAxis.Colstep, 7.0 * zUnit);
         EXPECT_EQ(d.sim.ZAxis.FixedStep, 1);
         EXPECT_EQ(script.boxes.size(), 2u);
     }
