@@ -2,27 +2,15 @@
 // sample: a run of ten times the samples allocates exactly as often.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include <memory>
+#include <vector>
+
+#include "support/AllocationCount.h"
+
 
 #include "fields/CalcEwave_D.h"
 #include "fields/CalcEwave_T.h"
 #include "fields/FieldStacks.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t n)
-{
-    ++allocations;
-    if (void* p = std::malloc(n ? n : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -36,9 +24,9 @@ long AllocationsOfRun(const TSimparameter& p, TEHOptionpara opt, Create create, 
     std::unique_ptr<Calc> calc;
     create(calc, none, p, opt, list);
     run(calc, p, opt, list);  // the first run may size what later runs reuse
-    const long before = allocations;
+    const long before = veltrane::test::heapAllocations();
     run(calc, p, opt, list);
-    return allocations - before;
+    return veltrane::test::heapAllocations() - before;
 }
 
 TEST(NoAllocation, DepthProfileAllocatesNothingPerSample)
@@ -66,3 +54,11 @@ TEST(NoAllocation, AngleScanAllocatesNothingPerAngle)
 }
 
 }  // namespace
+
+TEST(AllocationCount, SeesAnAllocation)
+{
+    // Guards the tests above against a counter that was never linked in.
+    const long before = veltrane::test::heapAllocations();
+    auto p = std::make_unique<std::vector<int>>(100);
+    EXPECT_GT(veltrane::test::heapAllocations(), before);
+}

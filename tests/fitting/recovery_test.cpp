@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <memory>
+#include <vector>
+
 #include <cmath>
-#include <cstdlib>
-#include <new>
+
+#include "support/AllocationCount.h"
 
 #include "FitTestSupport.h"
 #include "RecoveryFixture.h"
@@ -11,8 +13,6 @@
 using namespace veltrane;
 
 namespace {
-
-std::atomic<long> allocations{0};
 
 constexpr int Thickness1 = 7;  // layer 1 (the gold), thickness
 constexpr int EpsReal1 = 8;    // layer 1, eps X real
@@ -28,21 +28,6 @@ struct RecoveryFixture : FitFixture {
 };
 
 }  // namespace
-
-// Counts every allocation of the test program; the replacement pairs malloc
-// with free, which the compiler cannot see through.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t n)
-{
-    ++allocations;
-    if (void* p = std::malloc(n ? n : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-#pragma GCC diagnostic pop
 
 TEST(Recovery, ThicknessFromTheFullSpectrum)
 {
@@ -100,10 +85,10 @@ TEST(Recovery, ATrialIsOneRunWithoutAllocation)
     obj.Begin();
     const double v[] = {48.0};
     f.fit.Divergence(v);  // the first run sizes the working copies
-    const long before = allocations;
+    const long before = veltrane::test::heapAllocations();
     const long runs = obj.Runs();
     const double d = f.fit.Divergence(v);
-    EXPECT_EQ(allocations - before, 0);
+    EXPECT_EQ(veltrane::test::heapAllocations() - before, 0);
     EXPECT_EQ(obj.Runs(), runs + 1);
     EXPECT_GT(d, 0.0);
     obj.End();
@@ -183,4 +168,12 @@ TEST(Recovery, OnlyTrialsAndTheFinalRoundedVertexAreRun)
     EXPECT_EQ(obj.shows, 1);
     EXPECT_EQ(obj.Runs(), obj.evaluations + 1);
     EXPECT_EQ(f.host.vertexShown, f.fit.IterNum + 1);
+}
+
+TEST(AllocationCount, SeesAnAllocation)
+{
+    // Guards the tests above against a counter that was never linked in.
+    const long before = veltrane::test::heapAllocations();
+    auto p = std::make_unique<std::vector<int>>(100);
+    EXPECT_GT(veltrane::test::heapAllocations(), before);
 }

@@ -2,25 +2,13 @@
 // for 10 points as for 2000, and a repeated run on one driver none at all.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include <memory>
+#include <vector>
+
+#include "support/AllocationCount.h"
+
 
 #include "EngineRun.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t n)
-{
-    ++allocations;
-    if (void* p = std::malloc(n ? n : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 using namespace veltrane;
 
@@ -32,12 +20,12 @@ long allocationsOfRuns(TSimparameter p, int runs)
     std::unique_ptr<TCalcPlasmon> calc;
     EXPECT_TRUE(CreateCalcPlasmon(calc, p, list, ErrorReport::ToCaller).ok);
     EXPECT_TRUE(RunCalcPlasmon(calc.get(), p, list, ErrorReport::ToCaller).ok);
-    const long before = allocations;
+    const long before = veltrane::test::heapAllocations();
     for (int r = 0; r < runs; ++r) {
         p.Dicke[1] += 0.5;
         EXPECT_TRUE(RunCalcPlasmon(calc.get(), p, list, ErrorReport::ToCaller).ok);
     }
-    return allocations - before;
+    return veltrane::test::heapAllocations() - before;
 }
 
 }  // namespace
@@ -77,9 +65,17 @@ TEST(Allocation, FirstRunDoesNotGrowWithPoints)
         TResColList list;
         std::unique_ptr<TCalcPlasmon> calc;
         EXPECT_TRUE(CreateCalcPlasmon(calc, p, list, ErrorReport::ToCaller).ok);
-        const long before = allocations;
+        const long before = veltrane::test::heapAllocations();
         EXPECT_TRUE(RunCalcPlasmon(calc.get(), p, list, ErrorReport::ToCaller).ok);
-        return allocations - before;
+        return veltrane::test::heapAllocations() - before;
     };
     EXPECT_EQ(firstRun(small), firstRun(large));
+}
+
+TEST(AllocationCount, SeesAnAllocation)
+{
+    // Guards the tests above against a counter that was never linked in.
+    const long before = veltrane::test::heapAllocations();
+    auto p = std::make_unique<std::vector<int>>(100);
+    EXPECT_GT(veltrane::test::heapAllocations(), before);
 }
