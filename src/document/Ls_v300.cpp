@@ -232,19 +232,25 @@ void TLS_V300::RWAuswertungpara(int dir)
     RWInt(a.reg_width, dir);
 }
 
-void TLS_V300::RWResColList(int dir)
+template <typename List, typename RWItem>
+void TLS_V300::RWList(List& list, std::size_t minItemBytes, const char* what, int dir, RWItem rwItem)
 {
-    std::int32_t n = dir == DirRead ? 0 : countOf(ResColList.size());
+    std::int32_t n = dir == DirRead ? 0 : countOf(list.size());
     RWInt(n, dir);
     if (dir == DirRead) {
-        CheckCount(n, kCurveMinBytes, "curves");
-        ResColList.reserve(ResColList.size() + std::size_t(n));
+        CheckCount(n, minItemBytes, what);
+        list.reserve(list.size() + std::size_t(n));
         for (std::int32_t i = 0; i < n; ++i)
-            RWResColrec(ResColList.emplace_back(), dir);
+            (this->*rwItem)(list.emplace_back(), dir);
     } else {
-        for (TResColrec& c : ResColList)
-            RWResColrec(c, dir);
+        for (auto& item : list)
+            (this->*rwItem)(item, dir);
     }
+}
+
+void TLS_V300::RWResColList(int dir)
+{
+    RWList(ResColList, kCurveMinBytes, "curves", dir, &TLS_V300::RWResColrec);
 }
 
 void TLS_V300::RWResColrec(TResColrec& c, int dir)
@@ -275,17 +281,7 @@ void TLS_V300::RWResPunkt(TResPunkt& p, int dir)
 
 void TLS_V300::RWScanColList(int dir)
 {
-    std::int32_t n = dir == DirRead ? 0 : countOf(ScanColList.size());
-    RWInt(n, dir);
-    if (dir == DirRead) {
-        CheckCount(n, kScanMinBytes, "scans");
-        ScanColList.reserve(ScanColList.size() + std::size_t(n));
-        for (std::int32_t i = 0; i < n; ++i)
-            RWScanColrec(ScanColList.emplace_back(), dir);
-    } else {
-        for (TScanColrec& s : ScanColList)
-            RWScanColrec(s, dir);
-    }
+    RWList(ScanColList, kScanMinBytes, "scans", dir, &TLS_V300::RWScanColrec);
 }
 
 void TLS_V300::RWScanColrec(TScanColrec& s, int dir)

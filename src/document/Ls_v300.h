@@ -56,6 +56,12 @@ public:
     void RWScanColrec(TScanColrec& s, int dir);
     void RWScanPoints(TScanColrec& s, int dir);
     void RWScanPunkt(TScanPunkt& p, int dir);
+
+private:
+    // A count, then the items; on reading the count is checked against the
+    // bytes left before anything is allocated.
+    template <typename List, typename RWItem>
+    void RWList(List& list, std::size_t minItemBytes, const char* what, int dir, RWItem rwItem);
 };
 
 void CopyResColList(const TResColList& from, TResColList& to);
