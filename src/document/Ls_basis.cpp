@@ -204,3 +204,15 @@ double VersionNumber(const std::string& text)
         return 0.0;
     return v;
 }
+
+void TLS_Basis::RWOptions(TOptionpara& o, int dir)
+{
+    RWDouble(o.Epsrealstep, dir);
+    RWDouble(o.Epsimagstep, dir);
+    RWDouble(o.Dickestep, dir);
+    RWDouble(o.ScanShiftstep, dir);
+    RWDouble(o.ScanScalestep, dir);
+    RWBool(o.Simbreite, dir);
+    RWDouble(o.Iteranz, dir);
+    RWDouble(o.Itergrenz, dir);
+}

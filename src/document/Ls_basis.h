@@ -40,6 +40,8 @@ public:
     void RWIntText(std::int32_t& v, int dir);
     // Enumerations of versions 3.x: a block of four bytes.
     void RWEnumBlock(std::int32_t& v, int dir);
+    // The options block, laid out alike in every version.
+    void RWOptions(TOptionpara& o, int dir);
     std::string RWMagic(std::string& magic, int dir);
     double RWVersion(std::string& text, int dir);
     void ReadOldHeader(double& first, double& second);

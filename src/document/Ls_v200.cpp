@@ -121,15 +121,7 @@ void TLS_V200::RWSimparameter(int dir)
 
 void TLS_V200::RWOptionpara(int dir)
 {
-    TOptionpara& o = Optionpara;
-    RWDouble(o.Epsrealstep, dir);
-    RWDouble(o.Epsimagstep, dir);
-    RWDouble(o.Dickestep, dir);
-    RWDouble(o.ScanShiftstep, dir);
-    RWDouble(o.ScanScalestep, dir);
-    RWBool(o.Simbreite, dir);
-    RWDouble(o.Iteranz, dir);
-    RWDouble(o.Itergrenz, dir);
+    RWOptions(Optionpara, dir);
 }
 
 void TLS_V200::RWScanColList(int dir)
