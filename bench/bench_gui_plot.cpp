@@ -7,8 +7,8 @@
 #include <benchmark/benchmark.h>
 #include <cmath>
 
-#include "components/Lineplot.h"
-#include "components/PlotCanvas.h"
+#include "plot/Lineplot.h"
+#include "plot/PlotCanvas.h"
 #include "platform/qt/GuiServices.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <exception>
 
-#include "app/MainForm.h"
+#include "gui/main/MainForm.h"
 #include "platform/qt/QtPlatform.h"
 
 int main(int argc, char* argv[])

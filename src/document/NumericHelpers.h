@@ -1,5 +1,7 @@
 #pragma once
-// Small numeric helpers shared by the engine, the fit and the plots.
+// The numeric helpers of the document's unit. The range markers snap their
+// values with CeilToDigit; the fit and the manual simulation end with
+// BeepTenTimes.
 
 #include "document/Records.h"
 

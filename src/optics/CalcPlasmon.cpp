@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "document/MathError.h"
+#include "optics/MathError.h"
 #include "optics/ComplexOps.h"
 #include "optics/Grenz.h"
 #include "optics/LayerAniso.h"

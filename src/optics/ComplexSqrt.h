@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "document/MathError.h"
+#include "optics/MathError.h"
 
 namespace veltrane {
 

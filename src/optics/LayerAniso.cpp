@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "document/MathError.h"
+#include "optics/MathError.h"
 #include "optics/ComplexOps.h"
 #include "optics/ComplexSqrt.h"
 #include "optics/EngineErrors.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "document/MathError.h"
+#include "optics/MathError.h"
 #include "optics/EngineErrors.h"
 #include "optics/LayerAniso.h"
 

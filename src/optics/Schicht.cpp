@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "document/MathError.h"
+#include "optics/MathError.h"
 
 namespace {
 

@@ -1,0 +1,240 @@
+// Composing the picture of a line plot: background, layout, axes, titles,
+// curves with their symbols, legend and text boxes.
+
+#include <QImage>
+
+#include "plot/Lineplot.h"
+#include "plot/PlotCanvas.h"
+#include "plot/PlotGeometry.h"
+#include "plot/SymbolStamp.h"
+
+bool TLinePlot::Compose(TPlotCanvas& c)
+{
+    const int W = c.Width(), H = c.Height();
+    c.FillRect({0, 0, W, H}, Color_);
+    if (Rahmen_) {
+        c.SetPen(clBlack, psSolid, 1);
+        c.SetBrushClear();
+        c.Rectangle(0, 0, W, H);
+    }
+    legendRect_ = box1Rect_ = box2Rect_ = TRect{};
+    if (W <= 200 || H <= 200)
+        return false;
+
+    TPlotLayoutInput in;
+    in.W = W;
+    in.H = H;
+    in.isY2Axis = isY2Axis_;
+    in.Title = Title_;
+    in.TitleFont = TitleFont();
+    in.AxisTitleFont = AxisTitleFont();
+    layout_ = LayoutPlot(in, XAxis_, Y1Axis_, Y2Axis_, c);
+
+    c.FillRect(layout_.Plot, PlotBkgrdcolor_);
+    XAxis_.PaintAxis(c, layout_.Plot, Color_);
+    Y1Axis_.PaintAxis(c, layout_.Plot, Color_);
+    if (isY2Axis_)
+        Y2Axis_.PaintAxis(c, layout_.Plot, Color_);
+    PaintAxisTitles(c);
+    PaintTitle(c);
+    PaintPlot(c);
+    if (Legend_.Visible())
+        PaintLegende(c);
+    if (TextBox1_.Visible())
+        PaintTextBox(c, TextBox1_, 1);
+    if (TextBox2_.Visible())
+        PaintTextBox(c, TextBox2_, 2);
+    if (OnPlotbildChange)
+        OnPlotbildChange(*this, c);
+    return true;
+}
+
+void TLinePlot::PaintAxisTitles(TPlotCanvas& c)
+{
+    const TRect& p = layout_.Plot;
+    c.SetFont(AxisTitleFont());
+    c.SetBrush(Color_);
+    c.SetPen(clBlack, psSolid, 1);
+    c.SetTextColor(clBlack);
+    const std::string& xt = XAxis_.Title();
+    c.TextOut(p.Right + layout_.XOverlap - c.TextWidth(xt), p.Bottom + layout_.Xh + 2, xt);
+    const std::string& y1 = Y1Axis_.Title();
+    c.TextOut(p.Left - layout_.Y1w, p.Top - layout_.Y1Overlap - 2 - c.TextHeight(y1), y1);
+    if (isY2Axis_) {
+        const std::string& y2 = Y2Axis_.Title();
+        c.TextOut(p.Right + layout_.Y2w - c.TextWidth(y2), p.Top - layout_.Y2Overlap - 2 - c.TextHeight(y2), y2);
+    }
+}
+
+void TLinePlot::PaintTitle(TPlotCanvas& c)
+{
+    c.SetFont(TitleFont());
+    c.SetBrush(TitleBkgrdColor_);
+    c.SetPen(clBlack, psSolid, 1);
+    const TRect& b = layout_.TitleBox;
+    c.Rectangle(b.Left, b.Top, b.Right, b.Bottom);
+    c.SetTextColor(TitleColor_);
+    c.TextOut(c.Width() / 2 - c.TextWidth(Title_) / 2, 5, Title_);
+    c.SetTextColor(clBlack);
+}
+
+void TLinePlot::PaintPlot(TPlotCanvas& c)
+{
+    if (Columns().empty())
+        return;
+    c.SetClipRect(layout_.Plot);
+    for (const TDataCol& col : Columns())
+        if (col.doPlot && (!col.YAxistyp || isY2Axis_))
+            PaintColum(c, col);
+    c.ClearClip();
+}
+
+void TLinePlot::PaintColum(TPlotCanvas& c, const TDataCol& col)
+{
+    const TRect& r = layout_.Plot;
+    const TAxis& xa = XAxis_;
+    const TAxis& ya = col.YAxistyp ? static_cast<const TAxis&>(Y2Axis_) : Y1Axis_;
+    const bool lines = col.PlotArt != paSymbol;
+    const int s = EffectiveSymbolSize(col.Symbolsize);
+    const bool symbols = col.PlotArt != paLine && s > 0;
+    c.SetPen(ConvertPlotcolor(col.LineColor), ConvertLineArt(col.LineArt), 1);
+    QImage mask, image;
+    if (symbols) {
+        mask = InitPaintSymbol(col, smMask);
+        image = InitPaintSymbol(col, smImage);
+    }
+    c.SetTextTransparent(true);
+
+    // A point is drawn when it is valid and both axes can place it; any
+    // other point is a gap.
+    auto place = [&](const TDPunkt& p, TPoint& out) {
+        if (!p.valid)
+            return false;
+        auto px = xa.TryKor2Pkt(p.x);
+        if (!px)
+            return false;
+        auto py = ya.TryKor2Pkt(p.y);
+        if (!py)
+            return false;
+        out = {*px, *py};
+        return true;
+    };
+    auto stamp = [&](TPoint p) {
+        if (!r.ContainsClosed(p.x, p.y))
+            return;
+        c.Draw(p.x - s / 2, p.y - s / 2, mask, cmSrcAnd);
+        c.Draw(p.x - s / 2, p.y - s / 2, image, cmSrcInvert);
+    };
+    auto segment = [&](TPoint a, TPoint b) {
+        TClippedSegment cs;
+        if (!ClipSegment(r, a.x, a.y, b.x, b.y, cs))
+            return;
+        if (cs.firstMoved)
+            c.MoveTo(cs.x1, cs.y1);
+        c.LineTo(cs.x2, cs.y2);
+    };
+
+    const std::vector<TDPunkt>& pts = col.Points;
+    std::size_t k = 0;
+    TPoint cur;
+    while (k < pts.size() && !place(pts[k], cur))
+        ++k;
+    if (k < pts.size()) {
+        if (lines && r.ContainsClosed(cur.x, cur.y))
+            c.MoveTo(cur.x, cur.y);
+        if (symbols)
+            stamp(cur);
+        bool previousDrawn = true;
+        for (++k; k < pts.size(); ++k) {
+            TPoint p;
+            if (!place(pts[k], p)) {
+                previousDrawn = false;
+                continue;
+            }
+            if (col.Linebreak && !previousDrawn) {
+                c.MoveTo(p.x, p.y);
+                cur = p;
+            }
+            if (lines)
+                segment(cur, p);
+            if (symbols && IsSymbolPoint(col.ProzentPunkte, std::int64_t(k)))
+                stamp(p);
+            cur = p;
+            previousDrawn = true;
+        }
+    }
+    c.SetTextTransparent(false);
+}
+
+void TLinePlot::PaintLegende(TPlotCanvas& c)
+{
+    TPlotFont regular = LegendFont(false, TPlotCanvas::PixelsPerInch);
+    TPlotFont bold = LegendFont(true, TPlotCanvas::PixelsPerInch);
+    TLegendLayout lo = LayoutLegend(Legend_, Columns(), c, regular, bold);
+    // A legend that is not drawn has no rectangle, so nothing can grab it.
+    if (!lo.Drawn || lo.Width <= 0 || lo.Height <= 0)
+        return;
+    QImage block = TPlotCanvas::NewBitmap(lo.Width, lo.Height);
+    {
+        TPlotCanvas b(block);
+        b.SetTextTransparent(true);
+        b.SetFont(bold);
+        for (const TLegendText& t : lo.Titles)
+            b.TextOut(t.X, t.Y, t.Text);
+        b.SetFont(regular);
+        for (const TLegendEntry& e : lo.Entries) {
+            const TDataCol& col = Columns()[std::size_t(e.Col)];
+            b.TextOut(60, e.Y, e.Text);
+            if (e.LineSample) {
+                b.SetPen(ConvertPlotcolor(col.LineColor), ConvertLineArt(col.LineArt), 1);
+                b.MoveTo(5, e.Y + 7);
+                b.LineTo(55, e.Y + 7);
+            }
+            if (e.Symbol)
+                b.Draw(25, e.Y + 2, InitPaintSymbol(col, smLegend), cmSrcCopy);
+            b.SetPen(e.ArrowColor, psSolid, 1);
+            b.SetBrushClear();
+            if (e.ArrowRight)
+                b.Polygon({{50, e.Y + 4}, {55, e.Y + 7}, {50, e.Y + 10}});
+            else
+                b.Polygon({{10, e.Y + 4}, {5, e.Y + 7}, {10, e.Y + 10}});
+        }
+        b.SetPen(clBlack, psSolid, 1);
+        b.SetBrushClear();
+        b.Rectangle(0, 0, lo.Width, lo.Height);
+        if (lo.Separator) {
+            b.MoveTo(0, LegendLinePitch * lo.TitleLines);
+            b.LineTo(lo.Width, LegendLinePitch * lo.TitleLines);
+        }
+    }
+    c.Draw(Legend_.Left(), Legend_.Top(), block, cmSrcCopy);
+    legendRect_ = {Legend_.Left(), Legend_.Top(), Legend_.Left() + lo.Width, Legend_.Top() + lo.Height};
+}
+
+void TLinePlot::PaintTextBox(TPlotCanvas& c, TTextBox& box, int number)
+{
+    TPlotFont regular = LegendFont(false, TPlotCanvas::PixelsPerInch);
+    TPlotFont bold = LegendFont(true, TPlotCanvas::PixelsPerInch);
+    TTextBoxLayout lo = LayoutTextBox(box, c, regular, bold);
+    TRect& rect = number == 1 ? box1Rect_ : box2Rect_;
+    rect = {box.Left(), box.Top(), box.Left() + lo.Width, box.Top() + lo.Height};
+    if (lo.Width <= 0 || lo.Height <= 0)
+        return;
+    QImage block = TPlotCanvas::NewBitmap(lo.Width, lo.Height);
+    {
+        TPlotCanvas b(block);
+        b.SetTextTransparent(true);
+        for (const TTextBoxLine& l : lo.Lines) {
+            b.SetFont(l.Bold ? bold : regular);
+            b.TextOut(5, l.Y, l.Text);
+        }
+        b.SetPen(clBlack, psSolid, 1);
+        b.SetBrushClear();
+        b.Rectangle(0, 0, lo.Width, lo.Height);
+        for (int y : lo.Separators) {
+            b.MoveTo(0, y);
+            b.LineTo(lo.Width, y);
+        }
+    }
+    c.Draw(box.Left(), box.Top(), block, cmSrcCopy);
+}

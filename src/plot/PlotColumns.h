@@ -1,0 +1,79 @@
+#pragma once
+// The data columns of a line plot and the interface through which hosts
+// fill and style them. Every index is checked; a bad one is reported as a
+// list-range error (shown only while ShowListRangError is set) and the
+// operation does nothing. Nothing here repaints: the host repaints after a
+// batch of changes.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "plot/Linedef.h"
+
+class TPlotColumns {
+public:
+    bool ShowListRangError = false;
+
+    int AddCol();
+    void AddData(int col, double x, double y, bool valid);
+    TDataCol GetColrec(int col) const;
+    int GetPktanz(int col) const;
+    int GetColanz() const { return int(cols_.size()); }
+    std::string GetColTitle(int col) const;
+    void SetColTitle(int col, const std::string& title);
+    bool GetLinebreak(int col) const;
+    void SetLinebreak(int col, bool v);
+    bool GetdoLegend(int col) const;
+    void SetdoLegend(int col, bool v);
+    TDPunkt GetData(int col, int i) const;
+    void SetData(int col, int i, double x, double y, bool valid);
+    bool GetDataValid(int col, int i) const;
+    void SetDataValid(int col, int i, bool valid);
+    void DeleteAllCol() { cols_.clear(); }
+    void DeleteCol(int col);
+    void DeleteColData(int col);
+    void DeleteData(int col, int i);
+    void SetProzentPunkte(int col, std::int32_t percent);
+    std::int32_t GetProzentPunkte(int col) const;
+    void SetSymbolArt(int col, TSymbolArt v);
+    TSymbolArt GetSymbolArt(int col) const;
+    void SetSymbolColor(int col, TPlotColor v);
+    TPlotColor GetSymbolColor(int col) const;
+    void SetSymbolsize(int col, std::int32_t v);
+    std::int32_t GetSymbolsize(int col) const;
+    void SetLineArt(int col, TLineArt v);
+    TLineArt GetLineArt(int col) const;
+    void SetLineColor(int col, TPlotColor v);
+    TPlotColor GetLineColor(int col) const;
+    void SetNextLineColor(int col);
+    void SetNextLineArt(int col);
+    void SetNextSymbolColor(int col);
+    void SetNextSymbolArt(int col);
+    void SetPlotArt(int col, TPlotArt v);
+    TPlotArt GetPlotArt(int col) const;
+    void SetYAxistyp(int col, bool y2);
+    bool GetYAxistyp(int col) const;
+    void SetdoPlot(int col, bool v);
+    bool GetdoPlot(int col) const;
+
+    // The columns for painting and the legend.
+    const std::vector<TDataCol>& Columns() const { return cols_; }
+
+    // "List-Range-Fehler\nTLinePlot . <name>\nvar Index=<i>\nmax Index=<max>"
+    static std::string RangeErrorText(const std::string& name, int index, int maxIndex);
+
+protected:
+    void ShowRangeError(const std::string& name, int index, int maxIndex) const;
+
+private:
+    // Gives column col the style after that of column col - 1 (col >= 1).
+    template <typename T>
+    void CycleFromPrevious(int col, const char* name, T TDataCol::*field, T last);
+    TDataCol* Col(int col, const char* name);
+    const TDataCol* Col(int col, const char* name) const;
+    TDPunkt* Point(int col, int i, const char* nameN, const char* nameM);
+    const TDPunkt* Point(int col, int i, const char* nameN, const char* nameM) const;
+
+    std::vector<TDataCol> cols_;
+};
