@@ -22,6 +22,8 @@ void EwaveCalculator::TakeRecords(const TSimparameter& para, const TEHOptionpara
     Para = para;
     EHOption = opt;
     Para.Theta = EHOption.Theta;
+    // New records: the first angle of the run needs the full update.
+    fullUpdateNeeded = true;
 }
 
 void EwaveCalculator::MatchStack()
@@ -42,7 +44,11 @@ void EwaveCalculator::MatchStack()
 void EwaveCalculator::StartVectors()
 {
     vecP[0] = vecP[1] = vecS[0] = vecS[1] = Complex(1.0, 0.0);
-    UpdateAll(Para);
+    // Within one run only Theta changes from angle to angle.
+    if (fullUpdateNeeded)
+        UpdateAll(Para);
+    else
+        UpdateAngle(Para);
     CalcTotalMatrix();
     // The incident tangential amplitude of a unit field: Ex = Ep cos(ThetaP)
     // for p, Ey = Es for s. The first entry of each pair is the incident

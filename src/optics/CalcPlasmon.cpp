@@ -109,6 +109,19 @@ void TCalcPlasmon::UpdateAll(TSimparameter& para)
     fullUpdateNeeded = false;
 }
 
+void TCalcPlasmon::UpdateAngle(TSimparameter& para)
+{
+    fullUpdateNeeded = true;
+    prisma.Calc(para);
+    for (auto& l : layers) {
+        l->SetAngle(para);
+        l->CalcK();
+    }
+    for (auto& e : elements)
+        e->CalcMatrix(polMode);
+    fullUpdateNeeded = false;
+}
+
 void TCalcPlasmon::UpdateLayer(int layerNr, TSimparameter& para)
 {
     TLayer& l = *layers[layerNr - 1];
@@ -131,6 +144,11 @@ bool TCalcPlasmon::IsFullUpdate(int i, int j, const TSimparameter& para) const
     const TSimAxispara& z = para.ZAxis;
     return fullUpdateNeeded || (i == 0 && j == 0) || fullUpdateKinds.Contains(x.Typ + 1) || x.LayerNr == 1 ||
            (z.Typ != 0 && (fullUpdateKinds.Contains(z.Typ) || z.LayerNr == 1));
+}
+
+bool TCalcPlasmon::IsAngleStep(int i, int j, const TSimparameter& para) const
+{
+    return !fullUpdateNeeded && !(i == 0 && j == 0) && para.XAxis.Typ + 1 == pkTheta && para.ZAxis.Typ == 0;
 }
 
 void TCalcPlasmon::Update(int i, int j, TSimparameter& para)
@@ -201,7 +219,12 @@ void TCalcPlasmon::CalcPoint(int i, int j, TSimparameter& para, const TResColLis
     if (para.ZAxis.Typ != 0)
         SetZValue(j, para, list);
     const bool full = IsFullUpdate(i, j, para);
-    Update(i, j, para);
+    // Inside the run the record changes only by the scan, so a Theta step
+    // re-reads nothing else.
+    if (IsAngleStep(i, j, para))
+        UpdateAngle(para);
+    else
+        Update(i, j, para);
     if (full) {
         productCache_.valid = false;
         CalcTotalMatrix();

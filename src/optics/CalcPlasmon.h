@@ -48,11 +48,18 @@ public:
     bool IsPolarisation(char letter) const;
 
     void UpdateAll(TSimparameter& para);
+    // The full update after a change of Theta alone since the last
+    // completed one: the prism, then the layers' angles and lateral
+    // components, their roots and every element.
+    void UpdateAngle(TSimparameter& para);
     void UpdateLayer(int layerNr, TSimparameter& para);
     void UpdateLayers(int layerNrX, int layerNrZ, TSimparameter& para);
     void Update(int i, int j, TSimparameter& para);
     // True when Update takes the full path at point (i, j).
     bool IsFullUpdate(int i, int j, const TSimparameter& para) const;
+    // True when, inside a run, UpdateAngle does the full update at point
+    // (i, j): a Theta scan without Z after a completed full update.
+    bool IsAngleStep(int i, int j, const TSimparameter& para) const;
 
     void SetXValue(int i, TSimparameter& para);
     void SetZValue(int j, TSimparameter& para, const TResColList& list);

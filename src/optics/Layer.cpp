@@ -65,21 +65,34 @@ void TLayer::CalcKzIso()
         throw EkoNullExecption();
 }
 
-void TLayer::CalcFieldFactorIso()
+void TLayer::CalcFieldFactorIso() const
 {
     fieldFactor[0] = -veltrane::Div(kx, kzp[0]);
     fieldFactor[1] = -fieldFactor[0];
+    fieldFactorDue_ = false;
 }
 
 void TLayer::SetIsotropic(TSimparameter& para)
 {
     const Complex e = RowEps(para, index, 0);
     eps[0][0] = eps[1][1] = eps[2][2] = e;
+    SetLateralIso(para);
+}
+
+void TLayer::SetLateralIso(TSimparameter& para)
+{
     if (index == 0) {
-        para.kx = k0 * veltrane::ComplexSqrt(e) * vmath::sin(thetaP);
+        para.kx = k0 * veltrane::ComplexSqrt(eps[0][0]) * vmath::sin(thetaP);
         para.kx2 = para.kx;
     }
     CopyLateral(para);
+}
+
+void TLayer::SetAngle(TSimparameter& para)
+{
+    thetaP = para.ThetaP;
+    thetaS = para.ThetaS;
+    SetLateralIso(para);
 }
 
 Complex TLayer::AdmittanceP(Complex kxValue, Complex kz) const
@@ -100,7 +113,7 @@ void TLayer_I1::SetParameter(TSimparameter& para)
 
 void TLayer_I1::CalcK()
 {
+    fieldFactorDue_ = false;
     CalcKzIso();
-    if (polMode == pmP || polMode == pmBoth)
-        CalcFieldFactorIso();
+    fieldFactorDue_ = polMode == pmP || polMode == pmBoth;
 }

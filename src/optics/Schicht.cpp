@@ -54,7 +54,7 @@ void TisoSchicht::CalcEWaveP(double t, Complex p, TVeltraVector& amplitudes, TEW
     CalcPath(t * p, 0);
     amplitudes = matrixP.invers().MulVector(amplitudes);
     const Complex a0 = amplitudes[0], a1 = amplitudes[1];
-    const Complex k = layer->kzp[0], r = layer->fieldFactor[0], k0 = layer->GetK0();
+    const Complex k = layer->kzp[0], r = layer->GetFieldFactor(0), k0 = layer->GetK0();
     SetEWaveField(sample.Feld[ehEx], a0 + a1);
     SetEWaveField(sample.Feld[ehHy], ((k - layer->kx * r) / k0) * (a0 - a1));
     SetEWaveField(sample.Feld[ehEz], r * (a0 - a1));
