@@ -4,6 +4,8 @@
 
 #include "document/Globals.h"
 #include "fields/SampleGrid.h"
+#include "optics/ComplexOps.h"
+#include "platform/Errors.h"
 #include "platform/Platform.h"
 
 namespace veltrane {
@@ -77,9 +79,32 @@ void EwaveCalculator::StartVectors()
         vecS = first.matrixS.MulVector(vecS);
 }
 
+namespace {
+
+// The inverse of the Fresnel form 0.5 [[1 + q, 1 - q], [1 - q, 1 + q]] is
+// the same form with 1/q. Its determinant is q: a singular one fails as the
+// general inverse fails.
+void crossFresnel(Complex q, TVeltraVector& v)
+{
+    if (std::norm(q) < 1e-16)
+        throw EListError("zero deteminant in invers");
+    const Complex sum = v[0] + v[1], dif = Div(v[0] - v[1], q);
+    v[0] = 0.5 * (sum + dif);
+    v[1] = 0.5 * (sum - dif);
+}
+
+}  // namespace
+
 void EwaveCalculator::CrossInterface(int k)
 {
     const TPlasmon& g = *elements[std::size_t(k)];
+    if (g.fresnelForm) {
+        if (doP)
+            crossFresnel(g.qP, vecP);
+        if (doS)
+            crossFresnel(g.qS, vecS);
+        return;
+    }
     if (doP)
         vecP = g.matrixP.invers().MulVector(vecP);
     if (doS)
@@ -106,12 +131,7 @@ void EwaveCalculator::FieldsAt(int e, double thickness, double t, TVeltraVector&
 
 void EwaveCalculator::CarryThrough(int e, double thickness)
 {
-    TPlasmon& element = *elements[std::size_t(e)];
-    element.CalcMatrixAt(thickness, polMode);
-    if (doP)
-        vecP = element.matrixP.invers().MulVector(vecP);
-    if (doS)
-        vecS = element.matrixS.invers().MulVector(vecS);
+    elements[std::size_t(e)]->CarryAt(thickness, polMode, vecP, vecS);
 }
 
 void EwaveCalculator::EndRun()

@@ -38,8 +38,11 @@ int EffectiveSampleCount(int pktanz, int layerCount)
 
 void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, int perElement)
 {
+    // One blank sample, copied: the constructor lies in another library and
+    // would be called once per sample and run.
+    const TEWave blank;
     for (TEWave& w : list)
-        w = TEWave();
+        w = blank;
     if (perElement < 2)
         return;
     std::size_t s = 0;
@@ -60,8 +63,9 @@ void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, in
 void LayAngleGrid(TEWaveList& list, double theta1, double theta2)
 {
     const int m = int(list.size());
+    const TEWave blank;
     for (int i = 0; i < m; ++i) {
-        list[std::size_t(i)] = TEWave();
+        list[std::size_t(i)] = blank;
         list[std::size_t(i)].Theta = ScanAngle(i, m, theta1, theta2);
     }
 }

@@ -17,8 +17,11 @@ TSchicht::TSchicht(int index) : index(index)
 
 void SetEWaveField(TEWaveField& field, Complex v)
 {
+    const double sqr = v.real() * v.real() + v.imag() * v.imag();
     field.value = v;
-    field.modulus = std::abs(v);
-    field.modulusSqr = v.real() * v.real() + v.imag() * v.imag();
-    field.phaseDeg = std::arg(v) * 180.0 / std::numbers::pi;
+    // The root of the squared modulus is the modulus to within an ulp; only
+    // where squaring leaves the normal range does hypot take over.
+    field.modulus = sqr >= 1e-290 && sqr <= 1e290 ? std::sqrt(sqr) : std::abs(v);
+    field.modulusSqr = sqr;
+    field.phaseDeg = std::atan2(v.imag(), v.real()) * 180.0 / std::numbers::pi;
 }

@@ -19,6 +19,10 @@ public:
     virtual void CalcEWaveS(double t, Complex p, TVeltraVector& amplitudes, TEWave& sample) {}
     // The matrices for the path (0, d) instead of the layer's own.
     virtual void CalcMatrixAt(double d, int mode) {}
+    // The pairs carried over the path (0, d) as CalcEWaveP and CalcEWaveS
+    // carry them to its end, without the field values; p for mode 0 or 2, s
+    // for mode 1 or 2. Only the layer element propagates.
+    virtual void CarryAt(double d, int mode, TVeltraVector& p, TVeltraVector& s) {}
     // Records the element's layers and its back references in them.
     virtual void SetLayers(const TLayerList& layers) = 0;
     // Rebuilds p for mode 0 or 2, s for mode 1 or 2.

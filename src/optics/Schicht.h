@@ -11,10 +11,22 @@ public:
     void CalcMatrixAt(double d, int mode) override;
     void CalcEWaveP(double t, Complex p, TVeltraVector& amplitudes, TEWave& sample) override;
     void CalcEWaveS(double t, Complex p, TVeltraVector& amplitudes, TEWave& sample) override;
+    void CarryAt(double d, int mode, TVeltraVector& p, TVeltraVector& s) override;
 
     TLayer* layer = nullptr;
 
 protected:
     // exp(-s kz) and exp(s kz) on the diagonal for the complex path s.
     void CalcPath(Complex s, int mode);
+
+private:
+    // What each diagonal was last built from. The same path and root give
+    // the same matrix: the field runs then neither rebuild what the update
+    // built nor build s apart from p where the roots agree.
+    struct Built {
+        bool valid = false;
+        Complex path, kz;
+        bool Is(Complex s, Complex k) const { return valid && s == path && k == kz; }
+    };
+    Built builtP_, builtS_;
 };
