@@ -121,12 +121,7 @@ void EwaveCalculator::EnterLastHalfSpace()
 void EwaveCalculator::FieldsAt(int e, double thickness, double t, TVeltraVector& p, TVeltraVector& s,
                                TEWave& sample)
 {
-    TPlasmon& element = *elements[std::size_t(e)];
-    const Complex path(0.0, thickness);
-    if (doP)
-        element.CalcEWaveP(t, path, p, sample);
-    if (doS)
-        element.CalcEWaveS(t, path, s, sample);
+    elements[std::size_t(e)]->CalcEWave(t, Complex(0.0, thickness), p, s, polMode, sample);
 }
 
 void EwaveCalculator::CarryThrough(int e, double thickness)

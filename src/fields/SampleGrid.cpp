@@ -36,13 +36,13 @@ int EffectiveSampleCount(int pktanz, int layerCount)
     return std::max(pktanz / layerCount, 2) * layerCount;
 }
 
-void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, int perElement)
+void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, int perElement, std::size_t first)
 {
     // One blank sample, copied: the constructor lies in another library and
-    // would be called once per sample and run.
+    // would be called once per sample.
     const TEWave blank;
-    for (TEWave& w : list)
-        w = blank;
+    for (std::size_t s = first; s < list.size(); ++s)
+        list[s] = blank;
     if (perElement < 2)
         return;
     std::size_t s = 0;
@@ -52,6 +52,8 @@ void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, in
         for (int i = 0; i < perElement && s < list.size(); ++i, ++s) {
             const double t = ElementFraction(i, perElement);
             pos = SampleDepth(pos0, t, elementThickness[k]);
+            if (s < first)
+                continue;
             list[s].Pos = pos;
             list[s].RelPos = SampleRelDepth(int(k), t);
             list[s].Grenze = (i == 0 && k > 0) ? 1 : 0;

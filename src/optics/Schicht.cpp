@@ -68,30 +68,79 @@ void TisoSchicht::CalcMatrix(int mode) { CalcPath(layer->path, mode); }
 
 void TisoSchicht::CalcMatrixAt(double d, int mode) { CalcPath(Complex(0.0, d), mode); }
 
-void TisoSchicht::CalcEWaveP(double t, Complex p, TVeltraVector& amplitudes, TEWave& sample)
+void TisoSchicht::FieldsP(const TVeltraVector& a, TEWave& sample) const
 {
     using veltrane::Mul;
-    CalcPath(t * p, 0);
-    carry(matrixP, amplitudes);
-    const Complex a0 = amplitudes[0], a1 = amplitudes[1];
+    const Complex a0 = a[0], a1 = a[1];
     const Complex k = layer->kzp[0], r = layer->GetFieldFactor(0);
     const double invK0 = layer->invK0;
-    SetEWaveField(sample.Feld[ehEx], a0 + a1);
-    SetEWaveField(sample.Feld[ehHy], Mul((k - Mul(layer->kx, r)) * invK0, a0 - a1));
-    SetEWaveField(sample.Feld[ehEz], Mul(r, a0 - a1));
+    SetEWaveValue(sample.Feld[ehEx], a0 + a1);
+    SetEWaveValue(sample.Feld[ehHy], Mul((k - Mul(layer->kx, r)) * invK0, a0 - a1));
+    SetEWaveValue(sample.Feld[ehEz], Mul(r, a0 - a1));
+}
+
+void TisoSchicht::FieldsS(const TVeltraVector& a, TEWave& sample) const
+{
+    using veltrane::Mul;
+    const Complex a0 = a[0], a1 = a[1];
+    const Complex k = layer->kzs[0];
+    const double invK0 = layer->invK0;
+    SetEWaveValue(sample.Feld[ehHx], Mul(-(k * invK0), a0 - a1));
+    SetEWaveValue(sample.Feld[ehEy], a0 + a1);
+    SetEWaveValue(sample.Feld[ehHz], Mul(layer->kxS * invK0, a0 + a1));
+}
+
+namespace {
+
+void phasesP(TEWave& sample)
+{
+    SetEWavePhase(sample.Feld[ehEx]);
+    SetEWavePhase(sample.Feld[ehHy]);
+    SetEWavePhase(sample.Feld[ehEz]);
+}
+
+void phasesS(TEWave& sample)
+{
+    SetEWavePhase(sample.Feld[ehHx]);
+    SetEWavePhase(sample.Feld[ehEy]);
+    SetEWavePhase(sample.Feld[ehHz]);
+}
+
+}  // namespace
+
+void TisoSchicht::CalcEWaveP(double t, Complex p, TVeltraVector& amplitudes, TEWave& sample)
+{
+    CalcPath(t * p, 0);
+    carry(matrixP, amplitudes);
+    FieldsP(amplitudes, sample);
+    phasesP(sample);
 }
 
 void TisoSchicht::CalcEWaveS(double t, Complex p, TVeltraVector& amplitudes, TEWave& sample)
 {
-    using veltrane::Mul;
     CalcPath(t * p, 1);
     carry(matrixS, amplitudes);
-    const Complex a0 = amplitudes[0], a1 = amplitudes[1];
-    const Complex k = layer->kzs[0];
-    const double invK0 = layer->invK0;
-    SetEWaveField(sample.Feld[ehHx], Mul(-(k * invK0), a0 - a1));
-    SetEWaveField(sample.Feld[ehEy], a0 + a1);
-    SetEWaveField(sample.Feld[ehHz], Mul(layer->kxS * invK0, a0 + a1));
+    FieldsS(amplitudes, sample);
+    phasesS(sample);
+}
+
+void TisoSchicht::CalcEWave(double t, Complex p, TVeltraVector& pairP, TVeltraVector& pairS, int mode,
+                            TEWave& sample)
+{
+    const bool doP = mode == 0 || mode == 2, doS = mode == 1 || mode == 2;
+    CalcPath(t * p, mode);
+    if (doP) {
+        carry(matrixP, pairP);
+        FieldsP(pairP, sample);
+    }
+    if (doS) {
+        carry(matrixS, pairS);
+        FieldsS(pairS, sample);
+    }
+    if (doP)
+        phasesP(sample);
+    if (doS)
+        phasesS(sample);
 }
 
 void TisoSchicht::CarryAt(double d, int mode, TVeltraVector& p, TVeltraVector& s)
