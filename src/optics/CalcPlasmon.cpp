@@ -89,13 +89,6 @@ void TCalcPlasmon::ClearElements()
     elementCount = 0;
 }
 
-bool TCalcPlasmon::IsPolarisation(char letter) const
-{
-    if (letter == 'P')
-        return polMode == pmP || polMode == pmBoth;
-    return polMode == pmS || polMode == pmBoth;
-}
-
 void TCalcPlasmon::UpdateAll(TSimparameter& para)
 {
     fullUpdateNeeded = true;

@@ -45,7 +45,12 @@ public:
     // "" when a run with this record and list can go ahead on this driver.
     std::string CheckRun(const TSimparameter& para, const TResColList& list) const;
 
-    bool IsPolarisation(char letter) const;
+    bool IsPolarisation(char letter) const
+    {
+        if (letter == 'P')
+            return polMode == pmP || polMode == pmBoth;
+        return polMode == pmS || polMode == pmBoth;
+    }
 
     void UpdateAll(TSimparameter& para);
     // The full update after a change of Theta alone since the last

@@ -82,7 +82,13 @@ void TLayer::SetIsotropic(TSimparameter& para)
 void TLayer::SetLateralIso(TSimparameter& para)
 {
     if (index == 0) {
-        para.kx = k0 * veltrane::ComplexSqrt(eps[0][0]) * vmath::sin(thetaP);
+        // k0 n of the first layer: a Theta scan need not take the root again.
+        if (!(eps[0][0] == waveEps_ && k0 == waveK0_)) {
+            wave_ = k0 * veltrane::ComplexSqrt(eps[0][0]);
+            waveEps_ = eps[0][0];
+            waveK0_ = k0;
+        }
+        para.kx = wave_ * vmath::sin(thetaP);
         para.kx2 = para.kx;
     }
     CopyLateral(para);

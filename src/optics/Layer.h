@@ -4,6 +4,7 @@
 // s and the p field ratio Ez/Ex. Units: nm, radians, 1/nm.
 
 #include <array>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -101,6 +102,9 @@ protected:
 private:
     // The wavelength k0 was derived from; a scan rarely changes it.
     double k0Wavelength_ = -1.0;
+    // k0 sqrt(eps) of a first layer and the values it was taken from.
+    Complex wave_, waveEps_{NAN, NAN};
+    double waveK0_ = NAN;
 };
 
 // Isotropic layer between isotropic neighbours.

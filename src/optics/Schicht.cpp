@@ -34,6 +34,19 @@ void TisoSchicht::SetLayers(const TLayerList& layers)
 void TisoSchicht::CalcPath(Complex s, int mode)
 {
     const Complex kp = layer->kzp[0], ks = layer->kzs[0];
+    const Complex one(1.0, 0.0);
+    if (s == Complex(0.0, 0.0)) {
+        // No stretch (the stack's half-spaces): nothing propagates.
+        if (mode == 0 || mode == 2) {
+            matrixP[0][0] = matrixP[1][1] = one;
+            builtP_ = {true, s, kp};
+        }
+        if (mode == 1 || mode == 2) {
+            matrixS[0][0] = matrixS[1][1] = one;
+            builtS_ = {true, s, ks};
+        }
+        return;
+    }
     if ((mode == 0 || mode == 2) && !builtP_.Is(s, kp)) {
         builtP_.valid = false;
         expPair(veltrane::Mul(s, kp), matrixP[0][0], matrixP[1][1]);
