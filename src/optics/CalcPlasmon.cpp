@@ -240,23 +240,24 @@ veltrane::CalcOutcome TCalcPlasmon::CalcSimulation(TSimparameter& para, TResColL
                                                    veltrane::ErrorReport report)
 {
     veltrane::CalcOutcome outcome;
+    // The point the run goes to next, in its order (i outer, j inner), and
+    // the columns it walks; a refused run leaves the list as it was.
+    int atI = 0, atJ = 0, columns = 0;
+    bool accepted = false;
     try {
         const std::string refusal = CheckRun(para, list);
         if (!refusal.empty())
             throw std::invalid_argument(refusal);
-        // Points a run does not reach must not keep numbers of an earlier run.
-        for (auto& col : list)
-            for (auto& p : col.Points) {
-                p.x = p.Rp = p.Tp = p.Rs = p.Ts = p.Psi = p.Delta = NOVALUE;
-                p.valid = 0;
-            }
+        accepted = true;
         SetZValues(para, list);
-        const int columns = para.ZAxis.Typ == 0 ? 1 : int(list.size());
+        columns = para.ZAxis.Typ == 0 ? 1 : int(list.size());
         fullUpdateNeeded = true;
         productCache_.valid = false;
         for (int i = 0; i < para.XAxis.Pktanz; ++i) {
+            atI = i;
+            atJ = 0;
             SetXValue(i, para);
-            for (int j = 0; j < columns; ++j) {
+            for (int j = 0; j < columns; ++j, atJ = j) {
                 bool valid = true;
                 try {
                     CalcPoint(i, j, para, list);
@@ -269,13 +270,33 @@ veltrane::CalcOutcome TCalcPlasmon::CalcSimulation(TSimparameter& para, TResColL
                 }
                 StoreResult(i, j, para, list, valid);
             }
+            atI = i + 1;
+            atJ = 0;
         }
     } catch (const std::exception& e) {
         outcome = {false, "Error  CalcSimulation", e.what()};
     }
+    if (accepted)
+        ClearUnreached(list, atI, atJ, columns);
     if (!outcome.ok && report == veltrane::ErrorReport::ShowBox)
         veltrane::showError(outcome.caption, outcome.message);
     return outcome;
+}
+
+void TCalcPlasmon::ClearUnreached(TResColList& list, int atI, int atJ, int columns)
+{
+    // Points a run does not reach must not keep numbers of an earlier run.
+    // Clearing them afterwards, not all of them ahead, writes every point of
+    // a complete run once.
+    for (int k = 0; k < int(list.size()); ++k) {
+        auto& points = list[std::size_t(k)].Points;
+        const int first = k >= columns ? 0 : k < atJ ? atI + 1 : atI;
+        for (std::size_t i = std::size_t(first); i < points.size(); ++i) {
+            TResPunkt& p = points[i];
+            p.x = p.Rp = p.Tp = p.Rs = p.Ts = p.Psi = p.Delta = NOVALUE;
+            p.valid = 0;
+        }
+    }
 }
 
 namespace {

@@ -101,6 +101,9 @@ protected:
     void ClearElements();
     // One point: update, product and amplitudes. Throws on failure.
     void CalcPoint(int i, int j, TSimparameter& para, const TResColList& list);
+    // Marks invalid every point from (atI, atJ) on in the run's order, and
+    // every point of a column or at an index the run does not walk.
+    static void ClearUnreached(TResColList& list, int atI, int atJ, int columns);
 
     int layerCount = 0;
     int elementCount = 0;
