@@ -211,10 +211,11 @@ void TCalcPlasmon::CalcPoint(int i, int j, TSimparameter& para, const TResColLis
 {
     if (para.ZAxis.Typ != 0)
         SetZValue(j, para, list);
-    const bool full = IsFullUpdate(i, j, para);
     // Inside the run the record changes only by the scan, so a Theta step
     // re-reads nothing else.
-    if (IsAngleStep(i, j, para))
+    const bool angle = IsAngleStep(i, j, para);
+    const bool full = angle || IsFullUpdate(i, j, para);
+    if (angle)
         UpdateAngle(para);
     else
         Update(i, j, para);

@@ -26,7 +26,9 @@ bool realPositive(Complex a, Complex b)
 
 void TCalcPlasmon::StoreResult(int i, int j, const TSimparameter& para, TResColList& list, bool valid)
 {
-    TResPunkt p;
+    // Built in place: a copy of a point assembled field by field on the
+    // stack would read back pairs of fields the stores have not settled.
+    TResPunkt& p = list[j].Points[i];
     p.x = para.Xvalue;
     CalcRpTp(p, valid);
     CalcRsTs(p, valid);
@@ -41,7 +43,6 @@ void TCalcPlasmon::StoreResult(int i, int j, const TSimparameter& para, TResColL
             CalcPsiDelta(p, false);
         }
     }
-    list[j].Points[i] = p;
 }
 
 void TCalcPlasmon::CalcRpTp(TResPunkt& p, bool valid) const

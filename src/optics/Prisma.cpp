@@ -31,7 +31,11 @@ void TPrisma::Calc(TSimparameter& rec)
 
 void TPrisma::SetPrismwinkel(const TSimparameter& rec)
 {
-    halfAngle = radians(0.5 * rec.Prismawinkel);
+    // A Theta scan keeps the prism angle: no division for it at every point.
+    if (!(rec.Prismawinkel == halfAngleOf_)) {
+        halfAngle = radians(0.5 * rec.Prismawinkel);
+        halfAngleOf_ = rec.Prismawinkel;
+    }
     if (rec.Prismart == prTriangular || rec.Prismart == prCone)
         alphaIn = std::numbers::pi / 2.0 - halfAngle - std::abs(radians(rec.Theta));
     else

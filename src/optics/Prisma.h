@@ -3,6 +3,8 @@
 // angles of incidence inside the stack's first layer, the incident Jones
 // pair, and the intensity factors of the passage through the prism faces.
 
+#include <cmath>
+
 #include "document/Records.h"
 #include "optics/Grenz.h"
 #include "optics/Layer.h"
@@ -57,4 +59,6 @@ private:
     bool anisoLayers_ = false;
     TisoGrenz isoFace_{0, 1};
     TanisoGrenz anisoFace_{0, 1};
+    // The prism angle halfAngle was derived from.
+    double halfAngleOf_ = NAN;
 };
