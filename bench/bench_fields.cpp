@@ -9,7 +9,6 @@
 #include <complex>
 #include <vector>
 
-#include "document/Globals.h"
 #include "fields/CalcEwave_D.h"
 #include "fields/CalcEwave_T.h"
 #include "fields/FieldStacks.h"
@@ -25,7 +24,7 @@ void BM_DepthProfile(benchmark::State& state)
     const int perLayer = int(state.range(0)) / 30;
     const TSimparameter p = ThirtyLayers();
     const TEHOptionpara opt = Options(55.0, perLayer * 30);
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     TEWaveList list;
     std::unique_ptr<TCalcEwave_T> calc;
     CreateCalcEwave_T(calc, none, p, opt, list);
@@ -44,7 +43,7 @@ void BM_AngleScan(benchmark::State& state)
     opt.Theta2 = 70.0;
     opt.LayerNr = 29;  // the whole stack is walked for every angle
     opt.Layerpos = 10.0;
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     TEWaveList list;
     std::unique_ptr<TCalcEwave_D> calc;
     CreateCalcEwave_D(calc, none, p, opt, list);

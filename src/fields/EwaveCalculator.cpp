@@ -2,13 +2,12 @@
 
 #include <cmath>
 
-#include "document/Globals.h"
 #include "fields/SampleGrid.h"
 #include "platform/Platform.h"
 
 namespace veltrane {
 
-EwaveCalculator::EwaveCalculator(const TSimparameter& para, CalcProgress& status) : FitStatus(status) {}
+EwaveCalculator::EwaveCalculator(const TSimparameter& para, RunControl& run) : Run(run) {}
 
 std::string EwaveCalculator::CheckStack(const TSimparameter& para)
 {
@@ -110,8 +109,8 @@ void EwaveCalculator::CarryThrough(int e, double thickness)
 
 void EwaveCalculator::EndRun()
 {
-    FitStatus.Finish();
-    CalcRunning = 0;
+    Run.Finish();
+    Run.End();
 }
 
 void EwaveCalculator::EndRun(const char* failure)

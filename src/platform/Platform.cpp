@@ -23,7 +23,6 @@ public:
     std::string dateTimeText() override { return {}; }
     void setClipboardText(const std::string&) override {}
     char decimalSeparator() const override { return '.'; }
-    void processEvents() override {}
 };
 
 SilentPlatform silent;

@@ -61,8 +61,6 @@ public:
     // The system's decimal separator, for numbers written to files, reports
     // and the clipboard.
     virtual char decimalSeparator() const = 0;
-    // One pass of the event loop, for long computations in the one thread.
-    virtual void processEvents() = 0;
 };
 
 // The platform in use. Until one is installed a silent platform answers

@@ -1,11 +1,12 @@
 #include "gui/main/MainForm.h"
 
-#include "document/Globals.h"
+#include "document/Defaults.h"
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocument())
 {
     setObjectName("MainForm");
-    setWindowTitle(QString::fromStdString(MakeTitletext(FileName)));
+    doc_.Titletext = MakeTitletext(doc_.FileName);
+    setWindowTitle(QString::fromStdString(doc_.Titletext));
     resize(900, 640);
 }
 

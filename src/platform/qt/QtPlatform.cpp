@@ -145,7 +145,6 @@ char QtPlatform::decimalSeparator() const
     return (p.size() == 1 && p[0].unicode() < 128) ? char(p[0].unicode()) : '.';
 }
 
-void QtPlatform::processEvents() { QCoreApplication::processEvents(); }
 
 void QtPlatform::setClipboardImage(const QImage& image) { QApplication::clipboard()->setImage(image); }
 

@@ -26,7 +26,6 @@ public:
     std::string dateTimeText() override;
     void setClipboardText(const std::string& utf8) override;
     char decimalSeparator() const override;
-    void processEvents() override;
 
     void setClipboardImage(const QImage& image) override;
     QPrinter& printer() override;
