@@ -12,7 +12,9 @@
 namespace {
 
 constexpr std::size_t kMagicBytes = 4;
+// The version text is 5 characters and a NUL; only the characters count.
 constexpr std::size_t kVersionBytes = 6;
+constexpr std::size_t kVersionChars = 5;
 constexpr std::size_t kOldHeaderBytes = 8;
 
 int loadFromBytes(std::span<const std::uint8_t> bytes, TDocumentrec& doc, std::string& versionText)
@@ -72,9 +74,9 @@ int DetectDocumentVersion(std::span<const std::uint8_t> bytes)
     if (bytes.size() >= kMagicBytes && std::memcmp(bytes.data(), "VTN\0", kMagicBytes) == 0) {
         if (bytes.size() < kMagicBytes + kVersionBytes)
             return lsNoDocument;
-        char text[kVersionBytes];
-        std::memcpy(text, bytes.data() + kMagicBytes, kVersionBytes);
-        const double number = VersionNumber(std::string(text, strnlen(text, kVersionBytes)));
+        char text[kVersionChars];
+        std::memcpy(text, bytes.data() + kMagicBytes, kVersionChars);
+        const double number = VersionNumber(std::string(text, strnlen(text, kVersionChars)));
         if (number == 3.02)
             return 302;
         if (number == 3.0)

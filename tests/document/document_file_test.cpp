@@ -172,6 +172,21 @@ TEST(DocumentFile, OtherResultsLeaveTheDocumentAlone)
     EXPECT_TRUE(script.boxes.empty());
 }
 
+TEST(DocumentFile, OnlyTheFiveCharactersOfTheVersionTextCount)
+{
+    ScriptedPlatform script;
+    ScopedPlatform use(script);
+    Document saved = testdoc::sampleDocument();
+    std::vector<std::uint8_t> bytes = testdoc::saveToBytes(saved);
+    ASSERT_EQ(bytes[9], 0);
+    bytes[9] = '7';  // where the NUL after "03.02" belongs
+    EXPECT_EQ(DetectDocumentVersion(bytes), 302);
+    Document loaded = DefaultDocument();
+    EXPECT_EQ(load(loaded, bytes), 0);
+    EXPECT_EQ(loaded.Simparameter, saved.Simparameter);
+    EXPECT_TRUE(script.boxes.empty());
+}
+
 TEST(DocumentFile, MissingFileIsAnIoError)
 {
     ScriptedPlatform script;
