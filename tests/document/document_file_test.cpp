@@ -187,6 +187,26 @@ TEST(DocumentFile, OnlyTheFiveCharactersOfTheVersionTextCount)
     EXPECT_TRUE(script.boxes.empty());
 }
 
+// Curly quotes and dashes lie in 0x80..0x9F of the code page the file
+// holds its texts in.
+TEST(DocumentFile, TitleWithQuotesAndDashesKeepsItsBytes)
+{
+    ScriptedPlatform script;
+    ScopedPlatform use(script);
+    const std::string title = "„Gold“ – ‘Probe’ — 50 nm…";
+    const std::string stored = "\x84Gold\x93 \x96 \x91Probe\x92 \x97 50 nm\x85";
+    Document d = DefaultDocument();
+    d.Plotwindowpara.Title = title;
+    const std::vector<std::uint8_t> bytes = testdoc::saveToBytes(d);
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_NE(text.find(stored), std::string::npos);
+
+    Document back = DefaultDocument();
+    ASSERT_EQ(load(back, bytes), 0);
+    EXPECT_EQ(back.Plotwindowpara.Title, title);
+    EXPECT_EQ(testdoc::saveToBytes(back), bytes);
+}
+
 TEST(DocumentFile, MissingFileIsAnIoError)
 {
     ScriptedPlatform script;
