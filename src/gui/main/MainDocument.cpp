@@ -11,6 +11,8 @@
 #include "document/DocumentFile.h"
 #include "document/ScanFile.h"
 #include "gui/main/MainForm.h"
+#include "gui/simulation/Optiondlg.h"
+#include "gui/simulation/Simparamdlg.h"
 #include "optics/CalcPlasmon.h"
 #include "optics/ResColList.h"
 #include "platform/Platform.h"
@@ -57,8 +59,9 @@ const char* ConversionWarning(int bit)
 
 void TMainForm::NewDocument()
 {
-    SetDefaultParameter(doc_.Simparameter);
-    SetDefaultOptions(doc_.Optionpara);
+    TSimparamdlg::SetDefaultParameter(doc_.Simparameter);
+    Simparamdlg_->ResetDialog();
+    TOptiondlg::SetDefaultOptions(doc_.Optionpara);
     SetDefaultParameter(doc_.Auswertungpara);
     SetDefaultPlot();
     doc_.FileName = Untitled;

@@ -8,6 +8,9 @@
 
 #include "controls/OrvelAboutbox.h"
 #include "document/Defaults.h"
+#include "gui/simulation/Optiondlg.h"
+#include "gui/simulation/ShowPlotdlg.h"
+#include "gui/simulation/Simparamdlg.h"
 #include "platform/Platform.h"
 #include "plot/Lineplot.h"
 
@@ -24,6 +27,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocumen
     Aboutbox_->ProgramName = "Veltrane ";
     Aboutbox_->Beschreibung = "Programm zur Simulation von Plasmonen";
     Aboutbox_->Jahr = "2009";
+
+    // The dialogs live as long as the window and keep their state between
+    // showings (the page, the layer-operation numbers).
+    Simparamdlg_ = new TSimparamdlg(doc_, this);
+    Showdlg_ = new TShowPlotdlg(doc_, this);
+    Optiondlg_ = new TOptiondlg(doc_, this);
 
     CreateCommands();
     // The window sees key presses before its controls (the demo key).

@@ -16,7 +16,10 @@
 class QAction;
 class QLabel;
 class TLinePlot;
+class TOptiondlg;
 class TOrvelAboutbox;
+class TShowPlotdlg;
+class TSimparamdlg;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -103,6 +106,11 @@ public:
     // successful save clear the mark.
     void SetModified() { Modified = true; }
 
+    // The options dialog, one for the program: the scan, manual and fit
+    // dialogs open it on their page.
+    TOptiondlg& Optiondlg() { return *Optiondlg_; }
+    TSimparamdlg& Simparamdlg() { return *Simparamdlg_; }
+
     // The action of a menu item or tool button by its object name.
     QAction* Command(const std::string& name) const;
 
@@ -126,13 +134,15 @@ private:
     void AddScans(int& counter);
     void AddResultCurves(int kind, int& counter);
     bool ColumnLayoutMatches() const;
-    bool ShowParameterDialog();
     void ShowStatus(const QString& text);
 
     Document doc_;
     veltrane::QtRunControl run_;
     TLinePlot* Plot_ = nullptr;
     TOrvelAboutbox* Aboutbox_ = nullptr;
+    TSimparamdlg* Simparamdlg_ = nullptr;
+    TShowPlotdlg* Showdlg_ = nullptr;
+    TOptiondlg* Optiondlg_ = nullptr;
     std::map<std::string, QAction*> commands_;
     bool shown_ = false;
 };
