@@ -19,6 +19,7 @@ TPrintAboutDlg::TPrintAboutDlg(QWidget* parent)
     setWindowModality(Qt::ApplicationModal);
     LUbertext = new QLabel(this);
     LUbertext->setAlignment(Qt::AlignCenter);
+    LUbertext->setMinimumSize(220, 40);
     PrintabCancelBtn = new QPushButton(this);
     connect(PrintabCancelBtn, &QPushButton::clicked, this, [this] {
         cancelled_ = true;
@@ -32,7 +33,6 @@ TPrintAboutDlg::TPrintAboutDlg(QWidget* parent)
     outer->addWidget(LUbertext);
     outer->addLayout(buttons);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(240);
     FormShow();
 }
 

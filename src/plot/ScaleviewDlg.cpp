@@ -30,14 +30,18 @@ void TScaleviewDlg::showEvent(QShowEvent* event)
     setWindowTitle(QString::fromUtf8(SprachText(Sprache, cCaption)));
     ScaleviewcancelBtn->setText(QString::fromUtf8(SprachText(Sprache, cCancel)));
     ScaleviewcancelBtn->adjustSize();
-    resizeEvent(nullptr);
+    ArrangePanel();
     QDialog::showEvent(event);
 }
 
 void TScaleviewDlg::resizeEvent(QResizeEvent* event)
 {
-    if (event)
-        QDialog::resizeEvent(event);
+    QDialog::resizeEvent(event);
+    ArrangePanel();
+}
+
+void TScaleviewDlg::ArrangePanel()
+{
     ScaleviewPanel1->setGeometry(0, height() - PanelHeight, width(), PanelHeight);
     const int bw = ScaleviewcancelBtn->width(), bh = ScaleviewcancelBtn->height();
     ScaleviewcancelBtn->move(ScaleviewPanel1->width() / 2 - bw / 2, (PanelHeight - bh) / 2);

@@ -43,6 +43,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The bottom panel across the width with the button in its middle.
+    void ArrangePanel();
     void Paintbild(TPlotCanvas& c);
     void SetAreaCursor();
 

@@ -3,6 +3,8 @@
 // 600 x 400, with a scripted platform and scripted printer services, and a
 // count of the pictures it composes.
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "plot/Lineplot.h"
@@ -25,6 +27,14 @@ struct ScopedGuiServices {
     ~ScopedGuiServices() { veltrane::installGuiServices(nullptr); }
 };
 
+// A move without a button, straight to the widget: QTest would move the
+// desktop's pointer, which reaches the window later or not at all.
+inline void hover(QWidget& w, QPoint p)
+{
+    QMouseEvent e(QEvent::MouseMove, p, w.mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &e);
+}
+
 struct ShownPlot {
     veltrane::ScriptedPlatform script;
     veltrane::ScopedPlatform use{script};
@@ -42,6 +52,12 @@ struct ShownPlot {
         composes = 0;
     }
     void press(QPoint p) { QTest::mousePress(&plot, Qt::LeftButton, {}, p); }
-    void move(QPoint p) { QTest::mouseMove(&plot, p); }
+    void move(QPoint p)
+    {
+        if (plot.Drag().Active())
+            QTest::mouseMove(&plot, p);
+        else
+            hover(plot, p);
+    }
     void release(QPoint p) { QTest::mouseRelease(&plot, Qt::LeftButton, {}, p); }
 };

@@ -11,15 +11,13 @@ struct ShownOverview {
     ShownOverview()
     {
         dlg.resize(444, 327);
-        // Beside the plot: a move without a button goes to the window under it.
-        dlg.move(s.plot.frameGeometry().right() + 50, 0);
         dlg.show();
         (void)QTest::qWaitForWindowExposed(&dlg);
         dlg.PaintGes();
     }
     void drag(QPoint from, QPoint to)
     {
-        QTest::mouseMove(&dlg, from);
+        hover(dlg, from);
         QTest::mousePress(&dlg, Qt::LeftButton, {}, from);
         QTest::mouseMove(&dlg, to);
         QTest::mouseRelease(&dlg, Qt::LeftButton, {}, to);
@@ -78,7 +76,7 @@ TEST(Scaleview, DragsThatShrinkTheFrameTo6PixelsOrLeaveTheMiniatureAreRefused)
     ASSERT_GT(f.Width(), 20);
     // The right edge dragged to within 6 pixels of the left edge.
     const QPoint edge(f.Right, (f.Top + f.Bottom) / 2);
-    QTest::mouseMove(&o.dlg, edge);
+    hover(o.dlg, edge);
     EXPECT_EQ(m.Area(), 7);
     QTest::mousePress(&o.dlg, Qt::LeftButton, {}, edge);
     QTest::mouseMove(&o.dlg, QPoint(f.Left + 7, edge.y()));
