@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -161,6 +162,14 @@ bool QtPlatform::setupPrinter(QWidget* parent)
 {
     QPrintDialog dlg(&printer(), parent);
     return dlg.exec() == QDialog::Accepted;
+}
+
+std::vector<std::string> QtPlatform::printerNames()
+{
+    std::vector<std::string> names;
+    for (const QString& n : QPrinterInfo::availablePrinterNames())
+        names.push_back(s(n));
+    return names;
 }
 
 }  // namespace veltrane

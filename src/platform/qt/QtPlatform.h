@@ -30,6 +30,7 @@ public:
     void setClipboardImage(const QImage& image) override;
     QPrinter& printer() override;
     bool setupPrinter(QWidget* parent) override;
+    std::vector<std::string> printerNames() override;
 
     // The HTML help page whose anchors are the help keywords.
     // The folder of the help pages, one "<keyword>.html" per topic.
