@@ -20,6 +20,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocumen
     Plot_ = new TLinePlot(this);
     Plot_->setObjectName("Plot");
     setCentralWidget(Plot_);
+    // Titles and axes the user edits through the plot belong to the
+    // document; zoom and drags only change the view.
+    Plot_->OnUserChange = [this](TLinePlot&, TUserChange what) {
+        if (what == TUserChange::Title || what == TUserChange::Axis)
+            SetModified();
+    };
     // The hints of menu items and tool buttons show in the status bar.
     statusBar()->setObjectName("StatusBar");
 

@@ -8,7 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/qt/GuiServices.h"
 
-class QTextBrowser;
+#include <QTextBrowser>
 
 namespace veltrane {
 
