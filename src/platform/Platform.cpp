@@ -58,6 +58,11 @@ void showInformation(const std::string& caption, const std::string& text)
     box(BoxKind::Information, BoxIcon::Information, BoxButtons::Ok, caption, text);
 }
 
+void showMessage(const std::string& text)
+{
+    box(BoxKind::Information, BoxIcon::None, BoxButtons::Ok, "Veltrane", text);
+}
+
 BoxAnswer askYesNo(const std::string& caption, const std::string& text)
 {
     return box(BoxKind::Confirmation, BoxIcon::Question, BoxButtons::YesNo, caption, text);

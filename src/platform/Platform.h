@@ -85,6 +85,8 @@ private:
 void showError(const std::string& caption, const std::string& text);
 void showWarning(const std::string& caption, const std::string& text);
 void showInformation(const std::string& caption, const std::string& text);
+// A plain message: the application's title as caption, no icon.
+void showMessage(const std::string& text);
 BoxAnswer askYesNo(const std::string& caption, const std::string& text);
 BoxAnswer askYesNoCancel(const std::string& caption, const std::string& text);
 

@@ -115,10 +115,12 @@ void QtPlatform::showHelp(const std::string& keyword)
         help_->setWindowTitle("Veltrane Help");
         help_->resize(640, 480);
     }
-    if (!helpFile_.isEmpty() && QFileInfo::exists(helpFile_)) {
-        QUrl url = QUrl::fromLocalFile(helpFile_);
-        url.setFragment(q(keyword));
-        help_->setSource(url);
+    // One page per keyword; a folder of the program's resources (":/help")
+    // is read through the "qrc" scheme.
+    const QString page = helpFolder_ + "/" + q(keyword) + ".html";
+    if (!helpFolder_.isEmpty() && QFileInfo::exists(page)) {
+        help_->setSearchPaths({helpFolder_});
+        help_->setSource(page.startsWith(':') ? QUrl("qrc" + page) : QUrl::fromLocalFile(page));
     } else {
         help_->setHtml("<h2>Veltrane</h2><p>Help topic " + q(keyword).toHtmlEscaped() + "</p>");
     }

@@ -8,7 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/qt/GuiServices.h"
 
-class QTextBrowser;
+#include <QTextBrowser>
 
 namespace veltrane {
 
@@ -33,12 +33,14 @@ public:
     std::vector<std::string> printerNames() override;
 
     // The HTML help page whose anchors are the help keywords.
-    void setHelpFile(const QString& path) { helpFile_ = path; }
+    // The folder of the help pages, one "<keyword>.html" per topic.
+    void setHelpFolder(const QString& folder) { helpFolder_ = folder; }
+    QTextBrowser* helpWindow() const { return help_; }
 
 private:
     std::unique_ptr<QPrinter> printer_;
     QPointer<QTextBrowser> help_;
-    QString helpFile_;
+    QString helpFolder_;
 };
 
 // Translates "Bitmaps (*.bmp)|*.bmp|All (*.*)|*.*" into a Qt name filter.
