@@ -46,8 +46,11 @@ TExportDatadlg::TExportDatadlg(Document& doc, QWidget* parent) : QDialog(parent)
     connect(HelpBtn, &QPushButton::clicked, this,
             [this] { veltrane::platform().showHelp(model_.HelpKeyword()); });
 
+    auto* dataLabel = new QLabel("&Data:", this);
+    dataLabel->setBuddy(DataBox);
     auto* grid = new QGridLayout;
-    grid->addWidget(DataBox, 0, 0, 1, 3);
+    grid->addWidget(dataLabel, 0, 0);
+    grid->addWidget(DataBox, 0, 1, 1, 2);
     grid->addWidget(FileLabel, 1, 0);
     grid->addWidget(Fileedit, 1, 1);
     grid->addWidget(opendlgBtn, 1, 2);
@@ -59,8 +62,10 @@ TExportDatadlg::TExportDatadlg(Document& doc, QWidget* parent) : QDialog(parent)
     buttons->addWidget(HelpBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
+    outer->addSpacing(12);
     outer->addStretch();
     outer->addLayout(buttons);
+    setMinimumWidth(460);
     DataBox->setCurrentIndex(0);
 }
 

@@ -93,6 +93,9 @@ TScanStepdlg::TScanStepdlg(Document& doc, TScanFactor which, const std::array<co
     outer->addWidget(Label2);
     outer->addWidget(StatusBar1);
     outer->setContentsMargins(9, 9, 9, 0);
+    // Wide enough for a scan's name and most of its path; the status bar's
+    // hint gives the whole path.
+    setMinimumWidth(440);
 
     QWidget* previous = ScanfileBox;
     for (int b : order) {
