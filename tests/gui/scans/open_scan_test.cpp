@@ -1,16 +1,10 @@
-// The open-scan dialog: which files its chooser offers, and the list after
-// loading and removing.
+// The open-scan dialog's chooser: which files it offers. Loading and
+// removing are driven through the main window's Load command.
 #include <gtest/gtest.h>
 
-#include <QListWidget>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QStatusBar>
 
-#include "ScanFiles.h"
-#include "document/Defaults.h"
-#include "gui/scans/OpenScandlg.h"
-#include "platform/ScriptedPlatform.h"
+#include "gui/scans/OpenScanModel.h"
 #include "platform/qt/QtPlatform.h"
 
 namespace {
@@ -42,38 +36,6 @@ TEST(OpenScan, TheChooserOffersScanFilesWhateverTheCaseOfTheirNames)
     // shows it.
     EXPECT_EQ(filterEntryFor(r.filter, "scan7"), 3);
     EXPECT_EQ(veltrane::qtFilter(r.filter).split(";;").at(2).toStdString(), "Ellipsometrie Scan 3sp (*.ell *.ELL)");
-}
-
-TEST(OpenScan, RemoveWaitsForASelectionAndTheStatusShowsTheName)
-{
-    veltrane::ScriptedPlatform script;
-    veltrane::ScopedPlatform use(script);
-    ScanFiles files;
-    Document doc = DefaultDocument();
-    TOpenScandlg dlg(doc);
-    int changes = 0;
-    dlg.OnScansChanged = [&] { ++changes; };
-    dlg.show();
-    EXPECT_FALSE(dlg.RemoveButton->isEnabled());
-
-    script.openAnswers.push_back({files.ellipsometry("FILM.ELL")});
-    dlg.LoadBtn->click();
-    ASSERT_EQ(dlg.LoadList->count(), 2);
-    EXPECT_EQ(dlg.LoadList->item(1)->text(), "FILM.ELL (Delta)");
-    EXPECT_EQ(doc.ScanColList[1].Kind, ckDelta);
-    EXPECT_EQ(changes, 1);
-    EXPECT_FALSE(dlg.RemoveButton->isEnabled());  // the list is deselected
-
-    dlg.LoadList->setCurrentRow(1);
-    EXPECT_TRUE(dlg.RemoveButton->isEnabled());
-    EXPECT_EQ(dlg.StatusBar1->currentMessage(), "FILM.ELL (Delta)");
-    EXPECT_EQ(dlg.LoadList->toolTip().toStdString(), files.path("FILM.ELL"));
-
-    script.openAnswers.push_back({});  // the chooser cancelled
-    dlg.LoadBtn->click();
-    EXPECT_EQ(changes, 1);
-    dlg.HelpBtn->click();
-    EXPECT_EQ(script.helpKeywords, std::vector<std::string>{"PAGE_SCAN_LOAD"});
 }
 
 }  // namespace
