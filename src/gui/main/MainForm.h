@@ -16,8 +16,12 @@
 class QAction;
 class QLabel;
 class TLinePlot;
+class TExportDatadlg;
+class TOpenScandlg;
 class TOptiondlg;
 class TOrvelAboutbox;
+class TScanScaledlg;
+class TScanShiftdlg;
 class TShowPlotdlg;
 class TSimparamdlg;
 
@@ -128,6 +132,7 @@ protected:
 
 private:
     void CreateCommands();
+    void CreateScanDialogs();
     QAction* AddCommand(const char* name, const QString& caption, const QString& hint, void (TMainForm::*handler)());
     void AddButton(const char* name, const QString& text, const QString& hint, QAction* menuItem);
     void ApplyCommandStates(const TCommandStates& states);
@@ -143,6 +148,10 @@ private:
     TSimparamdlg* Simparamdlg_ = nullptr;
     TShowPlotdlg* Showdlg_ = nullptr;
     TOptiondlg* Optiondlg_ = nullptr;
+    TOpenScandlg* OpenScandlg_ = nullptr;
+    TScanScaledlg* ScanScaledlg_ = nullptr;
+    TScanShiftdlg* ScanShiftdlg_ = nullptr;
+    TExportDatadlg* ExportDatadlg_ = nullptr;
     std::map<std::string, QAction*> commands_;
     bool shown_ = false;
 };
