@@ -12,7 +12,6 @@
 
 #include "BareFields.h"
 #include "SideBySide.h"
-#include "document/Globals.h"
 #include "fields/CalcEwave_D.h"
 #include "fields/CalcEwave_T.h"
 #include "fields/FieldStacks.h"
@@ -28,7 +27,7 @@ void BM_DepthProfile(benchmark::State& state)
     const int perLayer = int(state.range(0)) / 30;
     const TSimparameter p = ThirtyLayers();
     const TEHOptionpara opt = Options(55.0, perLayer * 30);
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     TEWaveList list;
     std::unique_ptr<TCalcEwave_T> calc;
     CreateCalcEwave_T(calc, none, p, opt, list);
@@ -47,7 +46,7 @@ void BM_AngleScan(benchmark::State& state)
     opt.Theta2 = 70.0;
     opt.LayerNr = 29;  // the whole stack is walked for every angle
     opt.Layerpos = 10.0;
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     TEWaveList list;
     std::unique_ptr<TCalcEwave_D> calc;
     CreateCalcEwave_D(calc, none, p, opt, list);
@@ -65,7 +64,7 @@ constexpr int kLayers = 30;
 struct DepthRun {
     const TSimparameter p = ThirtyLayers();
     TEHOptionpara opt;
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     TEWaveList list;
     std::unique_ptr<TCalcEwave_T> calc;
 
@@ -105,7 +104,7 @@ struct BareDepth {
 struct AngleRun {
     const TSimparameter p = ThirtyLayers();
     TEHOptionpara opt;
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     TEWaveList list;
     std::unique_ptr<TCalcEwave_D> calc;
 

@@ -26,7 +26,8 @@ void BM_FitTwoParameters(benchmark::State& state)
         SetDefaultOptions(options);
         options.Itergrenz = 0.001;
         options.Iteranz = 500;
-        TSimulationiter fit(scans, options);
+        RunControl run;
+        TSimulationiter fit(scans, options, run);
         fitcase::prepare(fit, start, {7, 8});
         TEngineObjective objective(fit);
         fit.SetObjective(&objective);

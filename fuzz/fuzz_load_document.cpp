@@ -8,6 +8,7 @@
 #include <span>
 
 #include "document/Defaults.h"
+#include "document/Document.h"
 #include "document/DocumentFile.h"
 #include "document/Exportdata.h"
 #include "document/Globals.h"
@@ -15,31 +16,11 @@
 
 namespace {
 
-struct Document {
-    TSimparameter sim;
-    TEHOptionpara eh;
-    TOptionpara options;
-    TPlotwindowpara plot;
-    TAuswertungpara evaluation;
-    TResColList curves;
-    TScanColList scans;
-
-    Document()
-    {
-        SetDefaultParameter(sim);
-        SetEHOptionDefaults(eh);
-        SetDefaultOptions(options);
-        SetDefaultPlot(plot);
-        SetDefaultParameter(evaluation);
-    }
-    TDocumentrec rec() { return {&sim, &eh, &options, &plot, &evaluation, &curves, &scans}; }
-};
-
 std::vector<std::uint8_t> written(Document& d)
 {
     veltrane::MemorySink sink;
-    const TDocumentrec rec = d.rec();
-    veltrane::WriteDocument(sink, &rec, FileVersionText);
+    TDocumentrec rec = Documentrec(d);
+    veltrane::WriteDocument(sink, rec, FileVersionText);
     return sink.bytes;
 }
 
@@ -47,22 +28,22 @@ std::vector<std::uint8_t> written(Document& d)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    Document d;
-    const TDocumentrec rec = d.rec();
-    const int result = veltrane::LoadDocumentFromBytes(std::span(data, size), &rec, FileVersionText);
+    Document d = DefaultDocument();
+    TDocumentrec rec = Documentrec(d);
+    const int result = veltrane::LoadDocumentFromBytes(std::span(data, size), rec, FileVersionText);
     if (result < 0 || result == lsNoDocument || result == lsWrongVersion)
         return 0;
 
-    (void)ParameterListing(d.sim, d.scans, "fuzz.vtn", "Veltrane", true, ',');
+    (void)ParameterListing(d.Simparameter, d.ScanColList, "fuzz.vtn", "Veltrane", true, ',');
     for (int kind = 0; kind < 8; ++kind)
-        (void)veltrane::exportResults(kind, d.sim, d.curves, '.');
-    for (std::size_t i = 0; i < d.scans.size(); ++i)
-        (void)veltrane::exportScan(int(i), d.scans, '.');
+        (void)veltrane::exportResults(kind, d.Simparameter, d.ResColList, '.');
+    for (std::size_t i = 0; i < d.ScanColList.size(); ++i)
+        (void)veltrane::exportScan(int(i), d.ScanColList, '.');
 
     const std::vector<std::uint8_t> first = written(d);
-    Document again;
-    const TDocumentrec againRec = again.rec();
-    if (veltrane::LoadDocumentFromBytes(first, &againRec, FileVersionText) != lsOk)
+    Document again = DefaultDocument();
+    TDocumentrec againRec = Documentrec(again);
+    if (veltrane::LoadDocumentFromBytes(first, againRec, FileVersionText) != lsOk)
         std::abort();
     if (written(again) != first)
         std::abort();

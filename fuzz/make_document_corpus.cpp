@@ -26,19 +26,19 @@ int main(int argc, char** argv)
     }
     const std::string folder = argv[1];
 
-    testdoc::Document empty = testdoc::defaultDocument();
+    Document empty = DefaultDocument();
     put(folder, "v302-new.vtn", testdoc::saveToBytes(empty));
 
-    testdoc::Document sample = testdoc::sampleDocument();
+    Document sample = testdoc::sampleDocument();
     put(folder, "v302-sample.vtn", testdoc::saveToBytes(sample));
 
     // Kinds at the ends of their range, as a damaged file may hold them.
-    testdoc::Document odd = testdoc::sampleDocument();
-    odd.sim.XAxis.Typ = INT32_MAX;
-    odd.sim.ZAxis.Typ = INT32_MIN;
+    Document odd = testdoc::sampleDocument();
+    odd.Simparameter.XAxis.Typ = INT32_MAX;
+    odd.Simparameter.ZAxis.Typ = INT32_MIN;
     put(folder, "v302-odd-kinds.vtn", testdoc::saveToBytes(odd));
 
-    testdoc::Document v300 = testdoc::sampleDocument();
+    Document v300 = testdoc::sampleDocument();
     v300.sim.XAxis.Typ = 9;   // wavelength in version 3.00
     v300.sim.ZAxis.Typ = 12;  // ellipticity in version 3.00
     v300.curves.resize(1);
@@ -50,7 +50,7 @@ int main(int argc, char** argv)
     rotated.x = {9, 0.0, 45.0, 1, 10, 0.0, 0};
     rotated.z = {13, 500.0, 700.0, 0, 3, 100.0, 1};
     rotated.plots.clear();
-    rotated.scans.clear();
+    rotated.ScanColList.clear();
     put(folder, "v200-rotation.vtn", testdoc::writeOldFile(rotated));
     return 0;
 }

@@ -4,8 +4,9 @@
 # root.
 set -euo pipefail
 
+# poppler-utils renders the printed PDF pages the plot tests look at.
 packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-liberation2 xvfb xauth locales)
+          fonts-liberation2 xvfb xauth locales poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <exception>
+#include <memory>
 
 #include "gui/main/MainForm.h"
+#include "gui/main/SplashScreen.h"
 #include "platform/qt/QtPlatform.h"
 
 int main(int argc, char* argv[])
@@ -10,13 +12,17 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Veltrane");
     veltrane::configureFonts();
     veltrane::QtPlatform platform;
+    platform.setHelpFolder(":/help");
     veltrane::installPlatform(&platform);
     veltrane::installGuiServices(&platform);
 
     int rc = 0;
     try {
+        auto splash = std::make_unique<TSplashScreen>();
+        splash->ShowNow();
         TMainForm mainForm;
-        mainForm.show();
+        splash.reset();
+        mainForm.showMaximized();
         rc = app.exec();
     } catch (const std::exception& e) {
         veltrane::showError("Error", e.what());

@@ -88,3 +88,14 @@ void SetDefaultPlot(TPlotwindowpara& p)
     p.Y1Axis = TAxispara{"Ref-Koeff", 0.0, 1.0};
     p.Y2Axis = TAxispara{"Delta", 0.0, 1.0};
 }
+
+Document DefaultDocument()
+{
+    Document d;
+    SetDefaultParameter(d.Simparameter);
+    SetEHOptionDefaults(d.EHOptionpara);
+    SetDefaultOptions(d.Optionpara);
+    SetDefaultPlot(d.Plotwindowpara);
+    SetDefaultParameter(d.Auswertungpara);
+    return d;
+}

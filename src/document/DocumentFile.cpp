@@ -12,10 +12,12 @@
 namespace {
 
 constexpr std::size_t kMagicBytes = 4;
+// The version text is 5 characters and a NUL; only the characters count.
 constexpr std::size_t kVersionBytes = 6;
+constexpr std::size_t kVersionChars = 5;
 constexpr std::size_t kOldHeaderBytes = 8;
 
-int loadFromBytes(std::span<const std::uint8_t> bytes, const TDocumentrec& doc, std::string& versionText)
+int loadFromBytes(std::span<const std::uint8_t> bytes, TDocumentrec& doc, std::string& versionText)
 {
     const int version = DetectDocumentVersion(bytes);
     veltrane::ByteReader in(bytes);
@@ -72,9 +74,9 @@ int DetectDocumentVersion(std::span<const std::uint8_t> bytes)
     if (bytes.size() >= kMagicBytes && std::memcmp(bytes.data(), "VTN\0", kMagicBytes) == 0) {
         if (bytes.size() < kMagicBytes + kVersionBytes)
             return lsNoDocument;
-        char text[kVersionBytes];
-        std::memcpy(text, bytes.data() + kMagicBytes, kVersionBytes);
-        const double number = VersionNumber(std::string(text, strnlen(text, kVersionBytes)));
+        char text[kVersionChars];
+        std::memcpy(text, bytes.data() + kMagicBytes, kVersionChars);
+        const double number = VersionNumber(std::string(text, strnlen(text, kVersionChars)));
         if (number == 3.02)
             return 302;
         if (number == 3.0)
@@ -99,44 +101,44 @@ int DetectDocumentVersion(const std::string& path)
     return DetectDocumentVersion(veltrane::readWholeFile(path));
 }
 
-int LoadDocument(const std::string& path, const TDocumentrec* doc, const std::string& versionText)
+int LoadDocument(const std::string& path, TDocumentrec& doc, const std::string& versionText)
 {
     return runShowingErrors([&] {
         const std::vector<std::uint8_t> bytes = veltrane::readWholeFile(path);
         std::string version = versionText;
-        return loadFromBytes(bytes, *doc, version);
+        return loadFromBytes(bytes, doc, version);
     });
 }
 
-int SaveDocument(const std::string& path, const TDocumentrec* doc, const std::string& versionText)
+int SaveDocument(const std::string& path, const TDocumentrec& doc, const std::string& versionText)
 {
     return veltrane::SaveDocument(path, doc, versionText, {});
 }
 
 namespace veltrane {
 
-int LoadDocumentFromBytes(std::span<const std::uint8_t> bytes, const TDocumentrec* doc,
+int LoadDocumentFromBytes(std::span<const std::uint8_t> bytes, TDocumentrec& doc,
                           const std::string& versionText)
 {
     return runShowingErrors([&] {
         std::string version = versionText;
-        return loadFromBytes(bytes, *doc, version);
+        return loadFromBytes(bytes, doc, version);
     });
 }
 
-void WriteDocument(ByteSink& out, const TDocumentrec* doc, const std::string& versionText)
+void WriteDocument(ByteSink& out, const TDocumentrec& doc, const std::string& versionText)
 {
     V302::TLS_V302 v302;
-    v302.FromDocument(*doc);
+    v302.FromDocument(doc);
     v302.WriteFile(out, versionText);
 }
 
-int SaveDocument(const std::string& path, const TDocumentrec* doc, const std::string& versionText,
+int SaveDocument(const std::string& path, const TDocumentrec& doc, const std::string& versionText,
                  const SinkFilter& filter)
 {
     return runShowingErrors([&] {
         V302::TLS_V302 v302;
-        v302.FromDocument(*doc);
+        v302.FromDocument(doc);
         FileReplaceSink file(path);
         std::unique_ptr<ByteSink> wrapped = filter ? filter(file) : nullptr;
         ByteSink& out = wrapped ? *wrapped : file;

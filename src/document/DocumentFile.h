@@ -34,25 +34,25 @@ int DetectDocumentVersion(std::span<const std::uint8_t> bytes);
 
 // Reads, converts and only then copies into the document: a load that fails
 // leaves the document as it was. versionText is not changed.
-int LoadDocument(const std::string& path, const TDocumentrec* doc, const std::string& versionText);
+int LoadDocument(const std::string& path, TDocumentrec& doc, const std::string& versionText);
 
 // Writes a new file beside the target and renames it over the target when
 // every byte is on disk; on failure the previous file stays as it was.
-int SaveDocument(const std::string& path, const TDocumentrec* doc, const std::string& versionText);
+int SaveDocument(const std::string& path, const TDocumentrec& doc, const std::string& versionText);
 
 namespace veltrane {
 
 // LoadDocument on bytes already in memory.
-int LoadDocumentFromBytes(std::span<const std::uint8_t> bytes, const TDocumentrec* doc,
+int LoadDocumentFromBytes(std::span<const std::uint8_t> bytes, TDocumentrec& doc,
                           const std::string& versionText);
 
 // The document in version 3.02 into any sink (without finish()).
-void WriteDocument(ByteSink& out, const TDocumentrec* doc, const std::string& versionText);
+void WriteDocument(ByteSink& out, const TDocumentrec& doc, const std::string& versionText);
 
 // SaveDocument with the file's sink wrapped, so that tests can make a write
 // or the final flush fail.
 using SinkFilter = std::function<std::unique_ptr<ByteSink>(ByteSink& file)>;
-int SaveDocument(const std::string& path, const TDocumentrec* doc, const std::string& versionText,
+int SaveDocument(const std::string& path, const TDocumentrec& doc, const std::string& versionText,
                  const SinkFilter& filter);
 
 }  // namespace veltrane

@@ -1,24 +1,5 @@
 #include "document/Globals.h"
 
-TSimparameter Simparameter;
-TEHOptionpara EHOptionpara;
-TPlotwindowpara Plotwindowpara;
-TAuswertungpara Auswertungpara;
-TResColList ResColList;
-TScanColList ScanColList;
-std::string Titletext;
-TOptionpara Optionpara;
-std::uint8_t CalcRunning = 0;
-std::string FileName = Untitled;
-std::uint8_t HasResults = 0;
-std::uint8_t XIsTheta = 0;
-
-TDocumentrec GlobalDocumentrec()
-{
-    return TDocumentrec{&Simparameter, &EHOptionpara, &Optionpara, &Plotwindowpara,
-                        &Auswertungpara, &ResColList, &ScanColList};
-}
-
 const std::string& ParaNames(int kind, int column)
 {
     static const std::string table[ParaKindCount][2] = {

@@ -159,8 +159,9 @@ double TLS_Basis::RWVersion(std::string& text, int dir)
     if (dir != DirRead)
         std::memcpy(bytes, text.data(), std::min<std::size_t>(text.size(), 5));
     RWBuffer(bytes, 6, dir);
+    // Five characters and a NUL: the byte after the text is not part of it.
     if (dir == DirRead)
-        text = textOf(bytes, 6);
+        text = textOf(bytes, 5);
     return VersionNumber(text);
 }
 

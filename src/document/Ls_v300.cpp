@@ -72,7 +72,7 @@ void TLS_V300::FromDocument(const TDocumentrec& doc)
     CopyScanColList(*doc.ScanColList, ScanColList);
 }
 
-void TLS_V300::ToDocument(const TDocumentrec& doc) const
+void TLS_V300::ToDocument(TDocumentrec& doc) const
 {
     *doc.Simparameter = Simparameter;
     *doc.EHOptionpara = EHOptionpara;

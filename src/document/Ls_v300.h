@@ -34,7 +34,7 @@ public:
     void WriteFile(veltrane::ByteSink& out, const std::string& versionText);
 
     void FromDocument(const TDocumentrec& doc);
-    void ToDocument(const TDocumentrec& doc) const;
+    void ToDocument(TDocumentrec& doc) const;
 
     void ConvertFromV200(const V200::TLS_V200& old);
 

@@ -119,12 +119,6 @@ void layerTable(ListingWriter& w, const std::string& title, const TSimparameter&
 
 }  // namespace
 
-std::vector<std::string> ParameterListing(bool indent)
-{
-    return ParameterListing(Simparameter, ScanColList, FileName, Titletext, indent,
-                            veltrane::platform().decimalSeparator());
-}
-
 std::vector<std::string> ParameterListing(const TSimparameter& par, const TScanColList& scans,
                                           const std::string& fileName, const std::string& titleText,
                                           bool indent, char sep)

@@ -8,12 +8,9 @@
 
 #include "document/Records.h"
 
-// The listing of the global document with the system's decimal separator.
-// indent: seven blanks before every line from the third on, for print and
-// file; none for the clipboard.
-std::vector<std::string> ParameterListing(bool indent);
-
-// The same for the given records; the date comes from the platform's clock.
+// The listing of the given records; the date comes from the platform's
+// clock. indent: seven blanks before every line from the third on, for print
+// and file; none for the clipboard.
 std::vector<std::string> ParameterListing(const TSimparameter& par, const TScanColList& scans,
                                           const std::string& fileName, const std::string& titleText,
                                           bool indent, char sep);

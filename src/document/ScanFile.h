@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "document/Globals.h"
 #include "document/Records.h"
 
 // Lines this long or longer (without their line break) hold no point.
@@ -33,11 +32,11 @@ bool ReadEllipsometryScan(const std::string& path, TScanColList& list);
 // Reads the file by its extension (".ell" in any case: ellipsometry, any
 // other: two columns) and returns the names of the scans it appended. On
 // failure shows "Cannot read file" and returns nothing.
-std::vector<std::string> AddScanFile(const std::string& path, TScanColList& list = ScanColList);
+std::vector<std::string> AddScanFile(const std::string& path, TScanColList& list);
 
 // Removes the scan at index; an index outside the list raises EListError.
-void DeleteScan(int index, TScanColList& list = ScanColList);
-void ClearScanList(TScanColList& list = ScanColList);
+void DeleteScan(int index, TScanColList& list);
+void ClearScanList(TScanColList& list);
 
 namespace veltrane {
 

@@ -2,33 +2,33 @@
 
 #include <exception>
 
-#include "document/Globals.h"
 #include "fields/EwaveLifecycle.h"
 #include "fields/SampleGrid.h"
 #include "optics/EngineErrors.h"
 #include "platform/Errors.h"
 #include "platform/Platform.h"
 
-TCalcEwave_D::TCalcEwave_D(const TSimparameter& para, veltrane::CalcProgress& status)
-    : EwaveCalculator(para, status)
+TCalcEwave_D::TCalcEwave_D(const TSimparameter& para, veltrane::RunControl& run)
+    : EwaveCalculator(para, run)
 {
 }
 
 void TCalcEwave_D::CalcEwave(const TSimparameter& para, const TEHOptionpara& opt, TEWaveList& list)
 {
+    if (!Run.Begin())
+        return;
     TakeRecords(para, opt);
     LayerNr = EHOption.LayerNr;
     Layerpos = EHOption.Layerpos;
     const int m = int(list.size());
     veltrane::LayAngleGrid(list, EHOption.Theta1, EHOption.Theta2);
 
-    CalcRunning = 1;
-    FitStatus.Start(m, "Calculating Ewave at Pos");
+    Run.Start(m, "Calculating Ewave at Pos");
     work = TEWave();
     try {
         MatchStack();
-        for (int i = 0; i < m && CalcRunning != 0; ++i) {
-            FitStatus.SetPos(i);
+        for (int i = 0; i < m && Run.Running(); ++i) {
+            Run.SetPos(i);
             TEWave& sample = list[std::size_t(i)];
             Para.Theta = sample.Theta;
             bool computed = false;
@@ -42,7 +42,7 @@ void TCalcEwave_D::CalcEwave(const TSimparameter& para, const TEHOptionpara& opt
                 sample.Feld = work.Feld;
                 sample.Filled = FilledMark;
             }
-            veltrane::platform().processEvents();
+            Run.Yield();
         }
     } catch (const std::exception& e) {
         EndRun(e.what());
@@ -94,10 +94,10 @@ bool TCalcEwave_D::StepElement(int e, int layerIndex)
     return true;
 }
 
-void CreateCalcEwave_D(std::unique_ptr<TCalcEwave_D>& calc, veltrane::CalcProgress& status,
+void CreateCalcEwave_D(std::unique_ptr<TCalcEwave_D>& calc, veltrane::RunControl& run,
                        const TSimparameter& para, const TEHOptionpara& opt, TEWaveList& list)
 {
-    veltrane::CreateEwaveCalculator(calc, status, para, opt, list);
+    veltrane::CreateEwaveCalculator(calc, run, para, opt, list);
 }
 
 void RunCalcEwave_D(std::unique_ptr<TCalcEwave_D>& calc, const TSimparameter& para, const TEHOptionpara& opt,

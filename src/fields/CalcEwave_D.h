@@ -10,9 +10,10 @@
 
 class TCalcEwave_D : public veltrane::EwaveCalculator {
 public:
-    TCalcEwave_D(const TSimparameter& para, veltrane::CalcProgress& status);
+    TCalcEwave_D(const TSimparameter& para, veltrane::RunControl& run);
 
-    // One sample per angle from Theta1 to Theta2. An angle at which the
+    // One sample per angle from Theta1 to Theta2; nothing happens while
+    // another run is active. An angle at which the
     // stack has no fields (no refracted angle, a wave along a layer, a math
     // error) leaves its sample unfilled and the scan goes on; other failures
     // end the run with a box.
@@ -32,7 +33,7 @@ private:
     TEWave work;
 };
 
-void CreateCalcEwave_D(std::unique_ptr<TCalcEwave_D>& calc, veltrane::CalcProgress& status,
+void CreateCalcEwave_D(std::unique_ptr<TCalcEwave_D>& calc, veltrane::RunControl& run,
                        const TSimparameter& para, const TEHOptionpara& opt, TEWaveList& list);
 void RunCalcEwave_D(std::unique_ptr<TCalcEwave_D>& calc, const TSimparameter& para, const TEHOptionpara& opt,
                     TEWaveList& list);

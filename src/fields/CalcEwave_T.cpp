@@ -3,23 +3,23 @@
 #include <array>
 #include <exception>
 
-#include "document/Globals.h"
 #include "fields/EwaveLifecycle.h"
 #include "fields/SampleGrid.h"
 #include "platform/CFormat.h"
 #include "platform/Platform.h"
 
-TCalcEwave_T::TCalcEwave_T(const TSimparameter& para, veltrane::CalcProgress& status)
-    : EwaveCalculator(para, status)
+TCalcEwave_T::TCalcEwave_T(const TSimparameter& para, veltrane::RunControl& run)
+    : EwaveCalculator(para, run)
 {
 }
 
 void TCalcEwave_T::CalcEwave(const TSimparameter& para, const TEHOptionpara& opt, TEWaveList& list)
 {
+    if (!Run.Begin())
+        return;
     TakeRecords(para, opt);
-    CalcRunning = 1;
     const char sep = veltrane::platform().decimalSeparator();
-    FitStatus.Start(int(list.size()), "Calculating Ewave at " + veltrane::floatToText(Para.Theta, sep) + "\xC2\xB0");
+    Run.Start(int(list.size()), "Calculating Ewave at " + veltrane::floatToText(Para.Theta, sep) + "\xC2\xB0");
     gridKnown_ = false;
     reached_ = 0;
     try {
@@ -73,7 +73,7 @@ bool TCalcEwave_T::CalcElement(int e, int layerIndex, int perElement, int& count
 {
     TVeltraVector endP = vecP, endS = vecS;
     for (int i = 0; i < perElement; ++i) {
-        FitStatus.SetPos(counter);
+        Run.SetPos(counter);
         const double t = veltrane::ElementFraction(i, perElement);
         TVeltraVector p = vecP, s = vecS;
         TEWave& sample = list[std::size_t(counter)];
@@ -91,8 +91,8 @@ bool TCalcEwave_T::CalcElement(int e, int layerIndex, int perElement, int& count
         sample.Grenze = (i == 0 && layerIndex > 0) ? 1 : 0;
         sample.Filled = FilledMark;
         reached_ = std::size_t(counter) + 1;
-        veltrane::platform().processEvents();
-        if (CalcRunning == 0)
+        Run.Yield();
+        if (!Run.Running())
             return false;
         ++counter;
     }
@@ -102,10 +102,10 @@ bool TCalcEwave_T::CalcElement(int e, int layerIndex, int perElement, int& count
     return true;
 }
 
-void CreateCalcEwave_T(std::unique_ptr<TCalcEwave_T>& calc, veltrane::CalcProgress& status,
+void CreateCalcEwave_T(std::unique_ptr<TCalcEwave_T>& calc, veltrane::RunControl& run,
                        const TSimparameter& para, const TEHOptionpara& opt, TEWaveList& list)
 {
-    veltrane::CreateEwaveCalculator(calc, status, para, opt, list);
+    veltrane::CreateEwaveCalculator(calc, run, para, opt, list);
 }
 
 void RunCalcEwave_T(std::unique_ptr<TCalcEwave_T>& calc, const TSimparameter& para, const TEHOptionpara& opt,

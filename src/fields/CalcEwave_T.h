@@ -13,13 +13,14 @@
 
 class TCalcEwave_T : public veltrane::EwaveCalculator {
 public:
-    TCalcEwave_T(const TSimparameter& para, veltrane::CalcProgress& status);
+    TCalcEwave_T(const TSimparameter& para, veltrane::RunControl& run);
 
-    // Fills the samples in order; polls CalcRunning after every sample and
-    // stops when it was cleared. Failures are shown in a box; the samples
-    // not reached stay unfilled. The list comes marked unfilled (the run
-    // functions reset or rebuild it); every sample is written whole once:
-    // a computed one as it is reached, the others when the run ends.
+    // Fills the samples in order; polls the run flag after every sample and
+    // stops when it was cleared. Nothing happens while another run is
+    // active. Failures are shown in a box; the samples not reached stay
+    // unfilled. The list comes marked unfilled (the run functions reset or
+    // rebuild it); every sample is written whole once: a computed one as it
+    // is reached, the others when the run ends.
     void CalcEwave(const TSimparameter& para, const TEHOptionpara& opt, TEWaveList& list);
 
     double Pos0 = 0.0;
@@ -42,7 +43,7 @@ private:
 
 // Creates the calculator for the record's stack and a list of PktanzEff
 // empty samples. A failure leaves calc empty and is shown in a box.
-void CreateCalcEwave_T(std::unique_ptr<TCalcEwave_T>& calc, veltrane::CalcProgress& status,
+void CreateCalcEwave_T(std::unique_ptr<TCalcEwave_T>& calc, veltrane::RunControl& run,
                        const TSimparameter& para, const TEHOptionpara& opt, TEWaveList& list);
 // Runs the calculator (nothing without one) on a list of PktanzEff samples.
 // A failure outside the sample loop destroys the calculator.

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "document/Globals.h"
 #include "fields/SampleGrid.h"
 #include "optics/ComplexOps.h"
 #include "platform/Errors.h"
@@ -10,7 +9,7 @@
 
 namespace veltrane {
 
-EwaveCalculator::EwaveCalculator(const TSimparameter& para, CalcProgress& status) : FitStatus(status) {}
+EwaveCalculator::EwaveCalculator(const TSimparameter& para, RunControl& run) : Run(run) {}
 
 std::string EwaveCalculator::CheckStack(const TSimparameter& para)
 {
@@ -131,8 +130,8 @@ void EwaveCalculator::CarryThrough(int e, double thickness)
 
 void EwaveCalculator::EndRun()
 {
-    FitStatus.Finish();
-    CalcRunning = 0;
+    Run.Finish();
+    Run.End();
 }
 
 void EwaveCalculator::EndRun(const char* failure)

@@ -1,6 +1,6 @@
 #pragma once
 // What the two field calculators share: the engine they derive from, their
-// copies of the records, the progress frame, and the walk of one incident
+// copies of the records, the run control, and the walk of one incident
 // wave through the element chain S0, G(0,1), S1, ..., S(n-1).
 //
 // A pair holds (the wave going into the stack, the wave coming back) of the
@@ -13,17 +13,18 @@
 #include <string>
 
 #include "document/Records.h"
-#include "fields/CalcProgress.h"
 #include "optics/CalcPlasmon.h"
+#include "platform/RunControl.h"
 
 namespace veltrane {
 
 class EwaveCalculator : public TCalcPlasmon {
 public:
-    EwaveCalculator(const TSimparameter& para, CalcProgress& status);
+    EwaveCalculator(const TSimparameter& para, RunControl& run);
 
     // The reason a stack cannot give fields, or "" when it can.
     static std::string CheckStack(const TSimparameter& para);
+    const RunControl& Control() const { return Run; }
 
 protected:
     // Takes the run's records; the engine works on this copy only.
@@ -44,7 +45,7 @@ protected:
     // Carries the pairs through the whole stretch of element e, as the
     // fields at its end would, without computing those fields.
     void CarryThrough(int e, double thickness);
-    // Ends a run: the progress frame is finished and CalcRunning cleared;
+    // Ends a run: the progress frame is finished and the run flag cleared;
     // with a failure, its message is shown after that.
     void EndRun();
     void EndRun(const char* failure);
@@ -54,7 +55,7 @@ protected:
     std::uint8_t FilledMark = 1;
     TSimparameter Para;
     TEHOptionpara EHOption;
-    CalcProgress& FitStatus;
+    RunControl& Run;
     TVeltraVector vecP, vecS;
     bool doP = false, doS = false;
 };

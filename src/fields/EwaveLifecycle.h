@@ -15,9 +15,12 @@
 namespace veltrane {
 
 template <class Calc>
-void CreateEwaveCalculator(std::unique_ptr<Calc>& calc, CalcProgress& status, const TSimparameter& para,
+void CreateEwaveCalculator(std::unique_ptr<Calc>& calc, RunControl& run, const TSimparameter& para,
                            const TEHOptionpara& opt, TEWaveList& list)
 {
+    // The running loop works on the calculator and the list.
+    if (run.Active())
+        return;
     calc.reset();
     const std::string refusal = EwaveCalculator::CheckStack(para);
     if (!refusal.empty()) {
@@ -27,7 +30,7 @@ void CreateEwaveCalculator(std::unique_ptr<Calc>& calc, CalcProgress& status, co
         return;
     }
     try {
-        calc = std::make_unique<Calc>(para, status);
+        calc = std::make_unique<Calc>(para, run);
         ClearEWaveList_T(list);
         CreateEWaveList_T(list, opt.PktanzEff);
         calc->Init(para);
@@ -41,7 +44,8 @@ template <class Calc>
 void RunEwaveCalculator(std::unique_ptr<Calc>& calc, const TSimparameter& para, const TEHOptionpara& opt,
                         TEWaveList& list)
 {
-    if (!calc)
+    // A second run would reset the list under the running loop.
+    if (!calc || calc->Control().Active())
         return;
     try {
         if (opt.PktanzEff >= 0 && std::size_t(opt.PktanzEff) == list.size()) {

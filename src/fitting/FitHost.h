@@ -1,10 +1,9 @@
 #pragma once
 // What the simplex search asks of the window that hosts it. The defaults
-// let the search run without a window.
+// let the search run without a window; its event pass and Stop go through
+// the run control.
 
 #include <string>
-
-#include "platform/Platform.h"
 
 namespace veltrane {
 
@@ -12,9 +11,6 @@ class FitHost {
 public:
     virtual ~FitHost() = default;
 
-    // Once per iteration, after the labels: one pass of the message loop,
-    // during which the Stop button may clear the run flag.
-    virtual void ProcessMessages() { platform().processEvents(); }
     // The texts for "Iter-num.:" and "divergence:".
     virtual void ShowIteration(const std::string& iternum, const std::string& divergence) {}
     // A vertex was applied and simulated: redraw the simulated curve, the

@@ -7,6 +7,7 @@
 
 #include "fitting/EngineObjective.h"
 #include "fitting/ScanResampler.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ Complex& epsOf(TSimparameter& para, int layer, int kind)
 
 }  // namespace
 
-TSimulationiter::TSimulationiter(TScanColList& scans, const TOptionpara& options)
-    : ScanList(1), scans_(scans), options_(options),
+TSimulationiter::TSimulationiter(TScanColList& scans, const TOptionpara& options, veltrane::RunControl& run)
+    : ScanList(1), scans_(scans), options_(options), run_(run),
       engineObjective_(std::make_unique<TEngineObjective>(*this))
 {
 }

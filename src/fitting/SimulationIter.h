@@ -3,8 +3,8 @@
 // their marks, the downhill-simplex search over the marked parameters, its
 // objectives against the resampled measured scan, the scale-factor fit and
 // the rounding of fitted values to their steps. The fit window binds its
-// controls to these members and reaches the search's yield, display and
-// Stop through FitHost.
+// controls to these members and reaches the search's display through
+// FitHost; the search yields and is stopped through the run control.
 
 #include <array>
 #include <cstdint>
@@ -15,6 +15,7 @@
 #include "document/Records.h"
 #include "fitting/FitHost.h"
 #include "fitting/FitObjective.h"
+#include "platform/RunControl.h"
 
 struct TParamSlot {
     double value = 0.0;  // shown, rounded to the slot's step
@@ -40,8 +41,9 @@ public:
     enum Iterart { XMinimum = 0, FullSpectrum = 1 };
 
     // scans is the document's scan list (the chosen scan's scale factor is
-    // fitted in place); options supplies steps and iteration limits.
-    TSimulationiter(TScanColList& scans, const TOptionpara& options);
+    // fitted in place); options supplies steps and iteration limits; run
+    // carries the run flag, the Stop button and the event pass.
+    TSimulationiter(TScanColList& scans, const TOptionpara& options, veltrane::RunControl& run);
     ~TSimulationiter();
     TSimulationiter(const TSimulationiter&) = delete;
     TSimulationiter& operator=(const TSimulationiter&) = delete;
@@ -60,6 +62,8 @@ public:
     // Fit range into the record: X kind Theta from FitLeft to FitRight, no Z.
     void PutFitRange(TSimparameter& para) const;
 
+    // The whole fit; NotRun without a start (refused, or another run is
+    // active) or after an error.
     int Iteration();
     int Simplex();
     double SimplexTry(int ihi, double fac);
@@ -67,7 +71,7 @@ public:
     double Divergence(const double* vertex);
     void ApplyVertex(const double* vertex, bool rounded);
     void ShowVertex(int i, bool rounded);
-    void Stop() { Running = false; }
+    void Stop() { run_.Stop(); }
 
     double DivergenceSpectrum() const;
     double DivergenceMinimum() const;
@@ -94,7 +98,6 @@ public:
 
     // The search.
     std::array<TParamSlot, SlotCount> ParamSlots{};
-    bool Running = false;
     double Scalefactor = 1.0;         // the last fitted one
     int ParamCount = 0;
     std::array<int, MaxParam> ParamIndex{};
@@ -119,6 +122,7 @@ private:
 
     TScanColList& scans_;
     const TOptionpara& options_;
+    veltrane::RunControl& run_;
     veltrane::FitHost defaultHost_;
     veltrane::FitHost* host_ = nullptr;
     std::unique_ptr<veltrane::FitObjective> engineObjective_;

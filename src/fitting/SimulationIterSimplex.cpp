@@ -96,7 +96,6 @@ void TSimulationiter::ShowVertex(int i, bool rounded)
 
 int TSimulationiter::Simplex()
 {
-    Running = true;
     const double limit = options_.Itergrenz;
     const double maxIter = std::trunc(options_.Iteranz);
     const int mpts = ParamCount + 1;
@@ -111,14 +110,14 @@ int TSimulationiter::Simplex()
         const double divergence = (std::fabs(y[std::size_t(o.ihi)]) + std::fabs(y[std::size_t(o.ilo)])) * 0.5;
         const char sep = veltrane::platform().decimalSeparator();
         host().ShowIteration(std::to_string(IterNum), veltrane::cfmt(sep, "%6.4E", divergence));
-        host().ProcessMessages();
+        run_.Yield();
 
         int code = NotRun;
         if (divergence < limit)
             code = LimitReached;
         else if (IterNum >= maxIter)
             code = IterationsDone;
-        else if (!Running)
+        else if (!run_.Running())
             code = Stopped;
         if (code != NotRun) {
             std::swap(y[0], y[std::size_t(o.ilo)]);
@@ -192,8 +191,12 @@ bool TSimulationiter::RefuseStart()
 
 int TSimulationiter::Iteration()
 {
-    if (RefuseStart())
+    if (!run_.Begin())
         return NotRun;
+    if (RefuseStart()) {
+        run_.End();
+        return NotRun;
+    }
     ParamCount = 0;
     for (int s = 0; s < SlotCount; ++s)
         if (ParamSlots[std::size_t(s)].marked)
@@ -223,14 +226,14 @@ int TSimulationiter::Iteration()
         obj.End();
     } catch (const std::exception& e) {
         obj.End();
-        Running = false;
+        run_.End();
         // The copy keeps the best point found, not the trial that failed.
         ApplyVertex(p[std::size_t(BestVertex())].data(), true);
         veltrane::showError("Error iterative Simulation", e.what());
         veltrane::showInformation(InfoCaption, "Iterationlimit not reached");
         return NotRun;
     }
-    Running = false;
+    run_.End();
     switch (code) {
     case LimitReached: veltrane::showInformation(InfoCaption, "Iterationlimit reached"); break;
     case IterationsDone: veltrane::showInformation(InfoCaption, "Number of Iterations reached"); break;

@@ -40,8 +40,7 @@ public:
     void Init(const TSimparameter& para);
     // The main loop. Per-point failures mark points invalid; any other
     // failure ends the run and is shown or returned as `report` says.
-    veltrane::CalcOutcome CalcSimulation(TSimparameter& para, TResColList& list,
-                                         veltrane::ErrorReport report = veltrane::ErrorReport::ShowBox);
+    veltrane::CalcOutcome CalcSimulation(TSimparameter& para, TResColList& list, veltrane::ErrorReport report);
     // "" when a run with this record and list can go ahead on this driver.
     std::string CheckRun(const TSimparameter& para, const TResColList& list) const;
 
@@ -147,11 +146,10 @@ private:
 // Create, run (once or many times with changed records), delete. With
 // ErrorReport::ToCaller no box is shown and the outcome carries the failure.
 veltrane::CalcOutcome CreateCalcPlasmon(std::unique_ptr<TCalcPlasmon>& calc, const TSimparameter& para,
-                                        TResColList& list,
-                                        veltrane::ErrorReport report = veltrane::ErrorReport::ShowBox);
+                                        TResColList& list, veltrane::ErrorReport report);
 // The caller's record is not changed: the run works on the driver's copy.
 // Without a driver (its creation failed) nothing runs and the outcome is not
 // ok, with no box and no message.
 veltrane::CalcOutcome RunCalcPlasmon(TCalcPlasmon* calc, const TSimparameter& para, TResColList& list,
-                                     veltrane::ErrorReport report = veltrane::ErrorReport::ShowBox);
+                                     veltrane::ErrorReport report);
 void DeleteCalcPlasmon(std::unique_ptr<TCalcPlasmon>& calc);

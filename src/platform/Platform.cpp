@@ -23,7 +23,6 @@ public:
     std::string dateTimeText() override { return {}; }
     void setClipboardText(const std::string&) override {}
     char decimalSeparator() const override { return '.'; }
-    void processEvents() override {}
 };
 
 SilentPlatform silent;
@@ -57,6 +56,11 @@ void showWarning(const std::string& caption, const std::string& text)
 void showInformation(const std::string& caption, const std::string& text)
 {
     box(BoxKind::Information, BoxIcon::Information, BoxButtons::Ok, caption, text);
+}
+
+void showMessage(const std::string& text)
+{
+    box(BoxKind::Information, BoxIcon::None, BoxButtons::Ok, "Veltrane", text);
 }
 
 BoxAnswer askYesNo(const std::string& caption, const std::string& text)

@@ -61,8 +61,6 @@ public:
     // The system's decimal separator, for numbers written to files, reports
     // and the clipboard.
     virtual char decimalSeparator() const = 0;
-    // One pass of the event loop, for long computations in the one thread.
-    virtual void processEvents() = 0;
 };
 
 // The platform in use. Until one is installed a silent platform answers
@@ -87,6 +85,8 @@ private:
 void showError(const std::string& caption, const std::string& text);
 void showWarning(const std::string& caption, const std::string& text);
 void showInformation(const std::string& caption, const std::string& text);
+// A plain message: the application's title as caption, no icon.
+void showMessage(const std::string& text);
 BoxAnswer askYesNo(const std::string& caption, const std::string& text);
 BoxAnswer askYesNoCancel(const std::string& caption, const std::string& text);
 

@@ -39,11 +39,4 @@ std::optional<std::string> ScriptedPlatform::chooseSaveFile(const SaveFileReques
     return a;
 }
 
-void ScriptedPlatform::processEvents()
-{
-    ++eventPasses;
-    if (onProcessEvents)
-        onProcessEvents();
-}
-
 }  // namespace veltrane

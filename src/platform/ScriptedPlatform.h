@@ -3,7 +3,6 @@
 // clipboard text in order and answers from queues.
 
 #include <deque>
-#include <functional>
 
 #include "platform/Platform.h"
 
@@ -28,15 +27,12 @@ public:
     std::string dateTimeText() override { return dateTime; }
     void setClipboardText(const std::string& utf8) override { clipboardText = utf8; }
     char decimalSeparator() const override { return separator; }
-    void processEvents() override;
 
     // Answers for the next boxes; an empty queue answers Ok, Yes or Cancel
     // as the silent platform does.
     std::deque<BoxAnswer> answers;
     std::deque<std::vector<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
-    // Called on every processEvents, e.g. to press a Stop button mid-run.
-    std::function<void()> onProcessEvents;
 
     std::vector<Box> boxes;
     std::vector<OpenFileRequest> openRequests;
@@ -44,7 +40,6 @@ public:
     std::vector<std::string> helpKeywords;
     std::string clipboardText;
     int beeps = 0;
-    int eventPasses = 0;
     char separator = '.';
     std::string date = "07.12.2026";
     std::string dateTime = "07.12.2026 08:00:00";

@@ -305,7 +305,9 @@ double TAxis::NextValue(int i, double x) const
     double v;
     if (compose(false, "1", E + int(Runden(Schrittweite_)), v))
         return v;
-    return x * 100000;
+    // The next decade overflows: the ticks end at the axis limit, which the
+    // decade layout took as its end.
+    return x < EndValue_ ? EndValue_ : HUGE_VAL;
 }
 
 // ---- mapping ---------------------------------------------------------------

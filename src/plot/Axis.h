@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "plot/DecimalDigits.h"
 #include "plot/Linedef.h"
 #include "plot/PlotTypes.h"
 
@@ -98,6 +99,7 @@ public:
 
     static int Getdeci(double x);
     static std::string Getformatstr(double value, int deci, TZahlenFormat format);
+    static std::string FormatDigits(const veltrane::DecimalDigits& d, int deci, TZahlenFormat format);
     static bool str_aufrunden(std::string& digits);
     static double Runden(double x);
     static double Runden_nach(double x, int n);

@@ -107,7 +107,11 @@ std::string TAxis::Getformatstr(double value, int deci, TZahlenFormat format)
 {
     // All digits the double holds, so that a step far below the value (1E10
     // and 1E10 + 1) still tells neighbouring labels apart.
-    DecimalDigits d = decompose(value, 17);
+    return FormatDigits(decompose(value, 17), deci, format);
+}
+
+std::string TAxis::FormatDigits(const DecimalDigits& d, int deci, TZahlenFormat format)
+{
     if (d.digits.empty())
         return "0";
     int E = d.exponent;
@@ -134,7 +138,17 @@ int TAxis::LabelDeci(double v) const
     return LinearSteps_ ? Getdeci(Schrittweite_) : Getdeci(v);
 }
 
-std::string TAxis::GetLabel(double v) const { return Getformatstr(v, LabelDeci(v), ZahlenFormat_); }
+std::string TAxis::GetLabel(double v) const
+{
+    if (LinearSteps_)
+        return Getformatstr(v, Getdeci(Schrittweite_), ZahlenFormat_);
+    // A decade label counts its digits and writes them from one reading.
+    // Read apart, 9.9999999999999993e278 counts as 1E280 at two digits but
+    // writes as 9.99..E278 at all of them, which leaves no digit at the
+    // counted position and the label "0".
+    const DecimalDigits d = decompose(v, 2);
+    return FormatDigits(d, d.exponent - int(d.digits.size()), ZahlenFormat_);
+}
 
 std::string TAxis::GetMousekordstr(double v) const
 {

@@ -34,6 +34,9 @@ TLinePlot::TLinePlot(QWidget* parent) : QWidget(parent)
     readout_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     readout_->setFont(TPlotCanvas::ToQFont(ReadoutFont()));
     readout_->setVisible(ShowKord_);
+    // The read-out follows the mouse without a button pressed.
+    readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
@@ -104,7 +107,10 @@ void TLinePlot::paintEvent(QPaintEvent*)
     if (!plotDrawn_ || bitmap_.isNull())
         return;
     QPainter p(this);
-    p.drawImage(0, 0, bitmap_);
+    if (drag_.Active())
+        p.drawImage(0, 0, ScreenImage());
+    else
+        p.drawImage(0, 0, bitmap_);
     p.end();
     if (OnPlotbildCopyed)
         OnPlotbildCopyed(*this);
@@ -115,6 +121,15 @@ void TLinePlot::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     stale_ = true;
 }
+
+const QImage& TLinePlot::Bitmap()
+{
+    if (!BitmapCurrent())
+        ComposeBitmap();
+    return bitmap_;
+}
+
+const TTextMeasure& TLinePlot::LayoutMeasure(const TPlotCanvas& c) const { return c; }
 
 void TLinePlot::GetPlotBitmap(QImage& out)
 {

@@ -4,8 +4,18 @@
 // titles, a legend and two text boxes. The picture is composed into an
 // off-screen bitmap once per change and copied to the screen; the same
 // bitmap is saved, copied to the clipboard and printed.
+//
+// A host fills the plot (DeleteAllCol, AddCol, the style setters, AddData),
+// then sets the limits with one of the Set...Axislimit setters or Autoscale:
+// each repaints exactly once. The user zooms with the mouse while the host
+// has set isZoom, reads values at the cursor, drags the legend and the text
+// boxes, and opens the title and axis dialogs by a double click; every such
+// change is reported through OnUserChange, so that the host can copy titles
+// and limits into its document and mark it modified. A host prints with
+// Printkommentar set and PrintPlot(true).
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -14,11 +24,25 @@
 #include "plot/Legend.h"
 #include "plot/PlotColumns.h"
 #include "plot/PlotLayout.h"
+#include "plot/PlotMouse.h"
+#include "plot/PlotPrint.h"
 #include "plot/TextBox.h"
 
 class QIODevice;
 class QLabel;
+class TDruckDlg;
+class TPlotAxisDlg;
 class TPlotCanvas;
+class TPlotTitleDlg;
+class TScaleviewDlg;
+
+// What the user changed through the plot's own mouse handling and dialogs.
+enum class TUserChange {
+    Limits,    // zoom or overview: the limits of X, Y1 and perhaps Y2
+    Axis,      // the axis dialog closed with OK: limits, title, format, switches
+    Title,     // the title dialog changed the title
+    Position,  // the legend or a text box was dragged
+};
 
 class TLinePlot : public QWidget, public TPlotColumns {
     Q_OBJECT
@@ -72,9 +96,14 @@ public:
     // A double click on the title or an axis opens its dialog.
     bool Titledlg = true, XAxisdlg = true, Y1Axisdlg = true, Y2Axisdlg = true;
     std::string Printkommentar;
+    // Zoom mode, the host's decision (a tool-bar button): a press inside
+    // the plot rectangle then draws a rubber band, and the release zooms.
     bool isZoom = false;
     TBitmapEvent OnPlotbildChange;
     std::function<void(TLinePlot&)> OnPlotbildCopyed;
+    // Fired after the user changed the plot by mouse or through one of the
+    // plot's dialogs; never for the host's own calls.
+    std::function<void(TLinePlot&, TUserChange)> OnUserChange;
 
     bool repaintcomp() const { return repaintcomp_; }
     // Off around a batch of changes; switching it on repaints at once.
@@ -102,6 +131,53 @@ public:
     // The change handler of axes, legend and text boxes.
     void AxisValueChange();
 
+    // Axis limits, lower and upper per axis in this order. Each sets all its
+    // limits with repainting suspended: the plot repaints once, at the end
+    // (not at all while repainting is off). Reversed limits are ordered by
+    // the axes.
+    void SetXAxislimit(double xmin, double xmax);
+    void SetY1Axislimit(double y1min, double y1max);
+    void SetY2Axislimit(double y2min, double y2max);
+    void SetXY1Axislimit(double xmin, double xmax, double y1min, double y1max);
+    void SetXY2Axislimit(double xmin, double xmax, double y2min, double y2max);
+    void SetY1Y2Axislimit(double y1min, double y1max, double y2min, double y2max);
+    void SetXY1Y2Axislimit(double xmin, double xmax, double y1min, double y1max, double y2min, double y2max);
+    // Sets the requested axes to exactly the range of their drawn data (a
+    // single value widened by 1), in one repaint; an axis without data keeps
+    // its limits, and nothing happens when no requested axis has data.
+    void Autoscale(bool doX, bool doY1, bool doY2);
+
+    // The plot's own dialogs, modal; each writes back on OK only.
+    void Showtitledlg();
+    void ShowXAxisdlg();
+    void ShowY1Axisdlg();
+    void ShowY2Axisdlg();
+    void ShowScaleviewdlg();
+    // Prints the bitmap on one page with Printkommentar above it; with
+    // showDialog the print dialog (printer, orientation) comes first. A
+    // failure is shown to the user; the result says what became of the page.
+    TPrintResult PrintPlot(bool showDialog);
+    bool Printing() const;
+
+    TPlotTitleDlg& TitleDlg();
+    TPlotAxisDlg& AxisDlg();
+    TScaleviewDlg& ScaleviewDlg();
+    TDruckDlg& DruckDlg();
+
+    // The composed picture, composed first when missing or out of date.
+    const QImage& Bitmap();
+    // What the screen shows: the bitmap, with the rubber band or a drag
+    // frame while one is running. Those are drawn here only, never into
+    // the bitmap that is saved and printed.
+    QImage ScreenImage() const;
+    // The mouse as last seen, and the drag or zoom now running.
+    const TMousekord& Mousekord() const { return mouse_; }
+    const TPlotDrag& Drag() const { return drag_; }
+    QString ReadoutText() const;
+    TPlotCursor Cursor() const { return cursor_; }
+    // For the plot's own dialogs: reports a change made by the user.
+    void NotifyUserChange(TUserChange what);
+
     static TPlotFont AxisTitleFont() { return {"Courier New", ConvertFontSize(11), true}; }
     static TPlotFont TitleFont() { return {"Courier New", ConvertFontSize(12), true}; }
     static TPlotFont ReadoutFont() { return {"Courier New", ConvertFontSize(10), false}; }
@@ -109,8 +185,31 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The host sees every mouse event first through an event filter; a
+    // double click does not count as a second press.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The text measure the layout uses; the canvas's fonts by default.
+    virtual const TTextMeasure& LayoutMeasure(const TPlotCanvas& c) const;
 
 private:
+    void RefreshMouse(int x, int y);
+    TPlotElements Elements() const;
+    void FinishElementDrag(TPoint mouse);
+    void FinishZoom();
+    void ApplyCursor();
+    void doAxisdlg(TAxis& axis);
+    // Remembers repaintcomp, switches it off for f and restores it.
+    template <typename F>
+    void WithOneRepaint(F f)
+    {
+        const bool was = repaintcomp_;
+        Setrepaintcomp(false);
+        f();
+        Setrepaintcomp(was);
+    }
     void ComposeBitmap();
     bool BitmapCurrent() const;
     void PaintAxisTitles(TPlotCanvas& c);
@@ -153,4 +252,14 @@ private:
     TPlotLayout layout_;
     TRect legendRect_, box1Rect_, box2Rect_;
     QLabel* readout_ = nullptr;
+
+    TMousekord mouse_;
+    THotFlags hot_;
+    TPlotDrag drag_;
+    TPlotCursor cursor_ = TPlotCursor::Default;
+    // The dialogs are made on first use and owned as Qt children.
+    QPointer<TPlotTitleDlg> titleDlg_;
+    QPointer<TPlotAxisDlg> axisDlg_;
+    QPointer<TScaleviewDlg> scaleviewDlg_;
+    QPointer<TDruckDlg> druckDlg_;
 };

@@ -28,7 +28,7 @@ bool TLinePlot::Compose(TPlotCanvas& c)
     in.Title = Title_;
     in.TitleFont = TitleFont();
     in.AxisTitleFont = AxisTitleFont();
-    layout_ = LayoutPlot(in, XAxis_, Y1Axis_, Y2Axis_, c);
+    layout_ = LayoutPlot(in, XAxis_, Y1Axis_, Y2Axis_, LayoutMeasure(c));
 
     c.FillRect(layout_.Plot, PlotBkgrdcolor_);
     XAxis_.PaintAxis(c, layout_.Plot, Color_);

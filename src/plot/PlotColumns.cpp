@@ -1,6 +1,7 @@
 #include "plot/PlotColumns.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "platform/Platform.h"
@@ -187,3 +188,31 @@ void TPlotColumns::SetNextSymbolColor(int col)
 }
 void TPlotColumns::SetNextLineArt(int col) { CycleFromPrevious(col, "SetNextLineArt", &TDataCol::LineArt, laDashDotDot); }
 void TPlotColumns::SetNextSymbolArt(int col) { CycleFromPrevious(col, "SetNextSymbolArt", &TDataCol::SymbolArt, saStar); }
+
+bool TPlotColumns::minmax(int kind, double& min, double margin, double& max) const
+{
+    min = max = 0.0;
+    bool found = false;
+    for (const TDataCol& c : cols_) {
+        if (!c.doPlot || (kind == 2 && c.YAxistyp) || (kind == 3 && !c.YAxistyp))
+            continue;
+        for (const TDPunkt& p : c.Points) {
+            const double v = kind == 1 ? p.x : p.y;
+            if (!std::isfinite(v))
+                continue;
+            if (!found) {
+                min = max = v;
+                found = true;
+            } else if (v < min) {
+                min = v;
+            } else if (v > max) {
+                max = v;
+            }
+        }
+    }
+    if (found && min == max && margin != 0.0) {
+        min -= margin;
+        max += margin;
+    }
+    return found;
+}

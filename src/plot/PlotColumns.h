@@ -57,6 +57,13 @@ public:
     void SetdoPlot(int col, bool v);
     bool GetdoPlot(int col) const;
 
+    // The range of the drawn data: kind 1 the X values of every column with
+    // doPlot set, 2 the Y values of those of the left axis, 3 of the right
+    // axis. Invalid points count too; values that are not finite cannot be
+    // placed on an axis and do not. False when there is no value (min = max
+    // = 0); a range of a single value is widened by margin on both sides.
+    bool minmax(int kind, double& min, double margin, double& max) const;
+
     // The columns for painting and the legend.
     const std::vector<TDataCol>& Columns() const { return cols_; }
 

@@ -5,12 +5,16 @@
 namespace {
 
 // Chooses the tick step of a Y axis and returns its label-column width.
-int layoutYAxis(TAxis& axis, int H, int Xh, const TTextMeasure& m, int& overlap)
+// The spacing is checked on the axis as it is painted, between the title
+// above and the X label row and axis title below; an axis taken longer
+// than that puts its labels closer than the rule allows on small plots.
+int layoutYAxis(TAxis& axis, int H, int Xh, int Tt, int Ta, const TTextMeasure& m, int& overlap)
 {
     int h = axis.GetTextHoehe(m, "E");
     overlap = h / 2;
     axis.SetOverlap(overlap);
-    int L = H - 20 + 2 * overlap - Xh;
+    const int painted = H - 22 - Ta - Tt - Xh - overlap;
+    int L = painted + 2 * overlap;
     axis.SetFirstRealvalue(L);
     for (int n = 0; n < MaxCoarsening && !(h + 2 < axis.Getminspace(L)); ++n)
         axis.SetNextRealvalue(L);
@@ -24,9 +28,11 @@ TPlotLayout LayoutPlot(const TPlotLayoutInput& in, TAxis& x, TAxis& y1, TAxis& y
     TPlotLayout lo;
     const int W = in.W, H = in.H;
     lo.Xh = x.GetTextHoehe(m, "E") + 17;
-    lo.Y1w = layoutYAxis(y1, H, lo.Xh, m, lo.Y1Overlap);
+    lo.Tt = m.TextHeight(in.TitleFont, in.Title);
+    lo.Ta = m.TextHeight(in.AxisTitleFont, "E");
+    lo.Y1w = layoutYAxis(y1, H, lo.Xh, lo.Tt, lo.Ta, m, lo.Y1Overlap);
     if (in.isY2Axis)
-        lo.Y2w = layoutYAxis(y2, H, lo.Xh, m, lo.Y2Overlap);
+        lo.Y2w = layoutYAxis(y2, H, lo.Xh, lo.Tt, lo.Ta, m, lo.Y2Overlap);
 
     int xo = 0;
     x.SetOverlap(0);
@@ -46,8 +52,6 @@ TPlotLayout LayoutPlot(const TPlotLayoutInput& in, TAxis& x, TAxis& y1, TAxis& y
     lo.XOverlap = xo;
     lo.XLength = L;
 
-    lo.Tt = m.TextHeight(in.TitleFont, in.Title);
-    lo.Ta = m.TextHeight(in.AxisTitleFont, "E");
     TRect& p = lo.Plot;
     p.Left = std::max(xo, lo.Y1w) + 10;
     p.Right = in.isY2Axis ? W - 10 - std::max(xo, lo.Y2w) : W - 10 - xo;

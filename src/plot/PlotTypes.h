@@ -37,6 +37,11 @@ struct TRect {
     {
         return x >= Left && x <= Right && y >= Top && y <= Bottom;
     }
+    // Half-open, as a painted element covers its rectangle.
+    bool Contains(std::int32_t x, std::int32_t y) const
+    {
+        return x >= Left && x < Right && y >= Top && y < Bottom;
+    }
     bool operator==(const TRect&) const = default;
 };
 

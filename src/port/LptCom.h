@@ -119,8 +119,9 @@ public:
     TNotifyEvent OnOpen, OnClose, OnWriten, OnReaded;
     TIoEvent OnTimeout, OnOverlap, OnStopped;
 
-    // One pass of the application's event loop; the platform's by default.
-    std::function<void()> ProcessMessages;
+    // One pass of the application's event loop while a transfer waits; Qt's
+    // by default.
+    std::function<void()> EventPass;
 
     // The device a port name stands for; empty when the name names none.
     static std::string devicePath(const std::string& name);

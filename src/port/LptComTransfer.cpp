@@ -8,8 +8,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+
 #include "port/LptCom.h"
-#include "platform/Platform.h"
 
 namespace {
 
@@ -118,11 +119,11 @@ int TLptCom::writePass(const char* data, std::size_t len, std::size_t& sent)
 void TLptCom::pump()
 {
     // A copy: the pass may replace or destroy the one held by the component.
-    auto p = ProcessMessages;
+    auto p = EventPass;
     if (p)
         p();
     else
-        veltrane::platform().processEvents();
+        QCoreApplication::processEvents();
 }
 
 TLptCom::Outcome TLptCom::transfer(int ioDir, int limit, bool& busy, bool& stop,

@@ -8,21 +8,10 @@
 
 namespace testdoc {
 
-Document defaultDocument()
-{
-    Document d;
-    SetDefaultParameter(d.sim);
-    SetEHOptionDefaults(d.eh);
-    SetDefaultOptions(d.options);
-    SetDefaultPlot(d.plot);
-    SetDefaultParameter(d.evaluation);
-    return d;
-}
-
 Document sampleDocument()
 {
-    Document d = defaultDocument();
-    TSimparameter& s = d.sim;
+    Document d = DefaultDocument();
+    TSimparameter& s = d.Simparameter;
     s.Layeranz = 4;
     s.PolArt = paElliptic;
     s.PolMode = pmBoth;
@@ -54,38 +43,38 @@ Document sampleDocument()
     s.Aniso[2] = 1;
     s.Dicke[29] = 7.0;  // rows past Layeranz are stored too
 
-    d.eh.d_1 = 31.0;
-    d.eh.d_n = 42.0;
-    d.eh.Theta = 45.5;
-    d.eh.Theta1 = 10.0;
-    d.eh.Theta2 = 80.0;
-    d.eh.LayerNr = 2;
-    d.eh.Layerpos = 3.5;
-    d.eh.Timer = 3;
-    d.eh.Fields.bits = (1u << ehEx) | (1u << ehHz) | (1u << ehSqrPhase) | (1u << ehRelative);
-    d.eh.Pktanz = 500;
-    d.eh.PktanzEff = 504;
-    d.eh.FieldsReserved = 0x5A;
+    d.EHOptionpara.d_1 = 31.0;
+    d.EHOptionpara.d_n = 42.0;
+    d.EHOptionpara.Theta = 45.5;
+    d.EHOptionpara.Theta1 = 10.0;
+    d.EHOptionpara.Theta2 = 80.0;
+    d.EHOptionpara.LayerNr = 2;
+    d.EHOptionpara.Layerpos = 3.5;
+    d.EHOptionpara.Timer = 3;
+    d.EHOptionpara.Fields.bits = (1u << ehEx) | (1u << ehHz) | (1u << ehSqrPhase) | (1u << ehRelative);
+    d.EHOptionpara.Pktanz = 500;
+    d.EHOptionpara.PktanzEff = 504;
+    d.EHOptionpara.FieldsReserved = 0x5A;
 
-    d.options.Epsrealstep = 0.002;
-    d.options.Dickestep = 0.5;
-    d.options.Simbreite = 0;
-    d.options.Iteranz = 75.0;
+    d.Optionpara.Epsrealstep = 0.002;
+    d.Optionpara.Dickestep = 0.5;
+    d.Optionpara.Simbreite = 0;
+    d.Optionpara.Iteranz = 75.0;
 
-    d.plot.Title = "Plasmon";
-    d.plot.Curves.bits = 0b10100101;
-    d.plot.XAxis = {"Theta/[°]", 10.0, 80.0};
-    d.plot.Y1Axis = {"R", 0.0, 1.0};
-    d.plot.Y2Axis = {"Psi", -90.0, 90.0};
+    d.Plotwindowpara.Title = "Plasmon";
+    d.Plotwindowpara.Curves.bits = 0b10100101;
+    d.Plotwindowpara.XAxis = {"Theta/[°]", 10.0, 80.0};
+    d.Plotwindowpara.Y1Axis = {"R", 0.0, 1.0};
+    d.Plotwindowpara.Y2Axis = {"Psi", -90.0, 90.0};
 
-    d.evaluation = {40.0, 60.0, 1, 0, 2, 1, 25};
+    d.Auswertungpara = {40.0, 60.0, 1, 0, 2, 1, 25};
 
     TResColrec c1{"d = 1", 1.0, {}};
     for (int i = 0; i < 5; ++i)
         c1.Points.push_back({10.0 + i, 0.1 * i, 0.2, 0.3, 0.4, 20.0 + i, 170.0 - i, 1});
     TResColrec c2{"d = 2", 2.0, c1.Points};
     c2.Points[2] = {12.0, NOVALUE, NOVALUE, NOVALUE, NOVALUE, NOVALUE, NOVALUE, 0};
-    d.curves = {c1, c2};
+    d.ResColList = {c1, c2};
 
     TScanColrec two{1.5, -0.25, ckRps, "scan.dat", "/home/me/messung/scan.dat", {{1, 0.5}, {2, 0.25}}, 1};
     TScanColrec psi{1.0, 0.0, ckPsi, "ell.dat", "/home/me/ell.dat", {{1, 30}, {2, 31}, {3, 32}}, 0};
@@ -93,15 +82,15 @@ Document sampleDocument()
     delta.Kind = ckDelta;
     delta.Visible = 1;
     delta.Points = {{1, 100}, {2, 110}, {3, 120}};
-    d.scans = {two, psi, delta};
+    d.ScanColList = {two, psi, delta};
     return d;
 }
 
 std::vector<std::uint8_t> saveToBytes(Document& d, const std::string& versionText)
 {
     veltrane::MemorySink sink;
-    const TDocumentrec rec = d.rec();
-    veltrane::WriteDocument(sink, &rec, versionText);
+    TDocumentrec rec = Documentrec(d);
+    veltrane::WriteDocument(sink, rec, versionText);
     return sink.bytes;
 }
 

@@ -6,26 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "document/Defaults.h"
+#include "document/Document.h"
 #include "document/Records.h"
 
 namespace testdoc {
-
-// A whole document held by value, with the transfer record over it.
-struct Document {
-    TSimparameter sim;
-    TEHOptionpara eh;
-    TOptionpara options;
-    TPlotwindowpara plot;
-    TAuswertungpara evaluation;
-    TResColList curves;
-    TScanColList scans;
-
-    TDocumentrec rec() { return {&sim, &eh, &options, &plot, &evaluation, &curves, &scans}; }
-    bool operator==(const Document&) const = default;
-};
-
-// A new document as the main window clears it before loading.
-Document defaultDocument();
 
 // A comment with non-ASCII text, anisotropic layers, two curves (one with an
 // invalid point), a two-column scan and the two curves of an ellipsometry scan.

@@ -34,9 +34,9 @@ TEST(DocumentCorpus, SeedsLoad)
         const std::string path = entry.path().string();
         veltrane::ScriptedPlatform script;
         veltrane::ScopedPlatform use(script);
-        testdoc::Document d = testdoc::defaultDocument();
-        const TDocumentrec rec = d.rec();
-        const int result = LoadDocument(path, &rec, FileVersionText);
+        Document d = DefaultDocument();
+        TDocumentrec rec = Documentrec(d);
+        const int result = LoadDocument(path, rec, FileVersionText);
         EXPECT_GE(result, 0) << path;
         EXPECT_NE(result, lsNoDocument) << path;
         EXPECT_NE(result, lsWrongVersion) << path;

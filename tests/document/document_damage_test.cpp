@@ -8,7 +8,6 @@
 #include "SampleDocuments.h"
 #include "TempFolder.h"
 
-using testdoc::Document;
 using veltrane::ScopedPlatform;
 using veltrane::ScriptedPlatform;
 
@@ -29,8 +28,8 @@ void expectReadError(const std::string& path, const std::string& what)
     ScopedPlatform use(script);
     Document d = testdoc::sampleDocument();
     const Document before = d;
-    const TDocumentrec rec = d.rec();
-    EXPECT_EQ(LoadDocument(path, &rec, FileVersionText), -1) << what;
+    TDocumentrec rec = Documentrec(d);
+    EXPECT_EQ(LoadDocument(path, rec, FileVersionText), -1) << what;
     ASSERT_EQ(script.boxes.size(), 1u) << what;
     EXPECT_EQ(script.boxes[0].caption, "I/O Error");
     EXPECT_EQ(script.boxes[0].icon, veltrane::BoxIcon::Stop);
@@ -42,8 +41,8 @@ void expectReadError(const std::string& path, const std::string& what)
 // A document whose strings are empty, so that offsets are easy to name.
 Document plainDocument()
 {
-    Document d = testdoc::defaultDocument();
-    d.plot = TPlotwindowpara{};
+    Document d = DefaultDocument();
+    d.Plotwindowpara = TPlotwindowpara{};
     return d;
 }
 
@@ -90,11 +89,11 @@ TEST(DocumentDamage, BrokenLimitsAreReadErrors)
     const std::size_t b4 = kHeader + kB1Plain + kB2 + kB3;
 
     Document oneCurve = plainDocument();
-    oneCurve.curves.push_back({});
+    oneCurve.ResColList.push_back({});
     const auto withCurve = testdoc::saveToBytes(oneCurve);
 
     Document oneScan = plainDocument();
-    oneScan.scans.push_back({1.0, 0.0, ckRps, "", "", {}, 1});
+    oneScan.ScanColList.push_back({1.0, 0.0, ckRps, "", "", {}, 1});
     const auto withScan = testdoc::saveToBytes(oneScan);
 
     struct Patch {

@@ -8,7 +8,6 @@
 #include "SampleDocuments.h"
 
 using testdoc::Bytes;
-using testdoc::Document;
 
 namespace {
 
@@ -29,9 +28,9 @@ TEST(DocumentLayout, Version302IsWrittenFieldForFieldInTheDocumentedOrder)
 {
     Document d = testdoc::sampleDocument();
     // Neighbouring fields of one type get values of their own.
-    d.options.ScanScalestep = 0.004;
-    d.sim.Circular = 1;
-    const TSimparameter& s = d.sim;
+    d.Optionpara.ScanScalestep = 0.004;
+    d.Simparameter.Circular = 1;
+    const TSimparameter& s = d.Simparameter;
 
     Bytes b;
     b.raw("VTN\0" "03.02\0" "0004\0" "0008\0" "0001\0", 25);
@@ -57,31 +56,31 @@ TEST(DocumentLayout, Version302IsWrittenFieldForFieldInTheDocumentedOrder)
         cpx(b, e.epsZ);
     }
     // B2: the field set keeps only its high byte, then the reserved byte.
-    const TEHOptionpara& e = d.eh;
+    const TEHOptionpara& e = d.EHOptionpara;
     b.f64(e.d_1).f64(e.d_n).f64(e.Theta).f64(e.Theta1).f64(e.Theta2).i32(e.LayerNr).f64(e.Layerpos).i32(e.Timer);
     b.i32(2).u8(std::uint8_t(e.Fields.bits >> 8)).u8(e.FieldsReserved).i32(e.Pktanz).i32(e.PktanzEff);
     // B3
-    const TOptionpara& o = d.options;
+    const TOptionpara& o = d.Optionpara;
     b.f64(o.Epsrealstep).f64(o.Epsimagstep).f64(o.Dickestep).f64(o.ScanShiftstep).f64(o.ScanScalestep);
     b.u8(o.Simbreite).f64(o.Iteranz).f64(o.Itergrenz);
     // B4
-    b.str(d.plot.Title).i32(1).u8(d.plot.Curves.bits);
-    plotAxis(b, d.plot.XAxis, "Theta/[\xB0]");
-    plotAxis(b, d.plot.Y1Axis, d.plot.Y1Axis.Title);
-    plotAxis(b, d.plot.Y2Axis, d.plot.Y2Axis.Title);
+    b.str(d.Plotwindowpara.Title).i32(1).u8(d.Plotwindowpara.Curves.bits);
+    plotAxis(b, d.Plotwindowpara.XAxis, "Theta/[\xB0]");
+    plotAxis(b, d.Plotwindowpara.Y1Axis, d.Plotwindowpara.Y1Axis.Title);
+    plotAxis(b, d.Plotwindowpara.Y2Axis, d.Plotwindowpara.Y2Axis.Title);
     // B5
-    const TAuswertungpara& a = d.evaluation;
+    const TAuswertungpara& a = d.Auswertungpara;
     b.f64(a.left).f64(a.right).u8(a.Data).u8(a.Scan).i32(a.Datakind).u8(a.Reg).i32(a.reg_width);
     // B6
-    b.i32(std::int32_t(d.curves.size()));
-    for (const TResColrec& c : d.curves) {
+    b.i32(std::int32_t(d.ResColList.size()));
+    for (const TResColrec& c : d.ResColList) {
         b.str(c.Title).f64(c.Zvalue).i32(std::int32_t(c.Points.size()));
         for (const TResPunkt& p : c.Points)
             b.f64(p.x).f64(p.Rp).f64(p.Tp).f64(p.Rs).f64(p.Ts).f64(p.Psi).f64(p.Delta).u8(p.valid);
     }
     // B7: the visible flag before the points.
-    b.i32(std::int32_t(d.scans.size()));
-    for (const TScanColrec& sc : d.scans) {
+    b.i32(std::int32_t(d.ScanColList.size()));
+    for (const TScanColrec& sc : d.ScanColList) {
         b.f64(sc.Scalefactor).f64(sc.Shiftfactor);
         enumBlock(b, sc.Kind).str(sc.Name).str(sc.Path).u8(sc.Visible).i32(std::int32_t(sc.Points.size()));
         for (const TScanPunkt& p : sc.Points)

@@ -11,7 +11,6 @@
 #include "SampleDocuments.h"
 #include "TempFolder.h"
 
-using testdoc::Document;
 using veltrane::ByteSink;
 using veltrane::ScopedPlatform;
 using veltrane::ScriptedPlatform;
@@ -49,8 +48,8 @@ private:
 
 int save(Document& d, const std::string& path, const veltrane::SinkFilter& filter = {})
 {
-    const TDocumentrec rec = d.rec();
-    return veltrane::SaveDocument(path, &rec, FileVersionText, filter);
+    TDocumentrec rec = Documentrec(d);
+    return veltrane::SaveDocument(path, rec, FileVersionText, filter);
 }
 
 mode_t modeOf(const std::string& path)
@@ -91,8 +90,8 @@ TEST(DocumentSave, FailingWritesKeepThePreviousFile)
     const auto good = testdoc::readBytes(path);
 
     Document changed = testdoc::sampleDocument();
-    changed.sim.Comment = "changed";
-    changed.curves.clear();
+    changed.Simparameter.Comment = "changed";
+    changed.ResColList.clear();
     const std::size_t size = testdoc::saveToBytes(changed).size();
 
     struct Case {
@@ -127,7 +126,7 @@ TEST(DocumentSave, FolderWithoutWritePermission)
 
     ScriptedPlatform script;
     ScopedPlatform use(script);
-    Document changed = testdoc::defaultDocument();
+    Document changed = DefaultDocument();
     int result = 0;
     {
         AsOrdinaryUser user;
@@ -155,7 +154,7 @@ TEST(DocumentSave, WriteProtectedFileIsNotReplaced)
 
     ScriptedPlatform script;
     ScopedPlatform use(script);
-    Document changed = testdoc::defaultDocument();
+    Document changed = DefaultDocument();
     int result = 0;
     {
         AsOrdinaryUser user;
@@ -180,14 +179,14 @@ TEST(DocumentSave, ReplacingKeepsPermissionsAndLinks)
     ASSERT_EQ(save(d, path), 0);
     ::chmod(path.c_str(), 0604);
 
-    d.sim.Comment = "second";
+    d.Simparameter.Comment = "second";
     ASSERT_EQ(save(d, path), 0);
     EXPECT_EQ(modeOf(path), 0604u);
     EXPECT_EQ(testdoc::readBytes(path), testdoc::saveToBytes(d));
 
     const std::string link = folder.path("link.vtn");
     std::filesystem::create_symlink(path, link);
-    d.sim.Comment = "third";
+    d.Simparameter.Comment = "third";
     ASSERT_EQ(save(d, link), 0);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(testdoc::readBytes(path), testdoc::saveToBytes(d));
@@ -200,7 +199,7 @@ TEST(DocumentSave, NewFileFollowsTheUmask)
     testdoc::TempFolder folder;
     const std::string path = folder.path("new.vtn");
     const mode_t mask = ::umask(022);
-    Document d = testdoc::defaultDocument();
+    Document d = DefaultDocument();
     EXPECT_EQ(save(d, path), 0);
     ::umask(mask);
     EXPECT_EQ(modeOf(path), 0644u);
@@ -213,13 +212,13 @@ TEST(DocumentSave, LongScanPathIsCutAndTheFileStillLoads)
     testdoc::TempFolder folder;
     const std::string path = folder.path("long.vtn");
     Document d = testdoc::sampleDocument();
-    d.scans[0].Path = "/" + std::string(400, 'p') + "/scan.dat";
+    d.ScanColList[0].Path = "/" + std::string(400, 'p') + "/scan.dat";
     ASSERT_EQ(save(d, path), 0);
 
-    Document back = testdoc::defaultDocument();
-    const TDocumentrec rec = back.rec();
-    ASSERT_EQ(LoadDocument(path, &rec, FileVersionText), 0);
-    EXPECT_EQ(back.scans[0].Path, d.scans[0].Path.substr(0, 255));
-    EXPECT_EQ(back.scans[1], d.scans[1]);
+    Document back = DefaultDocument();
+    TDocumentrec rec = Documentrec(back);
+    ASSERT_EQ(LoadDocument(path, rec, FileVersionText), 0);
+    EXPECT_EQ(back.ScanColList[0].Path, d.ScanColList[0].Path.substr(0, 255));
+    EXPECT_EQ(back.ScanColList[1], d.ScanColList[1]);
     EXPECT_TRUE(script.boxes.empty());
 }

@@ -6,7 +6,6 @@
 #include "SampleDocuments.h"
 
 using Riedit::NADN;
-using testdoc::Document;
 using testdoc::OldFile;
 using veltrane::ScopedPlatform;
 using veltrane::ScriptedPlatform;
@@ -19,8 +18,8 @@ const char* const kV300Box =
 
 int load(Document& d, const OldFile& f)
 {
-    const TDocumentrec rec = d.rec();
-    return veltrane::LoadDocumentFromBytes(testdoc::writeOldFile(f), &rec, FileVersionText);
+    TDocumentrec rec = Documentrec(d);
+    return veltrane::LoadDocumentFromBytes(testdoc::writeOldFile(f), rec, FileVersionText);
 }
 
 }  // namespace
@@ -31,10 +30,10 @@ TEST(LsV200, SampleFileIsConverted)
     ScopedPlatform use(script);
     OldFile f = testdoc::sampleOldFile();
     f.wavelength = 780.0;
-    Document d = testdoc::defaultDocument();
-    d.eh.d_1 = 77.0;
-    d.eh.FieldsReserved = 9;
-    const TEHOptionpara fieldView = d.eh;
+    Document d = DefaultDocument();
+    d.EHOptionpara.d_1 = 77.0;
+    d.EHOptionpara.FieldsReserved = 9;
+    const TEHOptionpara fieldView = d.EHOptionpara;
 
     // Rotation angles on layer 2 of 3.
     EXPECT_EQ(load(d, f), 4);
@@ -45,7 +44,7 @@ TEST(LsV200, SampleFileIsConverted)
     EXPECT_EQ(script.boxes[0].icon, veltrane::BoxIcon::Information);
     EXPECT_EQ(script.boxes[1].text, kV300Box);
 
-    const TSimparameter& s = d.sim;
+    const TSimparameter& s = d.Simparameter;
     EXPECT_EQ(s.Layeranz, 3);
     EXPECT_EQ(s.PolArt, paLinear);
     EXPECT_EQ(s.PolMode, pmBoth);
@@ -82,39 +81,39 @@ TEST(LsV200, SampleFileIsConverted)
     EXPECT_EQ(s.Aniso[1], 1);
     EXPECT_EQ(s.Eps[29].epsZ, Complex(30.5, 0.02));
 
-    EXPECT_EQ(d.options.Epsrealstep, 0.01);
-    EXPECT_EQ(d.options.Epsimagstep, 0.02);
-    EXPECT_DOUBLE_EQ(d.options.Dickestep, 0.1);
-    EXPECT_EQ(d.options.ScanShiftstep, 0.03);
-    EXPECT_EQ(d.options.ScanScalestep, 0.04);
-    EXPECT_EQ(d.options.Simbreite, 0);
-    EXPECT_EQ(d.options.Iteranz, 20.0);
-    EXPECT_EQ(d.options.Itergrenz, 0.5);
+    EXPECT_EQ(d.Optionpara.Epsrealstep, 0.01);
+    EXPECT_EQ(d.Optionpara.Epsimagstep, 0.02);
+    EXPECT_DOUBLE_EQ(d.Optionpara.Dickestep, 0.1);
+    EXPECT_EQ(d.Optionpara.ScanShiftstep, 0.03);
+    EXPECT_EQ(d.Optionpara.ScanScalestep, 0.04);
+    EXPECT_EQ(d.Optionpara.Simbreite, 0);
+    EXPECT_EQ(d.Optionpara.Iteranz, 20.0);
+    EXPECT_EQ(d.Optionpara.Itergrenz, 0.5);
 
     // The second plot block counts.
-    EXPECT_EQ(d.plot.Title, "second");
-    EXPECT_EQ(d.plot.Curves.bits, 0x42);
-    EXPECT_EQ(d.plot.XAxis, (TAxispara{"Theta", 20.0, 70.0}));
-    EXPECT_EQ(d.plot.Y1Axis, (TAxispara{"R", 0.0, 1.0}));
-    EXPECT_EQ(d.plot.Y2Axis, (TAxispara{"Psi", -90.0, 90.0}));
+    EXPECT_EQ(d.Plotwindowpara.Title, "second");
+    EXPECT_EQ(d.Plotwindowpara.Curves.bits, 0x42);
+    EXPECT_EQ(d.Plotwindowpara.XAxis, (TAxispara{"Theta", 20.0, 70.0}));
+    EXPECT_EQ(d.Plotwindowpara.Y1Axis, (TAxispara{"R", 0.0, 1.0}));
+    EXPECT_EQ(d.Plotwindowpara.Y2Axis, (TAxispara{"Psi", -90.0, 90.0}));
 
-    EXPECT_EQ(d.evaluation.left, 40.0);
-    EXPECT_EQ(d.evaluation.right, 60.0);
-    EXPECT_EQ(d.evaluation.Data, 1);
-    EXPECT_EQ(d.evaluation.Scan, 0);
-    EXPECT_EQ(d.evaluation.Datakind, 1);
-    EXPECT_EQ(d.evaluation.Reg, 0);
-    EXPECT_EQ(d.evaluation.reg_width, 30);
+    EXPECT_EQ(d.Auswertungpara.left, 40.0);
+    EXPECT_EQ(d.Auswertungpara.right, 60.0);
+    EXPECT_EQ(d.Auswertungpara.Data, 1);
+    EXPECT_EQ(d.Auswertungpara.Scan, 0);
+    EXPECT_EQ(d.Auswertungpara.Datakind, 1);
+    EXPECT_EQ(d.Auswertungpara.Reg, 0);
+    EXPECT_EQ(d.Auswertungpara.reg_width, 30);
 
-    ASSERT_EQ(d.curves.size(), 1u);
-    EXPECT_EQ(d.curves[0], f.curves[0]);
-    ASSERT_EQ(d.scans.size(), 1u);
+    ASSERT_EQ(d.ResColList.size(), 1u);
+    EXPECT_EQ(d.ResColList[0], f.curves[0]);
+    ASSERT_EQ(d.ScanColList.size(), 1u);
     TScanColrec scan = f.scans[0];
     scan.Visible = 1;
-    EXPECT_EQ(d.scans[0], scan);
+    EXPECT_EQ(d.ScanColList[0], scan);
 
     // Version 2.00 has no field-view settings.
-    EXPECT_EQ(d.eh, fieldView);
+    EXPECT_EQ(d.EHOptionpara, fieldView);
 }
 
 TEST(LsV200, ParameterKindsAreConvertedThroughBothVersions)
@@ -144,17 +143,17 @@ TEST(LsV200, ParameterKindsAreConvertedThroughBothVersions)
         f.rotation.clear();
         f.x = {c.x, 100.0, 200.0, 1, 10, 5.0, 0};
         f.z = {c.z, 300.0, 400.0, 1, 3, 7.0, 2};
-        Document d = testdoc::defaultDocument();
+        Document d = DefaultDocument();
         EXPECT_EQ(load(d, f), c.status) << c.x << " " << c.z;
-        EXPECT_EQ(d.sim.XAxis.Typ, c.xAfter) << c.x;
-        EXPECT_EQ(d.sim.ZAxis.Typ, c.zAfter) << c.z;
+        EXPECT_EQ(d.Simparameter.XAxis.Typ, c.xAfter) << c.x;
+        EXPECT_EQ(d.Simparameter.ZAxis.Typ, c.zAfter) << c.z;
         const bool xReset = c.status & (8 | 32), zReset = c.status & (16 | 64);
         const double xUnit = c.x == 1 ? 0.1 : 1.0, zUnit = c.z == 2 ? 0.1 : 1.0;
-        EXPECT_DOUBLE_EQ(d.sim.XAxis.bis, xReset ? 90.0 : 200.0 * xUnit);
-        EXPECT_DOUBLE_EQ(d.sim.XAxis.Colstep, 5.0 * xUnit);
-        EXPECT_DOUBLE_EQ(d.sim.ZAxis.von, zReset ? 0.0 : 300.0 * zUnit);
-        EXPECT_DOUBLE_EQ(d.sim.ZAxis.Colstep, 7.0 * zUnit);
-        EXPECT_EQ(d.sim.ZAxis.FixedStep, 1);
+        EXPECT_DOUBLE_EQ(d.Simparameter.XAxis.bis, xReset ? 90.0 : 200.0 * xUnit);
+        EXPECT_DOUBLE_EQ(d.Simparameter.XAxis.Colstep, 5.0 * xUnit);
+        EXPECT_DOUBLE_EQ(d.Simparameter.ZAxis.von, zReset ? 0.0 : 300.0 * zUnit);
+        EXPECT_DOUBLE_EQ(d.Simparameter.ZAxis.Colstep, 7.0 * zUnit);
+        EXPECT_EQ(d.Simparameter.ZAxis.FixedStep, 1);
         EXPECT_EQ(script.boxes.size(), 2u);
     }
 }
@@ -168,15 +167,15 @@ TEST(LsV200, EmptyValuesAndUnusedLayersStayAsTheyAre)
     f.thickness[0] = NADN;
     f.z = {2, NADN, NADN, 1, 2, NADN, 1};  // Z thickness, nothing entered
     f.dickestep = NADN;
-    Document d = testdoc::defaultDocument();
+    Document d = DefaultDocument();
     // The rotated layer 2 lies beyond the one layer in use.
     EXPECT_EQ(load(d, f), 0);
-    EXPECT_EQ(d.sim.Dicke[0], NADN);
-    EXPECT_EQ(d.sim.Dicke[1], 500.0);
-    EXPECT_EQ(d.sim.ZAxis.von, NADN);
-    EXPECT_EQ(d.sim.ZAxis.bis, NADN);
-    EXPECT_EQ(d.sim.ZAxis.Colstep, NADN);
-    EXPECT_EQ(d.options.Dickestep, NADN);
+    EXPECT_EQ(d.Simparameter.Dicke[0], NADN);
+    EXPECT_EQ(d.Simparameter.Dicke[1], 500.0);
+    EXPECT_EQ(d.Simparameter.ZAxis.von, NADN);
+    EXPECT_EQ(d.Simparameter.ZAxis.bis, NADN);
+    EXPECT_EQ(d.Simparameter.ZAxis.Colstep, NADN);
+    EXPECT_EQ(d.Optionpara.Dickestep, NADN);
 }
 
 TEST(LsV200, WithoutPlotBlocksTheTitlesAreEmpty)
@@ -185,12 +184,12 @@ TEST(LsV200, WithoutPlotBlocksTheTitlesAreEmpty)
     ScopedPlatform use(script);
     OldFile f = testdoc::sampleOldFile();
     f.plots.clear();
-    Document d = testdoc::defaultDocument();
-    d.plot = {"vorher", {}, {"x", 1.0, 2.0}, {"y1", 3.0, 4.0}, {"y2", 5.0, 6.0}};
+    Document d = DefaultDocument();
+    d.Plotwindowpara = {"vorher", {}, {"x", 1.0, 2.0}, {"y1", 3.0, 4.0}, {"y2", 5.0, 6.0}};
     EXPECT_EQ(load(d, f), 4);
-    EXPECT_EQ(d.plot.Title, "");
-    EXPECT_TRUE(d.plot.Curves.Empty());
-    EXPECT_EQ(d.plot.XAxis, (TAxispara{"", 1.0, 2.0}));
-    EXPECT_EQ(d.plot.Y1Axis, (TAxispara{"", 3.0, 4.0}));
-    EXPECT_EQ(d.plot.Y2Axis, (TAxispara{"", 5.0, 6.0}));
+    EXPECT_EQ(d.Plotwindowpara.Title, "");
+    EXPECT_TRUE(d.Plotwindowpara.Curves.Empty());
+    EXPECT_EQ(d.Plotwindowpara.XAxis, (TAxispara{"", 1.0, 2.0}));
+    EXPECT_EQ(d.Plotwindowpara.Y1Axis, (TAxispara{"", 3.0, 4.0}));
+    EXPECT_EQ(d.Plotwindowpara.Y2Axis, (TAxispara{"", 5.0, 6.0}));
 }

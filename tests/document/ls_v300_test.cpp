@@ -5,7 +5,6 @@
 #include "platform/ScriptedPlatform.h"
 #include "SampleDocuments.h"
 
-using testdoc::Document;
 using veltrane::ScopedPlatform;
 using veltrane::ScriptedPlatform;
 
@@ -38,24 +37,24 @@ TEST(LsV300, ParameterKindsAreRenumbered)
         ScriptedPlatform script;
         ScopedPlatform use(script);
         Document file = testdoc::sampleDocument();
-        file.sim.XAxis = {c.x, 400.0, 800.0, 3, 120, 0.5, 0};
-        file.sim.ZAxis = {c.z, 500.0, 700.0, 2, 5, 50.0, 1};
+        file.Simparameter.XAxis = {c.x, 400.0, 800.0, 3, 120, 0.5, 0};
+        file.Simparameter.ZAxis = {c.z, 500.0, 700.0, 2, 5, 50.0, 1};
         const auto bytes = testdoc::saveToBytes(file, "03.00");
 
-        Document d = testdoc::defaultDocument();
-        const TDocumentrec rec = d.rec();
-        EXPECT_EQ(veltrane::LoadDocumentFromBytes(bytes, &rec, FileVersionText), c.status);
-        EXPECT_EQ(d.sim.XAxis.Typ, c.xAfter) << c.x;
-        EXPECT_EQ(d.sim.ZAxis.Typ, c.zAfter) << c.z;
+        Document d = DefaultDocument();
+        TDocumentrec rec = Documentrec(d);
+        EXPECT_EQ(veltrane::LoadDocumentFromBytes(bytes, rec, FileVersionText), c.status);
+        EXPECT_EQ(d.Simparameter.XAxis.Typ, c.xAfter) << c.x;
+        EXPECT_EQ(d.Simparameter.ZAxis.Typ, c.zAfter) << c.z;
         const bool xReset = c.status & 32, zReset = c.status & 64;
-        EXPECT_EQ(d.sim.XAxis.von, xReset ? 0.0 : 400.0);
-        EXPECT_EQ(d.sim.XAxis.bis, xReset ? 90.0 : 800.0);
-        EXPECT_EQ(d.sim.ZAxis.von, zReset ? 0.0 : 500.0);
-        EXPECT_EQ(d.sim.ZAxis.bis, zReset ? 90.0 : 700.0);
-        EXPECT_EQ(d.sim.XAxis.Pktanz, 120);
-        EXPECT_EQ(d.sim.ZAxis.Colstep, 50.0);
-        EXPECT_EQ(d.sim.ZAxis.FixedStep, 1);
-        EXPECT_EQ(d.sim.ZAxis.LayerNr, 2);
+        EXPECT_EQ(d.Simparameter.XAxis.von, xReset ? 0.0 : 400.0);
+        EXPECT_EQ(d.Simparameter.XAxis.bis, xReset ? 90.0 : 800.0);
+        EXPECT_EQ(d.Simparameter.ZAxis.von, zReset ? 0.0 : 500.0);
+        EXPECT_EQ(d.Simparameter.ZAxis.bis, zReset ? 90.0 : 700.0);
+        EXPECT_EQ(d.Simparameter.XAxis.Pktanz, 120);
+        EXPECT_EQ(d.Simparameter.ZAxis.Colstep, 50.0);
+        EXPECT_EQ(d.Simparameter.ZAxis.FixedStep, 1);
+        EXPECT_EQ(d.Simparameter.ZAxis.LayerNr, 2);
 
         ASSERT_EQ(script.boxes.size(), 1u);
         EXPECT_EQ(script.boxes[0].caption, "Warning");
@@ -72,10 +71,10 @@ TEST(LsV300, EverythingElseIsTakenOver)
     const auto bytes = testdoc::saveToBytes(file, "03.00");
     ASSERT_EQ(DetectDocumentVersion(bytes), 300);
 
-    Document d = testdoc::defaultDocument();
-    d.eh.Fields = file.eh.Fields;
-    const TDocumentrec rec = d.rec();
-    ASSERT_EQ(veltrane::LoadDocumentFromBytes(bytes, &rec, FileVersionText), 0);
+    Document d = DefaultDocument();
+    d.EHOptionpara.Fields = file.EHOptionpara.Fields;
+    TDocumentrec rec = Documentrec(d);
+    ASSERT_EQ(veltrane::LoadDocumentFromBytes(bytes, rec, FileVersionText), 0);
     // Kind 2 of X and 5 of Z are below the renumbered codes.
     EXPECT_EQ(d, file);
 }

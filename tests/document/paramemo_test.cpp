@@ -328,27 +328,12 @@ TEST(ParameterListing, TablesKeepTheirWidth)
               lines.end());
 }
 
-TEST(ParameterListing, GlobalDocumentUsesThePlatformSeparator)
+TEST(ParameterListing, DateComesFromThePlatformsClock)
 {
     ScriptedPlatform script;
-    script.separator = ',';
     script.date = "7.12.26";
     ScopedPlatform use(script);
     const GoldDocument doc;
-    const TSimparameter savedPar = Simparameter;
-    const TScanColList savedScans = ScanColList;
-    const std::string savedFile = FileName, savedTitle = Titletext;
-    Simparameter = doc.par;
-    ScanColList = doc.scans;
-    FileName = "/home/u/gold.vlt";
-    Titletext = "Veltrane - gold.vlt";
-
-    const auto lines = ParameterListing(true);
-    EXPECT_EQ(lines, doc.listing(true, ','));
+    const auto lines = ParameterListing(doc.par, doc.scans, "/home/u/gold.vlt", "Veltrane - gold.vlt", true, ',');
     EXPECT_EQ(lines.at(5), P + "Date:           7.12.26");
-
-    Simparameter = savedPar;
-    ScanColList = savedScans;
-    FileName = savedFile;
-    Titletext = savedTitle;
 }

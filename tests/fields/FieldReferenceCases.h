@@ -89,7 +89,7 @@ inline std::vector<double> fieldResults(const FieldCase& c)
     opt.d_1 = c.d1;
     opt.d_n = c.dn;
     TEWaveList list;
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     if (c.depth) {
         std::unique_ptr<TCalcEwave_T> calc;
         CreateCalcEwave_T(calc, none, c.rec, opt, list);

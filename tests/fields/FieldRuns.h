@@ -10,25 +10,25 @@
 namespace fieldstacks {
 
 // A depth profile at theta with perLayer samples per layer.
-inline TEWaveList Profile(const TSimparameter& p, double theta, int perLayer, veltrane::CalcProgress& status)
+inline TEWaveList Profile(const TSimparameter& p, double theta, int perLayer, veltrane::RunControl& run)
 {
     TEHOptionpara opt = Options(theta, perLayer * p.Layeranz);
     TEWaveList list;
     std::unique_ptr<TCalcEwave_T> calc;
-    CreateCalcEwave_T(calc, status, p, opt, list);
+    CreateCalcEwave_T(calc, run, p, opt, list);
     RunCalcEwave_T(calc, p, opt, list);
     return list;
 }
 
 inline TEWaveList Profile(const TSimparameter& p, double theta, int perLayer)
 {
-    veltrane::NoProgress none;
-    return Profile(p, theta, perLayer, none);
+    veltrane::RunControl run;
+    return Profile(p, theta, perLayer, run);
 }
 
 // m angles from theta1 to theta2 at position layerpos of layer layerNr.
 inline TEWaveList Scan(const TSimparameter& p, double theta1, double theta2, int m, int layerNr, double layerpos,
-                       veltrane::CalcProgress& status)
+                       veltrane::RunControl& run)
 {
     TEHOptionpara opt = Options(Riedit::NADN, m);
     opt.Theta1 = theta1;
@@ -37,15 +37,15 @@ inline TEWaveList Scan(const TSimparameter& p, double theta1, double theta2, int
     opt.Layerpos = layerpos;
     TEWaveList list;
     std::unique_ptr<TCalcEwave_D> calc;
-    CreateCalcEwave_D(calc, status, p, opt, list);
+    CreateCalcEwave_D(calc, run, p, opt, list);
     RunCalcEwave_D(calc, p, opt, list);
     return list;
 }
 
 inline TEWaveList Scan(const TSimparameter& p, double theta1, double theta2, int m, int layerNr, double layerpos)
 {
-    veltrane::NoProgress none;
-    return Scan(p, theta1, theta2, m, layerNr, layerpos, none);
+    veltrane::RunControl run;
+    return Scan(p, theta1, theta2, m, layerNr, layerpos, run);
 }
 
 }  // namespace fieldstacks

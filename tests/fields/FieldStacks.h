@@ -7,7 +7,6 @@
 
 #include "document/Defaults.h"
 #include "document/Records.h"
-#include "fields/CalcProgress.h"
 #include "support/Stacks.h"
 
 namespace fieldstacks {
@@ -87,22 +86,5 @@ inline TEHOptionpara Options(double theta, int pktanzEff)
 
 // eps_zz of layer k, for the continuity of Dz.
 inline Complex EpsZ(const TSimparameter& p, int k) { return p.Aniso[k] ? p.Eps[k].epsZ : p.Eps[k].epsX; }
-
-// Records what the progress frame is told.
-struct RecordingProgress : veltrane::CalcProgress {
-    void Start(int count, const std::string& t) override
-    {
-        max = count;
-        text = t;
-        pos = 0;
-        visible = true;
-        ++starts;
-    }
-    void SetPos(int i) override { pos = i; }
-    void Finish() override { visible = false; }
-    int max = -1, pos = -1, starts = 0;
-    std::string text;
-    bool visible = false;
-};
 
 }  // namespace fieldstacks

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "support/ScriptedRunControl.h"
+
 #include <algorithm>
 #include <cmath>
 #include <random>
 
-#include "document/Globals.h"
 #include "fields/CalcEwave_D.h"
 #include "fields/CalcEwave_T.h"
 #include "fields/FieldRuns.h"
@@ -92,7 +93,7 @@ TEST(CalcEwaveD, ZeroThicknessLayerIsSampledAtItsStart)
     opt.LayerNr = 1;
     opt.Layerpos = 5.0;
     TEWaveList list;
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     std::unique_ptr<TCalcEwave_D> calc;
     CreateCalcEwave_D(calc, none, p, opt, list);
     RunCalcEwave_D(calc, p, opt, list);
@@ -131,8 +132,8 @@ TEST(CalcEwaveD, SurfacePlasmonPeaksAtTheReflectivityMinimum)
     sim.XAxis.Pktanz = m;
     std::unique_ptr<TCalcPlasmon> engine;
     TResColList curves;
-    ASSERT_TRUE(CreateCalcPlasmon(engine, sim, curves));
-    ASSERT_TRUE(RunCalcPlasmon(engine.get(), sim, curves));
+    ASSERT_TRUE(CreateCalcPlasmon(engine, sim, curves, veltrane::ErrorReport::ToCaller));
+    ASSERT_TRUE(RunCalcPlasmon(engine.get(), sim, curves, veltrane::ErrorReport::ToCaller));
     const auto& pts = curves[0].Points;
     const auto minimum = std::min_element(pts.begin(), pts.end(), [](const TResPunkt& a, const TResPunkt& b) {
         return a.Rp < b.Rp;
@@ -151,10 +152,10 @@ TEST(CalcEwaveD, AnglesWithoutFieldsStayUnfilledAndTheScanGoesOn)
     p.Prismawinkel = 90.0;
     veltrane::ScriptedPlatform script;
     veltrane::ScopedPlatform use(script);
-    RecordingProgress progress;
-    const TEWaveList scan = Scan(p, 0.0, 30.0, 31, 1, 5.0, progress);
+    veltrane::test::ScriptedRunControl run;
+    const TEWaveList scan = Scan(p, 0.0, 30.0, 31, 1, 5.0, run);
     EXPECT_TRUE(script.boxes.empty());
-    EXPECT_EQ(script.eventPasses, 31);
+    EXPECT_EQ(run.passes, 31);
     int unfilled = 0;
     for (const TEWave& w : scan) {
         const double alphaIn = (45.0 - w.Theta) * M_PI / 180.0;
@@ -166,23 +167,22 @@ TEST(CalcEwaveD, AnglesWithoutFieldsStayUnfilledAndTheScanGoesOn)
         }
     }
     EXPECT_EQ(unfilled, 12);
-    EXPECT_EQ(progress.text, "Calculating Ewave at Pos");
-    EXPECT_EQ(progress.max, 31);
-    EXPECT_FALSE(progress.visible);
-    EXPECT_EQ(CalcRunning, 0);
+    EXPECT_EQ(run.progress.text, "Calculating Ewave at Pos");
+    EXPECT_EQ(run.progress.max, 31);
+    EXPECT_FALSE(run.progress.visible);
+    EXPECT_FALSE(run.Active());
 }
 
 TEST(CalcEwaveD, StopAndEmptyRuns)
 {
     const TSimparameter p = GlassGoldGlassWater();
     {
-        veltrane::ScriptedPlatform script;
-        script.onProcessEvents = [&] {
-            if (script.eventPasses == 4)
-                CalcRunning = 0;
+        veltrane::test::ScriptedRunControl run;
+        run.onPass = [&](int pass) {
+            if (pass == 4)
+                run.Stop();
         };
-        veltrane::ScopedPlatform use(script);
-        const TEWaveList scan = Scan(p, 40.0, 60.0, 11, 1, 10.0);
+        const TEWaveList scan = Scan(p, 40.0, 60.0, 11, 1, 10.0, run);
         for (std::size_t i = 0; i < scan.size(); ++i) {
             EXPECT_EQ(scan[i].Filled, i < 4 ? 1 : 0) << i;
             EXPECT_DOUBLE_EQ(scan[i].Theta, 40.0 + 2.0 * double(i));
@@ -190,12 +190,12 @@ TEST(CalcEwaveD, StopAndEmptyRuns)
     }
     {
         // No samples: the frame is started and finished at once.
-        RecordingProgress progress;
-        const TEWaveList none = Scan(p, 40.0, 60.0, 0, 1, 10.0, progress);
+        veltrane::test::ScriptedRunControl run;
+        const TEWaveList none = Scan(p, 40.0, 60.0, 0, 1, 10.0, run);
         EXPECT_TRUE(none.empty());
-        EXPECT_EQ(progress.starts, 1);
-        EXPECT_EQ(progress.max, 0);
-        EXPECT_FALSE(progress.visible);
+        EXPECT_EQ(run.progress.starts, 1);
+        EXPECT_EQ(run.progress.max, 0);
+        EXPECT_FALSE(run.progress.visible);
     }
     {
         // A negative layer number names no place: nothing is filled.
@@ -212,23 +212,23 @@ TEST(CalcEwaveD, ASingularInterfaceEndsTheScanWithABox)
 {
     veltrane::ScriptedPlatform script;
     veltrane::ScopedPlatform use(script);
-    RecordingProgress progress;
-    const TEWaveList scan = Scan(Isotropic({{2.25, 0}, {0.0, 30}, {1.0, 0}}), 20.0, 40.0, 5, 2, 5.0, progress);
+    veltrane::test::ScriptedRunControl run;
+    const TEWaveList scan = Scan(Isotropic({{2.25, 0}, {0.0, 30}, {1.0, 0}}), 20.0, 40.0, 5, 2, 5.0, run);
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].caption, "Error  Calc E-Wave");
     EXPECT_EQ(script.boxes[0].text, "zero deteminant in invers");
     for (const TEWave& w : scan)
         EXPECT_EQ(w.Filled, 0);
-    EXPECT_EQ(script.eventPasses, 0);
-    EXPECT_FALSE(progress.visible);
-    EXPECT_EQ(CalcRunning, 0);
+    EXPECT_EQ(run.passes, 0);
+    EXPECT_FALSE(run.progress.visible);
+    EXPECT_FALSE(run.Active());
 }
 
 TEST(CalcEwaveD, CreationRefusesAStackWithoutInterface)
 {
     veltrane::ScriptedPlatform script;
     veltrane::ScopedPlatform use(script);
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     TSimparameter p = GlassAir();
     p.Layeranz = 1;
     TEHOptionpara opt = Options(30.0, 10);

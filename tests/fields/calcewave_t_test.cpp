@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "support/ScriptedRunControl.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "document/Globals.h"
 #include "fields/CalcEwave_T.h"
 #include "fields/FieldRuns.h"
 #include "optics/CalcPlasmon.h"
@@ -113,8 +114,8 @@ TEST(CalcEwaveT, TotalReflectionDecaysIntoTheAir)
     TSimparameter sim = p;
     sim.XAxis.von = 60.0;
     sim.XAxis.bis = 61.0;
-    ASSERT_TRUE(CreateCalcPlasmon(engine, sim, curves));
-    ASSERT_TRUE(RunCalcPlasmon(engine.get(), sim, curves));
+    ASSERT_TRUE(CreateCalcPlasmon(engine, sim, curves, veltrane::ErrorReport::ToCaller));
+    ASSERT_TRUE(RunCalcPlasmon(engine.get(), sim, curves, veltrane::ErrorReport::ToCaller));
     const TVeltraMatrix& m = engine->TotalP();
     // The last run point is 61 degrees: recompute the matrix at 60.
     TSimparameter at60 = sim;
@@ -153,11 +154,11 @@ TEST(CalcEwaveT, PositionsAndProgress)
 {
     // d_1 = 20 and a 50 nm first layer: Pos -20..0, then 0..50.
     TSimparameter p = Isotropic({{2.25, 0}, {2.0, 50}, {1.0, 0}});
-    RecordingProgress progress;
+    veltrane::test::ScriptedRunControl run;
     veltrane::ScriptedPlatform script;
     script.separator = ',';
     veltrane::ScopedPlatform use(script);
-    TEWaveList list = Profile(p, 32.5, 5, progress);
+    TEWaveList list = Profile(p, 32.5, 5, run);
     ASSERT_EQ(list.size(), 15u);
     EXPECT_EQ(list[0].Pos, -20.0);
     EXPECT_EQ(list[4].Pos, 0.0);
@@ -169,12 +170,12 @@ TEST(CalcEwaveT, PositionsAndProgress)
     EXPECT_EQ(list[14].RelPos, 200.0);
     for (const TEWave& w : list)
         EXPECT_EQ(w.Filled, 1);
-    EXPECT_EQ(progress.text, "Calculating Ewave at 32,5\xC2\xB0");
-    EXPECT_EQ(progress.max, 15);
-    EXPECT_EQ(progress.pos, 14);
-    EXPECT_FALSE(progress.visible);
-    EXPECT_EQ(script.eventPasses, 15);
-    EXPECT_EQ(CalcRunning, 0);
+    EXPECT_EQ(run.progress.text, "Calculating Ewave at 32,5\xC2\xB0");
+    EXPECT_EQ(run.progress.max, 15);
+    EXPECT_EQ(run.progress.pos, 14);
+    EXPECT_FALSE(run.progress.visible);
+    EXPECT_EQ(run.passes, 15);
+    EXPECT_FALSE(run.Active());
 }
 
 TEST(CalcEwaveT, StopAfterSampleLeavesTheRestUnfilledWithTheirPlaces)
@@ -182,17 +183,15 @@ TEST(CalcEwaveT, StopAfterSampleLeavesTheRestUnfilledWithTheirPlaces)
     const TSimparameter p = GlassGoldGlassWater();
     const TEWaveList full = Profile(p, 50.0, 6);
     for (int j : {0, 5, 6, 13, 23}) {
-        veltrane::ScriptedPlatform script;
-        script.onProcessEvents = [&] {
-            EXPECT_EQ(CalcRunning, 1);
-            if (script.eventPasses == j + 1)
-                CalcRunning = 0;
+        veltrane::test::ScriptedRunControl run;
+        run.onPass = [&](int pass) {
+            EXPECT_EQ(run.CalcRunning, 1);
+            if (pass == j + 1)
+                run.Stop();
         };
-        veltrane::ScopedPlatform use(script);
-        RecordingProgress progress;
-        TEWaveList list = Profile(p, 50.0, 6, progress);
-        EXPECT_EQ(script.eventPasses, j + 1);
-        EXPECT_FALSE(progress.visible);
+        TEWaveList list = Profile(p, 50.0, 6, run);
+        EXPECT_EQ(run.passes, j + 1);
+        EXPECT_FALSE(run.progress.visible);
         ASSERT_EQ(list.size(), full.size());
         for (std::size_t s = 0; s < list.size(); ++s) {
             EXPECT_EQ(list[s].Filled, s <= std::size_t(j) ? 1 : 0) << "stop " << j << " sample " << s;
@@ -212,25 +211,25 @@ TEST(CalcEwaveT, SampleCountsThatDoNotFillTheStack)
     for (const Case& c : {Case{3, 0}, Case{4, 0}, Case{10, 8}}) {
         veltrane::ScriptedPlatform script;
         veltrane::ScopedPlatform use(script);
-        RecordingProgress progress;
+        veltrane::test::ScriptedRunControl run;
         TEHOptionpara opt = Options(40.0, c.count);
         TEWaveList list;
         std::unique_ptr<TCalcEwave_T> calc;
-        CreateCalcEwave_T(calc, progress, p, opt, list);
+        CreateCalcEwave_T(calc, run, p, opt, list);
         RunCalcEwave_T(calc, p, opt, list);
         ASSERT_EQ(list.size(), std::size_t(c.count));
         EXPECT_EQ(std::count_if(list.begin(), list.end(), [](const TEWave& w) { return w.Filled == 1; }), c.filled)
             << c.count;
         EXPECT_TRUE(script.boxes.empty());
-        EXPECT_EQ(progress.starts, 1);
-        EXPECT_FALSE(progress.visible);
+        EXPECT_EQ(run.progress.starts, 1);
+        EXPECT_FALSE(run.progress.visible);
     }
 }
 
 TEST(CalcEwaveT, RunRebuildsTheListOnlyWhenTheCountChanged)
 {
     const TSimparameter p = GlassAir();
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     TEHOptionpara opt = Options(30.0, 8);
     TEWaveList list;
     std::unique_ptr<TCalcEwave_T> calc;
@@ -254,7 +253,7 @@ TEST(CalcEwaveT, ARecordWithAnotherStackRebuildsTheCalculator)
     // Created for glass | air in p light, run in p and s light, then with the
     // four-layer stack and with an anisotropic layer: the fields are those of
     // the record run.
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     TSimparameter two = GlassAir(paP);
     TEHOptionpara opt = Options(50.0, 24);
     TEWaveList list;
@@ -274,7 +273,7 @@ TEST(CalcEwaveT, ARecordWithAnotherStackRebuildsTheCalculator)
 
 TEST(CalcEwaveT, FailuresAreShownUnderTheirCaptions)
 {
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     {
         // A stack of one layer has no interface to walk.
         veltrane::ScriptedPlatform script;
@@ -303,15 +302,15 @@ TEST(CalcEwaveT, FailuresAreShownUnderTheirCaptions)
         TEHOptionpara opt = Options(0.0, 10);
         TEWaveList list;
         std::unique_ptr<TCalcEwave_T> calc;
-        RecordingProgress progress;
-        CreateCalcEwave_T(calc, progress, p, opt, list);
+        veltrane::test::ScriptedRunControl run;
+        CreateCalcEwave_T(calc, run, p, opt, list);
         ASSERT_TRUE(calc);
         RunCalcEwave_T(calc, p, opt, list);
         ASSERT_EQ(script.boxes.size(), 1u);
         EXPECT_EQ(script.boxes[0].caption, "Error  Calc E-Wave");
         EXPECT_EQ(script.boxes[0].text, "Winkel-Fehler");
-        EXPECT_EQ(CalcRunning, 0);
-        EXPECT_FALSE(progress.visible);
+        EXPECT_FALSE(run.Active());
+        EXPECT_FALSE(run.progress.visible);
         EXPECT_TRUE(calc);
         for (const TEWave& w : list) {
             EXPECT_EQ(w.Filled, 0);
@@ -324,13 +323,14 @@ TEST(CalcEwaveT, FailuresAreShownUnderTheirCaptions)
         veltrane::ScriptedPlatform script;
         veltrane::ScopedPlatform use(script);
         TSimparameter p = Isotropic({{2.25, 0}, {0.0, 30}, {1.0, 0}});
-        const TEWaveList list = Profile(p, 30.0, 4);
+        veltrane::RunControl run;
+        const TEWaveList list = Profile(p, 30.0, 4, run);
         ASSERT_EQ(script.boxes.size(), 1u);
         EXPECT_EQ(script.boxes[0].caption, "Error  Calc E-Wave");
         EXPECT_EQ(script.boxes[0].text, "zero deteminant in invers");
         for (std::size_t s = 0; s < list.size(); ++s)
             EXPECT_EQ(list[s].Filled, s < 4 ? 1 : 0) << s;
-        EXPECT_EQ(CalcRunning, 0);
+        EXPECT_FALSE(run.Active());
     }
 }
 

@@ -19,7 +19,7 @@ using namespace fieldstacks;
 template <typename Calc, typename Create, typename Run>
 long AllocationsOfRun(const TSimparameter& p, TEHOptionpara opt, Create create, Run run)
 {
-    veltrane::NoProgress none;
+    veltrane::RunControl none;
     TEWaveList list;
     std::unique_ptr<Calc> calc;
     create(calc, none, p, opt, list);

@@ -10,6 +10,7 @@
 #include "document/Defaults.h"
 #include "fitting/SimulationIter.h"
 #include "platform/ScriptedPlatform.h"
+#include "support/ScriptedRunControl.h"
 
 class FunctionObjective : public veltrane::FitObjective {
 public:
@@ -31,11 +32,6 @@ public:
 
 class RecordingHost : public veltrane::FitHost {
 public:
-    void ProcessMessages() override
-    {
-        if (onYield)
-            onYield(int(iterNums.size()));
-    }
     void ShowIteration(const std::string& iternum, const std::string& divergence) override
     {
         iterNums.push_back(iternum);
@@ -44,7 +40,6 @@ public:
     void VertexShown() override { ++vertexShown; }
     void ScanChanged() override { ++scanChanged; }
 
-    std::function<void(int)> onYield;
     std::vector<std::string> iterNums, divergences;
     int vertexShown = 0, scanChanged = 0;
 };
@@ -60,6 +55,7 @@ struct FitFixture {
     veltrane::ScopedPlatform use{platform};
     TScanColList scans;
     TOptionpara options;
-    TSimulationiter fit{scans, options};
+    veltrane::test::ScriptedRunControl run;
+    TSimulationiter fit{scans, options, run};
     RecordingHost host;
 };

@@ -120,13 +120,30 @@ TEST(Simplex, StopButton)
     FunctionObjective obj(quadratic);
     f.fit.SetObjective(&obj);
     f.options.Itergrenz = 0;
-    f.host.onYield = [&](int iteration) {
-        if (iteration == 3)
+    f.run.onPass = [&](int pass) {
+        if (pass == 3)
             f.fit.Stop();
     };
     EXPECT_EQ(f.fit.Iteration(), TSimulationiter::Stopped);
     EXPECT_EQ(f.fit.IterNum, 3);
     EXPECT_EQ(texts(f.platform), std::vector<std::string>{"Iteration stopped"});
+    EXPECT_FALSE(f.run.Active());
+}
+
+TEST(Simplex, NoFitStartsWhileAnotherRunIsActive)
+{
+    FitFixture f;
+    markTwo(f);
+    FunctionObjective obj(quadratic);
+    f.fit.SetObjective(&obj);
+    ASSERT_TRUE(f.run.Begin());
+    EXPECT_EQ(f.fit.Iteration(), TSimulationiter::NotRun);
+    EXPECT_EQ(obj.begins, 0);
+    EXPECT_TRUE(f.platform.boxes.empty());
+    EXPECT_TRUE(f.run.Active());  // the other run goes on
+    f.run.End();
+    EXPECT_EQ(f.fit.Iteration(), TSimulationiter::LimitReached);
+    EXPECT_FALSE(f.run.Active());
 }
 
 TEST(Simplex, VertexOrder)

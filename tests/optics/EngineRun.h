@@ -20,8 +20,8 @@ struct EngineRun {
     {
         ScopedPlatform use(script);
         std::unique_ptr<TCalcPlasmon> calc;
-        created = CreateCalcPlasmon(calc, p, list);
-        ran = RunCalcPlasmon(calc.get(), p, list);
+        created = CreateCalcPlasmon(calc, p, list, ErrorReport::ShowBox);
+        ran = RunCalcPlasmon(calc.get(), p, list, ErrorReport::ShowBox);
         DeleteCalcPlasmon(calc);
     }
     const TResPunkt& at(int i, int j = 0) const { return list.at(j).Points.at(i); }

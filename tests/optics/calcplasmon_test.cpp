@@ -499,14 +499,14 @@ TEST(CalcPlasmon, RecordsThatCannotBeSimulatedAreRefused)
         ScopedPlatform use(script);
         TResColList list(2);
         std::unique_ptr<TCalcPlasmon> calc;
-        CalcOutcome o = CreateCalcPlasmon(calc, p, list);
+        CalcOutcome o = CreateCalcPlasmon(calc, p, list, ErrorReport::ShowBox);
         EXPECT_FALSE(o.ok);
         EXPECT_EQ(calc, nullptr);
         EXPECT_EQ(list.size(), 2u);
         ASSERT_EQ(script.boxes.size(), 1u);
         EXPECT_EQ(script.boxes[0].caption, "Error CalcSimulation");
         EXPECT_FALSE(script.boxes[0].text.empty());
-        EXPECT_FALSE(RunCalcPlasmon(calc.get(), p, list).ok);
+        EXPECT_FALSE(RunCalcPlasmon(calc.get(), p, list, ErrorReport::ShowBox).ok);
         EXPECT_EQ(script.boxes.size(), 1u);
     }
 }
@@ -518,19 +518,19 @@ TEST(CalcPlasmon, RunRefusesARecordOfAnotherLayout)
     ScopedPlatform use(script);
     TResColList list;
     std::unique_ptr<TCalcPlasmon> calc;
-    ASSERT_TRUE(CreateCalcPlasmon(calc, p, list).ok);
+    ASSERT_TRUE(CreateCalcPlasmon(calc, p, list, ErrorReport::ShowBox).ok);
     TSimparameter other = p;
     other.Layeranz = 3;
-    EXPECT_FALSE(RunCalcPlasmon(calc.get(), other, list).ok);
+    EXPECT_FALSE(RunCalcPlasmon(calc.get(), other, list, ErrorReport::ShowBox).ok);
     TSimparameter aniso = p;
     aniso.Aniso[2] = 1;
-    EXPECT_FALSE(RunCalcPlasmon(calc.get(), aniso, list).ok);
+    EXPECT_FALSE(RunCalcPlasmon(calc.get(), aniso, list, ErrorReport::ShowBox).ok);
     TSimparameter longer = p;
     longer.XAxis.Pktanz += 1;
-    EXPECT_FALSE(RunCalcPlasmon(calc.get(), longer, list).ok);
+    EXPECT_FALSE(RunCalcPlasmon(calc.get(), longer, list, ErrorReport::ShowBox).ok);
     TSimparameter onlyS = p;
     onlyS.PolMode = pmS;
-    EXPECT_FALSE(RunCalcPlasmon(calc.get(), onlyS, list).ok);
+    EXPECT_FALSE(RunCalcPlasmon(calc.get(), onlyS, list, ErrorReport::ShowBox).ok);
     ASSERT_EQ(script.boxes.size(), 4u);
     for (const auto& b : script.boxes)
         EXPECT_EQ(b.caption, "Error  CalcSimulation");

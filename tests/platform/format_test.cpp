@@ -86,3 +86,17 @@ TEST(Cp1252, RoundTripsTheCodePageAndReplacesTheRest)
         all += char(c);
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
 }
+
+// Every byte of 0x80..0x9F, each against the character Windows-1252 puts
+// there; the five bytes the code page leaves free keep their C1 control.
+TEST(Cp1252, EveryByteFrom80To9F)
+{
+    const char* const expected[32] = {
+        "€", "\u0081", "‚", "ƒ", "„", "…", "†", "‡", "ˆ", "‰", "Š", "‹", "Œ", "\u008D", "Ž", "\u008F",
+        "\u0090", "‘", "’", "“", "”", "•", "–", "—", "˜", "™", "š", "›", "œ", "\u009D", "ž", "Ÿ"};
+    for (int i = 0; i < 32; ++i) {
+        const std::string byte(1, char(0x80 + i));
+        EXPECT_EQ(cp1252ToUtf8(byte), expected[i]) << std::hex << 0x80 + i;
+        EXPECT_EQ(utf8ToCp1252(expected[i]), byte) << std::hex << 0x80 + i;
+    }
+}

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/CFormat.h"
 #include "plot/Axis.h"
+#include "plot/DecimalDigits.h"
 #include "plot_fake_metrics.h"
 
 namespace {
@@ -292,4 +294,34 @@ TEST(AxisSettings, WritersNotifyOnlyOnChange)
     EXPECT_TRUE(b.logscale());
     EXPECT_DOUBLE_EQ(b.maxValue(), 5);
     EXPECT_FALSE(b.OnValueChange);
+}
+
+// Decade ticks near the top of the double range: every label names its
+// decade, and a decade beyond the largest double ends the ticks at the axis
+// limit instead of crowding them.
+TEST(AxisEngine, DecadesUpToTheLargestDouble)
+{
+    for (double max : {1e300, 1.7e308}) {
+        TXAxis a = axisWith(1e-300, max, true);
+        for (int layout = 0; layout < 80; ++layout, a.SetNextRealvalue(500)) {
+            const int step = int(a.Schrittweite());
+            double x = a.StartValue();
+            for (int i = 1; i < 700; ++i) {
+                const double y = a.NextValue(i, x);
+                if (!(y <= a.EndValue()))
+                    break;
+                const std::string label = a.GetLabel(y);
+                const int decade = int(std::lround(std::log10(y)));
+                double read = 0;
+                ASSERT_TRUE(veltrane::parseDouble(label, '.', read)) << label;
+                if (y != a.EndValue()) {
+                    EXPECT_DOUBLE_EQ(read, veltrane::pow10Exact(decade)) << max << " step " << step;
+                    EXPECT_EQ(decade - int(std::lround(std::log10(x))), step) << max << " at " << label;
+                } else {
+                    EXPECT_DOUBLE_EQ(read, y);
+                }
+                x = y;
+            }
+        }
+    }
 }

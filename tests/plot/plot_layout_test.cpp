@@ -77,6 +77,24 @@ TEST(PlotLayout, NarrowPlotsCoarsenTheirTicks)
     EXPECT_GT(axes.y1.Schrittweite(), 10);
 }
 
+// Labels 15 px high need ticks more than 17 px apart on the axis as it is
+// painted, title and axis title left out.
+TEST(PlotLayout, SmallPlotsKeepTheirYLabelsApart)
+{
+    struct Case { int W, H; double min, max; };
+    for (const Case& c : {Case{260, 210, -180, 180}, Case{250, 250, 0, 100}, Case{600, 230, 0, 100}}) {
+        DefaultAxes axes;
+        axes.y1.SetminValue(c.min);
+        axes.y1.SetmaxValue(c.max);
+        TPlotLayout lo = layout(axes, c.W, c.H);
+        axes.y1.SetPixelRange(lo.Plot.Bottom, lo.Plot.Top);
+        const std::vector<int> y = ticks(axes.y1);
+        ASSERT_GE(y.size(), 2u) << c.W << "x" << c.H;
+        for (std::size_t i = 1; i < y.size(); ++i)
+            EXPECT_GT(y[i - 1] - y[i], 17) << c.W << "x" << c.H << " tick " << i;
+    }
+}
+
 TEST(PlotLayout, RightAxisTakesItsColumn)
 {
     DefaultAxes axes;

@@ -29,7 +29,7 @@ protected:
         port = std::make_unique<TLptCom>();
         port->SetComPort(slavePath);
         port->SetTimeout(20);
-        port->ProcessMessages = [this] {
+        port->EventPass = [this] {
             ++pumps;
             if (onPump)
                 onPump();
@@ -290,7 +290,7 @@ TEST_F(PortPtyTest, ClosingOrDestroyingDuringAPassEndsTheTransfer)
     port = std::make_unique<TLptCom>();
     port->SetComPort(slavePath);
     port->SetTimeout(20);
-    port->ProcessMessages = [this] { port.reset(); };
+    port->EventPass = [this] { port.reset(); };
     ASSERT_TRUE(port->OpenPort());
     feed("ab");
     EXPECT_FALSE(port->ReadString(s, "\n", true));

@@ -1,15 +1,136 @@
 #include "gui/main/MainForm.h"
 
-#include "document/Globals.h"
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QStatusBar>
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
+#include "controls/OrvelAboutbox.h"
+#include "document/Defaults.h"
+#include "gui/simulation/Optiondlg.h"
+#include "gui/simulation/ShowPlotdlg.h"
+#include "gui/simulation/Simparamdlg.h"
+#include "platform/Platform.h"
+#include "plot/Lineplot.h"
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocument())
 {
     setObjectName("MainForm");
-    setWindowTitle(QString::fromStdString(MakeTitletext(FileName)));
+    Plot_ = new TLinePlot(this);
+    Plot_->setObjectName("Plot");
+    setCentralWidget(Plot_);
+    // Titles and axes the user edits through the plot belong to the
+    // document; zoom and drags only change the view.
+    Plot_->OnUserChange = [this](TLinePlot&, TUserChange what) {
+        if (what == TUserChange::Title || what == TUserChange::Axis)
+            SetModified();
+    };
+    // The hints of menu items and tool buttons show in the status bar.
+    statusBar()->setObjectName("StatusBar");
+
+    Aboutbox_ = new TOrvelAboutbox(this);
+    Aboutbox_->ProgramName = "Veltrane ";
+    Aboutbox_->Beschreibung = "Programm zur Simulation von Plasmonen";
+    Aboutbox_->Jahr = "2009";
+
+    // The dialogs live as long as the window and keep their state between
+    // showings (the page, the layer-operation numbers).
+    Simparamdlg_ = new TSimparamdlg(doc_, this);
+    Showdlg_ = new TShowPlotdlg(doc_, this);
+    Optiondlg_ = new TOptiondlg(doc_, this);
+    CreateScanDialogs();
+
+    CreateCommands();
+    // The window sees key presses before its controls (the demo key).
+    qApp->installEventFilter(this);
+
+    Modified = false;
+    NeverSaved = true;
+    ScansPresent = false;
+    // What the first showing does, done once here too, so that a window
+    // that is driven before it is shown has a complete document.
+    NewDocument();
+    setWindowTitle(QString::fromStdString(MakeTitletext()));
+    UpdateCommands();
     resize(900, 640);
 }
 
-std::string TMainForm::MakeTitletext(const std::string& fileName)
+TMainForm::~TMainForm() { qApp->removeEventFilter(this); }
+
+std::string TMainForm::MakeTitletext()
 {
-    return "Veltrane Version " + Version + " [" + fileName + "]";
+    doc_.Titletext = "Veltrane Version " + Version + " [" + doc_.FileName + "]";
+    return doc_.Titletext;
 }
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    Aboutbox_->Version = QString::fromStdString(Version + "  Release:" + Release);
+    setWindowTitle(QString::fromStdString(MakeTitletext()));
+    UpdateCommands();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    // A computation running in an event pass uses the document; it must
+    // end before the window can go.
+    if (run_.Active()) {
+        run_.Stop();
+        event->ignore();
+        return;
+    }
+    switch (veltrane::askYesNoCancel("Exit", "Save file?")) {
+    case veltrane::BoxAnswer::Yes:
+        if (Save())
+            event->accept();
+        else
+            event->ignore();
+        break;
+    case veltrane::BoxAnswer::No: event->accept(); break;
+    default: event->ignore(); break;
+    }
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyRelease && isActiveWindow()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Alt + 7 of the numeric keypad; with Num Lock off the key reads as
+        // Home.
+        const bool keypad7 = (key->key() == Qt::Key_7 || key->key() == Qt::Key_Home) &&
+                             (key->modifiers() & Qt::KeypadModifier);
+        if (keypad7 && (key->modifiers() & Qt::AltModifier) && !key->isAutoRepeat()) {
+            Button1Click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::UpdateCommands()
+{
+    ScansPresent = !doc_.ScanColList.empty();
+    ApplyCommandStates(CommandStates(doc_));
+}
+
+QAction* TMainForm::Command(const std::string& name) const
+{
+    auto it = commands_.find(name);
+    return it == commands_.end() ? nullptr : it->second;
+}
+
+void TMainForm::ShowStatus(const QString& text)
+{
+    statusBar()->showMessage(text);
+    // The simulation blocks the event loop: paint the text now.
+    statusBar()->repaint();
+}
+
+void TMainForm::Help2Click() { veltrane::platform().showHelp("PAGE_WHAT"); }
+
+void TMainForm::HelpAboutItemClick() { Aboutbox_->Execute(); }

@@ -1,14 +1,157 @@
 #pragma once
-// The main window of Veltrane.
+// The main window of Veltrane. It owns the program's one document and its
+// run control and hands them by reference to every window it opens. Its
+// commands delegate: the document commands, the drawing of curves and scans
+// on the main plot and the command table live in files of their own.
 
 #include <QMainWindow>
+#include <QPointer>
+#include <map>
 #include <string>
+
+#include "document/Document.h"
+#include "gui/main/CommandEnabling.h"
+#include "platform/qt/QtRunControl.h"
+
+class QAction;
+class QLabel;
+class TLinePlot;
+class TExportDatadlg;
+class TOpenScandlg;
+class TOptiondlg;
+class TOrvelAboutbox;
+class TScanScaledlg;
+class TScanShiftdlg;
+class TShowPlotdlg;
+class TSimparamdlg;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
 
-    // "Veltrane Version 3.02 [untitled]"
-    static std::string MakeTitletext(const std::string& fileName);
+    Document& Doc() { return doc_; }
+    veltrane::RunControl& Run() { return run_; }
+    TLinePlot& Plot() { return *Plot_; }
+
+    // "Veltrane Version 3.02 [<file>]", also stored as the document's
+    // Titletext.
+    std::string MakeTitletext();
+
+    // Document commands and their routines.
+    void NewdocumentClick();
+    void FileOpenItemClick();
+    void FileSaveItemClick();
+    void FileSaveAsItemClick();
+    void FileExitItemClick();
+    void NewDocument();
+    void ClearDocument();
+    void OpenDocument();
+    void LoadFile(const std::string& name);
+    bool Save();
+    bool SaveAs();
+    bool SaveFile(const std::string& name);
+    void RunSimulation();
+
+    // The main plot.
+    void Replot();
+    void UpdatePlotData();
+    void Normscale();
+    void SetDefaultPlot();
+    void WriteLayerSystem();
+    void WriteMainComment();
+    void PlotToRecord();
+    void RecordToPlot();
+
+    // Commands of this window; the others open their dialogs.
+    void Parameter1Click();
+    void Button1Click();
+    void Show1Click();
+    void Option1Click();
+    void Zoom1Click();
+    void Showall1Click();
+    void Normscale1Click();
+    void Refresh1Click();
+    void Replot1Click();
+    void Legende1Click();
+    void TextBox1Click();
+    void TextBox2Click();
+    void Overview1Click();
+    void Title1Click();
+    void XAxis1Click();
+    void Y1Axis1Click();
+    void Y2Axis1Click();
+    void ClipPlotClick();
+    void ExportPlotClick();
+    void PrintPlotClick();
+    void PrinterSetup1Click();
+    void Help2Click();
+    void HelpAboutItemClick();
+
+    // Scans, export and the parameter listing.
+    void Load1Click();
+    void Scale1Click();
+    void Shift1Click();
+    void ClipDataClick();
+    void ExportDataClick();
+    void ClipParameterClick();
+    void ExportParameterClick();
+    void PrintParameterClick();
+    // The fit, the evaluation, the manual simulation and the field windows.
+    void Simulationiter1Click();
+    void Evaluation1Click();
+    void Simulationman1Click();
+    void AtTheta1Click();
+    void AtLayerposition1Click();
+
+    void UpdateCommands();
+    // Every change of the document marks it; New, a clean load and a
+    // successful save clear the mark.
+    void SetModified() { Modified = true; }
+
+    // The options dialog, one for the program: the scan, manual and fit
+    // dialogs open it on their page.
+    TOptiondlg& Optiondlg() { return *Optiondlg_; }
+    TSimparamdlg& Simparamdlg() { return *Simparamdlg_; }
+
+    // The action of a menu item or tool button by its object name.
+    QAction* Command(const std::string& name) const;
+
+    bool Modified = false;
+    bool NeverSaved = true;
+    bool ScansPresent = false;
+    TCurveSet ResCurves;
+    TCurveSet ScanCurves;
+    std::int32_t FirstResCol = 0;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateCommands();
+    void CreateScanDialogs();
+    QAction* AddCommand(const char* name, const QString& caption, const QString& hint, void (TMainForm::*handler)());
+    void AddButton(const char* name, const QString& text, const QString& hint, QAction* menuItem);
+    void ApplyCommandStates(const TCommandStates& states);
+    void AddScans(int& counter);
+    void AddResultCurves(int kind, int& counter);
+    bool ColumnLayoutMatches() const;
+    void ShowStatus(const QString& text);
+
+    Document doc_;
+    veltrane::QtRunControl run_;
+    TLinePlot* Plot_ = nullptr;
+    TOrvelAboutbox* Aboutbox_ = nullptr;
+    TSimparamdlg* Simparamdlg_ = nullptr;
+    TShowPlotdlg* Showdlg_ = nullptr;
+    TOptiondlg* Optiondlg_ = nullptr;
+    TOpenScandlg* OpenScandlg_ = nullptr;
+    TScanScaledlg* ScanScaledlg_ = nullptr;
+    TScanShiftdlg* ScanShiftdlg_ = nullptr;
+    TExportDatadlg* ExportDatadlg_ = nullptr;
+    std::map<std::string, QAction*> commands_;
+    bool shown_ = false;
 };

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <deque>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QPrinter;
@@ -21,6 +22,8 @@ public:
     virtual QPrinter& printer() = 0;
     // The printer set-up dialog; false when the user cancelled.
     virtual bool setupPrinter(QWidget* parent) = 0;
+    // The installed printers; empty when there is none.
+    virtual std::vector<std::string> printerNames() = 0;
 };
 
 GuiServices& guiServices();
@@ -33,8 +36,12 @@ public:
     void setClipboardImage(const QImage& image) override { clipboardImages.push_back(image); }
     QPrinter& printer() override;
     bool setupPrinter(QWidget* parent) override;
+    std::vector<std::string> printerNames() override { return printers; }
 
     std::vector<QImage> clipboardImages;
+    // The scripted printer itself writes a PDF file; an empty list stands
+    // for a machine without any printer.
+    std::vector<std::string> printers{"Scripted printer"};
     std::deque<bool> setupAnswers;  // empty: accept
     int setupCalls = 0;
 

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -114,10 +115,12 @@ void QtPlatform::showHelp(const std::string& keyword)
         help_->setWindowTitle("Veltrane Help");
         help_->resize(640, 480);
     }
-    if (!helpFile_.isEmpty() && QFileInfo::exists(helpFile_)) {
-        QUrl url = QUrl::fromLocalFile(helpFile_);
-        url.setFragment(q(keyword));
-        help_->setSource(url);
+    // One page per keyword; a folder of the program's resources (":/help")
+    // is read through the "qrc" scheme.
+    const QString page = helpFolder_ + "/" + q(keyword) + ".html";
+    if (!helpFolder_.isEmpty() && QFileInfo::exists(page)) {
+        help_->setSearchPaths({helpFolder_});
+        help_->setSource(page.startsWith(':') ? QUrl("qrc" + page) : QUrl::fromLocalFile(page));
     } else {
         help_->setHtml("<h2>Veltrane</h2><p>Help topic " + q(keyword).toHtmlEscaped() + "</p>");
     }
@@ -145,7 +148,6 @@ char QtPlatform::decimalSeparator() const
     return (p.size() == 1 && p[0].unicode() < 128) ? char(p[0].unicode()) : '.';
 }
 
-void QtPlatform::processEvents() { QCoreApplication::processEvents(); }
 
 void QtPlatform::setClipboardImage(const QImage& image) { QApplication::clipboard()->setImage(image); }
 
@@ -160,6 +162,14 @@ bool QtPlatform::setupPrinter(QWidget* parent)
 {
     QPrintDialog dlg(&printer(), parent);
     return dlg.exec() == QDialog::Accepted;
+}
+
+std::vector<std::string> QtPlatform::printerNames()
+{
+    std::vector<std::string> names;
+    for (const QString& n : QPrinterInfo::availablePrinterNames())
+        names.push_back(s(n));
+    return names;
 }
 
 }  // namespace veltrane

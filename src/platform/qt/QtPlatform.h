@@ -8,7 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/qt/GuiServices.h"
 
-class QTextBrowser;
+#include <QTextBrowser>
 
 namespace veltrane {
 
@@ -26,19 +26,21 @@ public:
     std::string dateTimeText() override;
     void setClipboardText(const std::string& utf8) override;
     char decimalSeparator() const override;
-    void processEvents() override;
 
     void setClipboardImage(const QImage& image) override;
     QPrinter& printer() override;
     bool setupPrinter(QWidget* parent) override;
+    std::vector<std::string> printerNames() override;
 
     // The HTML help page whose anchors are the help keywords.
-    void setHelpFile(const QString& path) { helpFile_ = path; }
+    // The folder of the help pages, one "<keyword>.html" per topic.
+    void setHelpFolder(const QString& folder) { helpFolder_ = folder; }
+    QTextBrowser* helpWindow() const { return help_; }
 
 private:
     std::unique_ptr<QPrinter> printer_;
     QPointer<QTextBrowser> help_;
-    QString helpFile_;
+    QString helpFolder_;
 };
 
 // Translates "Bitmaps (*.bmp)|*.bmp|All (*.*)|*.*" into a Qt name filter.

@@ -1,0 +1,123 @@
+#include "gui/simulation/ShowPlotdlg.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "platform/Platform.h"
+
+TShowPlotdlg::TShowPlotdlg(Document& doc, QWidget* parent) : QDialog(parent), ScanList(&doc.ScanColList)
+{
+    setObjectName("ShowPlotdlg");
+    setWindowTitle("Show");
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName("PageControl1");
+
+    auto* simulation = new QWidget;
+    auto* groups = new QHBoxLayout(simulation);
+    const struct { const char* title; int first, count; } groupDefs[] = {
+        {"Reflektion", 0, 3}, {"Transmission", 3, 3}, {"Ellipsometrie", 6, 2}};
+    const char* const captions[8] = {"Rp", "Rs", "R(p+s)", "Tp", "Ts", "T(p+s)", "Phi", "Delta"};
+    for (const auto& def : groupDefs) {
+        auto* g = new QGroupBox(def.title, simulation);
+        auto* box = new QVBoxLayout(g);
+        for (int k = def.first; k < def.first + def.count; ++k) {
+            auto* c = new QCheckBox(captions[k], g);
+            c->setObjectName("CheckBox" + QString::number(k + 1));
+            CheckBoxes[std::size_t(k)] = c;
+            box->addWidget(c);
+        }
+        box->addStretch();
+        groups->addWidget(g);
+    }
+
+    auto* scan = new QWidget;
+    ScanLabel = new QLabel("Show Scanfiles:", scan);
+    CheckListBox = new QListWidget(scan);
+    CheckListBox->setObjectName("CheckListBox");
+    ScanLabel->setBuddy(CheckListBox);
+    StatusBar1 = new QStatusBar(scan);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    auto* scanBox = new QVBoxLayout(scan);
+    scanBox->addWidget(ScanLabel);
+    scanBox->addWidget(CheckListBox);
+    scanBox->addWidget(StatusBar1);
+
+    PageControl->addTab(simulation, "Simulation");
+    PageControl->addTab(scan, "Scan");
+
+    OkBtn = new QPushButton("OK", this);
+    OkBtn->setDefault(true);
+    CancelBtn = new QPushButton("Cancel", this);
+    HelpBtn = new QPushButton("&Help", this);
+    HelpBtn->setAutoDefault(false);
+    connect(OkBtn, &QPushButton::clicked, this, &TShowPlotdlg::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &TShowPlotdlg::reject);
+    connect(HelpBtn, &QPushButton::clicked, this, [] { veltrane::platform().showHelp("PAGE_OPTION_PLOTSHOW"); });
+    connect(CheckListBox, &QListWidget::currentRowChanged, this, [this] { CheckListBoxClick(); });
+    connect(CheckListBox, &QListWidget::itemClicked, this, [this] { CheckListBoxClick(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OkBtn);
+    buttons->addWidget(CancelBtn);
+    buttons->addWidget(HelpBtn);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(PageControl);
+    outer->addLayout(buttons);
+    resize(480, 260);
+}
+
+bool TShowPlotdlg::Execute() { return exec() == QDialog::Accepted; }
+
+void TShowPlotdlg::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        FormShow();
+    QDialog::showEvent(event);
+}
+
+void TShowPlotdlg::FormShow()
+{
+    model_.Load(Curves, *ScanList);
+    for (int k = 0; k < 8; ++k)
+        CheckBoxes[std::size_t(k)]->setChecked(Curves.Contains(k));
+    CheckListBox->clear();
+    for (std::size_t k = 0; k < ScanList->size(); ++k) {
+        auto* item = new QListWidgetItem(QString::fromStdString((*ScanList)[k].Name), CheckListBox);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(model_.ScanVisible[k] ? Qt::Checked : Qt::Unchecked);
+    }
+    CheckListBoxClick();
+}
+
+void TShowPlotdlg::CheckListBoxClick()
+{
+    const QListWidgetItem* current = CheckListBox->currentItem();
+    const int row = current && current->isSelected() ? CheckListBox->row(current) : -1;
+    const ScanLineInfo info = ScanInfo(*ScanList, row);
+    StatusBar1->showMessage(QString::fromStdString(info.Path));
+    StatusBar1->setToolTip(QString::fromStdString(info.Path));
+    CheckListBox->setToolTip(QString::fromStdString(info.Name));
+}
+
+void TShowPlotdlg::accept()
+{
+    model_.Curves.Clear();
+    for (int k = 0; k < 8; ++k)
+        if (CheckBoxes[std::size_t(k)]->isChecked())
+            model_.Curves.Include(k);
+    for (int k = 0; k < CheckListBox->count() && std::size_t(k) < model_.ScanVisible.size(); ++k)
+        model_.ScanVisible[std::size_t(k)] = CheckListBox->item(k)->checkState() == Qt::Checked;
+    model_.Apply(*ScanList);
+    Curves = model_.Curves;
+    QDialog::accept();
+}

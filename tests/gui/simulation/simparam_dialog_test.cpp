@@ -1,0 +1,191 @@
+// The parameter dialog through its widgets, offscreen: typed rows survive
+// scrolling, a refused OK keeps the dialog and its input, the input mode
+// renames headers and axis kinds, and the layer operations run through
+// the layer-number dialog.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "controls/EnableRadioGroup.h"
+#include "controls/RIEdit.h"
+#include "document/Defaults.h"
+#include "gui/simulation/LayerEditdlg.h"
+#include "gui/simulation/Simparamdlg.h"
+#include "platform/ScriptedPlatform.h"
+
+using veltrane::ScopedPlatform;
+using veltrane::ScriptedPlatform;
+
+namespace {
+
+class SimparamDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TSimparameter& p = doc.Simparameter;
+        p.Prismart = prNone;
+        const double d[] = {0.0, 50.0, 5.0, 0.0};
+        const Complex eps[] = {3.4069, Complex(-12.1, 1.3), 2.25, 1.778};
+        for (int k = 0; k < 4; ++k) {
+            p.Dicke[k] = d[k];
+            p.Eps[k].epsX = eps[k];
+        }
+        dlg.show();
+    }
+
+    TRIEdit* edit(int row, int column) { return dlg.Rows[std::size_t(row)].Edits[std::size_t(column)]; }
+    void retype(TRIEdit* e, const QString& text)
+    {
+        e->clear();
+        QTest::keyClicks(e, text);
+    }
+    // Answers the layer-number dialog the next button opens.
+    void answerLayerEdit(const QString& nr1, const QString& nr2)
+    {
+        QTimer::singleShot(0, &dlg, [this, nr1, nr2] {
+            dlg.LayerEditdlg->Nr1->setText(nr1);
+            dlg.LayerEditdlg->Nr2->setText(nr2);
+            dlg.LayerEditdlg->OkBtn->click();
+        });
+    }
+
+    ScriptedPlatform script;
+    ScopedPlatform use{script};
+    Document doc = DefaultDocument();
+    TSimparamdlg dlg{doc};
+};
+
+TEST_F(SimparamDialog, TypedRowsSurviveScrollingByUserAndProgram)
+{
+    ASSERT_EQ(dlg.Rows[0].XSchichtNr->text(), "1");
+    retype(edit(2, rcDicke), "7.5");
+    // The program moves the table, then the user pages back.
+    dlg.LayerScrollBar->setValue(10);
+    EXPECT_EQ(dlg.Rows[0].XSchichtNr->text(), "10");
+    EXPECT_EQ(edit(2, rcDicke)->text(), "");
+    dlg.LayerScrollBar->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(edit(2, rcDicke)->text(), "7.5");
+
+    retype(edit(4, rcDicke), "0");
+    retype(edit(4, rcEpsXR), "1");
+    retype(edit(4, rcEpsXI), "0");
+    retype(edit(3, rcDicke), "20");
+    dlg.LayerScrollBar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    dlg.OkBtn->click();
+    EXPECT_TRUE(script.boxes.empty());
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(doc.Simparameter.Dicke[2], 7.5);
+    EXPECT_EQ(doc.Simparameter.Dicke[3], 20.0);
+    EXPECT_EQ(doc.Simparameter.Layeranz, 5);
+}
+
+TEST_F(SimparamDialog, RefusedOkShowsTheBoxAndKeepsEverything)
+{
+    retype(edit(0, rcDicke), "10");
+    dlg.SimPageControl->setCurrentIndex(1);
+    retype(dlg.nX_von, "70");
+    retype(dlg.nX_bis, "10");
+    const TSimparameter before = doc.Simparameter;
+    dlg.OkBtn->click();
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].caption, "Error Simulation parameter");
+    EXPECT_EQ(script.boxes[0].text, "thickness of 1. Layer must be zero");
+    EXPECT_EQ(script.boxes[0].kind, veltrane::BoxKind::Error);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(doc.Simparameter, before);
+    EXPECT_EQ(edit(0, rcDicke)->text(), "10");
+    EXPECT_EQ(dlg.nX_von->text(), "70");
+
+    dlg.SimPageControl->setCurrentIndex(2);
+    retype(edit(0, rcDicke), "0");
+    dlg.OkBtn->click();
+    EXPECT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(doc.Simparameter.XAxis.von, 10.0);
+    EXPECT_EQ(doc.Simparameter.XAxis.bis, 70.0);
+}
+
+TEST_F(SimparamDialog, InputModeAndAnisoRowsChangeTheTable)
+{
+    EXPECT_EQ(dlg.Panel_Eps[0]->text(), "Eps-X");
+    EXPECT_EQ(dlg.XAxisBox->itemText(2), "EpsX-real");
+    dlg.XAxisBox->setCurrentIndex(2);
+    dlg.EpsGroup->Button(1)->click();
+    EXPECT_EQ(dlg.Panel_Eps[0]->text(), "X");
+    EXPECT_EQ(dlg.Panel_EpsR[2]->text(), "n-ref");
+    EXPECT_EQ(dlg.Panel_EpsI[1]->text(), "kapa");
+    EXPECT_EQ(dlg.XAxisBox->itemText(2), "n-X");
+    EXPECT_EQ(dlg.ZAxisBox->itemText(4), "kapa-X");
+    EXPECT_EQ(dlg.XAxisBox->currentIndex(), 2);
+    EXPECT_FALSE(dlg.XLayerLabel->isHidden());
+
+    // Y and Z open only for anisotropic rows; layer 1 never takes a loss.
+    EXPECT_FALSE(edit(1, rcEpsYR)->isEnabled());
+    dlg.Rows[1].Aniso->click();
+    for (int k = rcEpsYR; k <= rcEpsZI; ++k)
+        EXPECT_TRUE(edit(1, k)->isEnabled()) << k;
+    dlg.Rows[0].Aniso->click();
+    EXPECT_TRUE(edit(0, rcEpsYR)->isEnabled());
+    for (int k : {rcEpsXI, rcEpsYI, rcEpsZI})
+        EXPECT_FALSE(edit(0, k)->isEnabled()) << k;
+    dlg.LayerScrollBar->setValue(2);
+    EXPECT_TRUE(edit(0, rcEpsYI)->isEnabled()) << "row 1 now shows layer 2, anisotropic, with its losses";
+    EXPECT_FALSE(edit(1, rcEpsYR)->isEnabled()) << "layer 3 is isotropic";
+
+    dlg.PolArtGroup->Button(paElliptic)->click();
+    EXPECT_FALSE(dlg.AzimutGroup->isHidden());
+    EXPECT_FALSE(dlg.EllipticGroup->isHidden());
+    dlg.PolArtGroup->Button(paCircular)->click();
+    EXPECT_TRUE(dlg.AzimutGroup->isHidden());
+    EXPECT_FALSE(dlg.CircularGroup->isHidden());
+}
+
+TEST_F(SimparamDialog, LayerOperationsRunThroughTheLayerNumberDialog)
+{
+    EXPECT_FALSE(dlg.MoveBtn->isHidden());
+    answerLayerEdit("2", "5");
+    dlg.MoveBtn->click();
+    EXPECT_EQ(edit(1, rcDicke)->text(), "5");
+    EXPECT_EQ(edit(2, rcDicke)->text(), "0");
+    EXPECT_EQ(edit(3, rcDicke)->text(), "50");
+    EXPECT_EQ(dlg.Model().LayerNr1, 1);
+    EXPECT_EQ(dlg.Model().LayerNr2, 4);
+
+    // A refused number keeps the layer-number dialog open; Cancel then
+    // leaves the table alone.
+    QTimer::singleShot(0, &dlg, [this] {
+        dlg.LayerEditdlg->Nr1->setText("2");
+        dlg.LayerEditdlg->Nr2->setText("2");
+        dlg.LayerEditdlg->OkBtn->click();
+        EXPECT_TRUE(dlg.LayerEditdlg->isVisible());
+        dlg.LayerEditdlg->CancelBtn->click();
+    });
+    dlg.ExchangeBtn->click();
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].text, "Layer-Nr1 and Layer-Nr2 do be the same");
+    EXPECT_EQ(edit(1, rcDicke)->text(), "5");
+
+    dlg.SimPageControl->setCurrentIndex(0);
+    EXPECT_TRUE(dlg.MoveBtn->isHidden());
+}
+
+TEST_F(SimparamDialog, TriangularPrismHidesAndClearsPhi)
+{
+    dlg.reject();
+    doc.Simparameter.Phiangle = 30.0;
+    doc.Simparameter.Prismart = prTriangular;
+    dlg.show();
+    EXPECT_TRUE(dlg.PhiGroupBox->isHidden());
+    EXPECT_EQ(dlg.nPhiangle->text(), "0");
+    dlg.PrismartBox->setCurrentIndex(prCone);
+    EXPECT_FALSE(dlg.PhiGroupBox->isHidden());
+    EXPECT_FALSE(dlg.nPrismawinkel->isHidden());
+}
+
+}  // namespace

@@ -1,0 +1,188 @@
+// The layer-number, show-curves and options dialogs: their checks, what
+// they write back on OK and what Cancel leaves alone.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "controls/RIEdit.h"
+#include "document/Defaults.h"
+#include "gui/simulation/LayerEditModel.h"
+#include "gui/simulation/LayerEditdlg.h"
+#include "gui/simulation/LayerRows.h"
+#include "gui/simulation/Optiondlg.h"
+#include "gui/simulation/ShowPlotdlg.h"
+#include "platform/ScriptedPlatform.h"
+
+using veltrane::ScopedPlatform;
+using veltrane::ScriptedPlatform;
+
+namespace {
+
+std::vector<std::string> messages(const std::vector<LayerEditFailure>& failures)
+{
+    std::vector<std::string> m;
+    for (const auto& f : failures)
+        m.push_back(f.Message);
+    return m;
+}
+
+TEST(LayerEdit, ChecksEveryNumberInTurn)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(messages(CheckLayerNumbers(loExchange, 2, 2)), V{"Layer-Nr1 and Layer-Nr2 do be the same"});
+    EXPECT_EQ(messages(CheckLayerNumbers(loDelete, 31, 31)), V{"wrong Layer-Nr1 (1-30)"});
+    EXPECT_EQ(messages(CheckLayerNumbers(loExchange, 0, 0)),
+              (V{"wrong Layer-Nr1 (1-30)", "wrong Layer-Nr2 (1-30)", "Layer-Nr1 and Layer-Nr2 do be the same"}));
+    EXPECT_EQ(CheckLayerNumbers(loInsert, 30, Riedit::NAIN).size(), 0u);
+    EXPECT_EQ(CheckLayerNumbers(loCopy, 1, Riedit::NAIN).at(0), (LayerEditFailure{"wrong Layer-Nr2 (1-30)", 2}));
+}
+
+TEST(LayerEdit, DialogStaysOpenOnAWrongNumber)
+{
+    ScriptedPlatform script;
+    ScopedPlatform use(script);
+    TLayerEditdlg dlg;
+    dlg.Operation = loDelete;
+    dlg.show();
+    EXPECT_EQ(dlg.windowTitle(), "Delete Layer");
+    EXPECT_TRUE(dlg.Nr2->isHidden());
+    dlg.Nr1->setText("31");
+    dlg.Nr2->setText("31");
+    dlg.OkBtn->click();
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].caption, "Error");
+    EXPECT_EQ(script.boxes[0].text, "wrong Layer-Nr1 (1-30)");
+    EXPECT_TRUE(dlg.isVisible());
+    dlg.Nr1->setText("30");
+    dlg.OkBtn->click();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+}
+
+class ShowDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"a.dat", "b.dat", "c.ell"}) {
+            TScanColrec s;
+            s.Name = name;
+            s.Path = std::string("/scans/") + name;
+            doc.ScanColList.push_back(s);
+        }
+        doc.ScanColList[1].Visible = 0;
+        dlg.Curves.Include(ckRp);
+    }
+
+    ScriptedPlatform script;
+    ScopedPlatform use{script};
+    Document doc = DefaultDocument();
+    TShowPlotdlg dlg{doc};
+};
+
+TEST_F(ShowDialog, OkTakesTicksAndScanFlags)
+{
+    dlg.show();
+    EXPECT_TRUE(dlg.CheckBoxes[ckRp]->isChecked());
+    ASSERT_EQ(dlg.CheckListBox->count(), 3);
+    EXPECT_EQ(dlg.CheckListBox->item(1)->checkState(), Qt::Unchecked);
+    dlg.CheckBoxes[ckTs]->click();
+    dlg.CheckListBox->item(0)->setCheckState(Qt::Unchecked);
+    dlg.CheckListBox->setCurrentRow(2);
+    EXPECT_EQ(dlg.StatusBar1->currentMessage(), "/scans/c.ell");
+    EXPECT_EQ(dlg.CheckListBox->toolTip(), "c.ell");
+    dlg.OkBtn->click();
+    EXPECT_TRUE(dlg.Curves.Contains(ckTs));
+    EXPECT_TRUE(dlg.Curves.Contains(ckRp));
+    EXPECT_EQ(doc.ScanColList[0].Visible, 0);
+    EXPECT_EQ(doc.ScanColList[1].Visible, 0);
+    EXPECT_EQ(doc.ScanColList[2].Visible, 1);
+}
+
+TEST_F(ShowDialog, CancelChangesNothing)
+{
+    const TScanColList before = doc.ScanColList;
+    dlg.show();
+    dlg.CheckBoxes[ckDelta]->click();
+    dlg.CheckListBox->item(2)->setCheckState(Qt::Unchecked);
+    dlg.CancelBtn->click();
+    EXPECT_EQ(dlg.Curves.bits, TCurveSet{1}.bits);
+    EXPECT_EQ(doc.ScanColList, before);
+
+    doc.ScanColList.clear();
+    dlg.show();
+    EXPECT_EQ(dlg.StatusBar1->currentMessage(), "");
+    dlg.HelpBtn->click();
+    EXPECT_EQ(script.helpKeywords, std::vector<std::string>{"PAGE_OPTION_PLOTSHOW"});
+}
+
+class OptionDialog : public ::testing::Test {
+protected:
+    ScriptedPlatform script;
+    ScopedPlatform use{script};
+    Document doc = DefaultDocument();
+    TOptiondlg dlg{doc};
+};
+
+TEST_F(OptionDialog, ShowsTheOptionsAndStoresAnEmptyFieldAsNoValue)
+{
+    dlg.show();
+    EXPECT_EQ(dlg.nDickestep->text(), "0.1");
+    EXPECT_EQ(dlg.nItergrenz->text(), "0.1");
+    EXPECT_EQ(dlg.nIteranz->text(), "50");
+    EXPECT_TRUE(dlg.SimbreiteCheck->isChecked());
+    dlg.nItergrenz->clear();
+    QTest::keyClicks(dlg.nScanShiftstep, "5");  // 0.015
+    dlg.SimbreiteCheck->click();
+    dlg.OkBtn->click();
+    EXPECT_TRUE(script.boxes.empty());
+    EXPECT_EQ(doc.Optionpara.Itergrenz, Riedit::NADN);
+    EXPECT_EQ(doc.Optionpara.ScanShiftstep, 0.015);
+    EXPECT_EQ(doc.Optionpara.Simbreite, 0);
+    EXPECT_EQ(doc.Optionpara.Dickestep, 0.1);
+}
+
+// Mended: a step of 0 made the fit's rounding divide by zero, an iteration
+// limit below 1 stopped nothing.
+TEST_F(OptionDialog, RefusesStepsOfZeroOrBelowAndIterationLimitsBelowOne)
+{
+    const struct { TRIEdit* TOptiondlg::*edit; const char* text; const char* message; int page; } cases[] = {
+        {&TOptiondlg::nDickestep, "0", "Thickness-Step must be >0", 1},
+        {&TOptiondlg::nScanScalestep, "-0.001", "Scale-Step must be >0", 0},
+        {&TOptiondlg::nEpsimagstep, "0", "Eps-imag / kapa-Step must be >0", 1},
+        {&TOptiondlg::nIteranz, "0.5", "max-number must be >=1", 2},
+    };
+    const TOptionpara before = doc.Optionpara;
+    for (const auto& c : cases) {
+        script.boxes.clear();
+        dlg.show();
+        (dlg.*c.edit)->setText(c.text);
+        dlg.OkBtn->click();
+        ASSERT_EQ(script.boxes.size(), 1u) << c.message;
+        EXPECT_EQ(script.boxes[0].caption, "Error");
+        EXPECT_EQ(script.boxes[0].text, c.message);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(dlg.PageControl->currentIndex(), c.page) << c.message;
+        EXPECT_EQ(doc.Optionpara, before);
+        dlg.reject();
+    }
+}
+
+TEST_F(OptionDialog, OpensOnThePageItIsAskedFor)
+{
+    for (int page : {2, 0, 1, TOptiondlg::KeepPage}) {
+        int shown = -1;
+        QTimer::singleShot(0, &dlg, [&] {
+            shown = dlg.PageControl->currentIndex();
+            dlg.CancelBtn->click();
+        });
+        EXPECT_FALSE(dlg.Execute(page));
+        EXPECT_EQ(shown, page == TOptiondlg::KeepPage ? 1 : page);
+    }
+}
+
+}  // namespace
