@@ -51,8 +51,11 @@ void TLayer::CalcKzIso()
     Complex kz = veltrane::ComplexSqrt(k2 - veltrane::Mul(kx, kx));
     Complex kzS = kxS == kx ? kz : veltrane::ComplexSqrt(k2 - veltrane::Mul(kxS, kxS));
     if (halfSpace) {
-        // p: Hy/Ex = k0 eps / kz; s: Hx/Ey = -kz / k0.
-        if (veltrane::SwapRoots(kz, -kz, (eps[0][0] * std::conj(kz)).real(), -(eps[0][0] * std::conj(kz)).real()))
+        // p: Hy/Ex = k0 eps / kz; s: Hx/Ey = -kz / k0. The flux of p is the
+        // sign of Re(eps conj(kz)).
+        const Complex e = eps[0][0];
+        const double flux = e.real() * kz.real() + e.imag() * kz.imag();
+        if (veltrane::SwapRoots(kz, -kz, flux, -flux))
             kz = -kz;
         if (veltrane::SwapRoots(kzS, -kzS, kzS.real(), -kzS.real()))
             kzS = -kzS;
