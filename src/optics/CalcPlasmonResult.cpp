@@ -89,13 +89,13 @@ void TCalcPlasmon::CalcPsiDelta(TResPunkt& p, bool valid) const
     }
     if (aZero || bZero)
         return;
-    p.Psi = std::atan2(std::sqrt(std::norm(a)), std::sqrt(std::norm(b))) * kDeg;
     // arg(conj(a) / conj(b)) = arg(conj(a) b): the quotient's modulus does
-    // not change its angle.
+    // not change its angle. Delta first: its arctangent waits for less.
     double delta = std::arg(std::conj(a) * b) * kDeg + 180.0;
     if (delta > 180.0)
         delta = 360.0 - delta;
     p.Delta = delta;
+    p.Psi = std::atan2(std::sqrt(std::norm(a)), std::sqrt(std::norm(b))) * kDeg;
 }
 
 void TCalcPlasmon::CorrectTransmission(TResPunkt& p) const
