@@ -23,6 +23,28 @@ void expPair(Complex z, Complex& minus, Complex& plus)
     minus = Complex(c / e, -s / e);
 }
 
+// The inverse of the propagation diag(exp(-z), exp(z)) is its swapped
+// diagonal: the pair moves to the end of the path.
+void carry(const TVeltraMatrix& m, TVeltraVector& a)
+{
+    a[0] = veltrane::Mul(a[0], m[1][1]);
+    a[1] = veltrane::Mul(a[1], m[0][0]);
+}
+
+void phasesP(TEWave& sample)
+{
+    SetEWavePhase(sample.Feld[ehEx]);
+    SetEWavePhase(sample.Feld[ehHy]);
+    SetEWavePhase(sample.Feld[ehEz]);
+}
+
+void phasesS(TEWave& sample)
+{
+    SetEWavePhase(sample.Feld[ehHx]);
+    SetEWavePhase(sample.Feld[ehEy]);
+    SetEWavePhase(sample.Feld[ehHz]);
+}
+
 }  // namespace
 
 void TisoSchicht::SetLayers(const TLayerList& layers)
@@ -65,18 +87,6 @@ void TisoSchicht::CalcPath(Complex s, int mode)
     }
 }
 
-namespace {
-
-// The inverse of the propagation diag(exp(-z), exp(z)) is its swapped
-// diagonal: the pair moves to the end of the path.
-void carry(const TVeltraMatrix& m, TVeltraVector& a)
-{
-    a[0] = veltrane::Mul(a[0], m[1][1]);
-    a[1] = veltrane::Mul(a[1], m[0][0]);
-}
-
-}  // namespace
-
 void TisoSchicht::CalcMatrix(int mode) { CalcPath(layer->path, mode); }
 
 void TisoSchicht::CalcMatrixAt(double d, int mode) { CalcPath(Complex(0.0, d), mode); }
@@ -102,24 +112,6 @@ void TisoSchicht::FieldsS(const TVeltraVector& a, TEWave& sample) const
     SetEWaveValue(sample.Feld[ehEy], a0 + a1);
     SetEWaveValue(sample.Feld[ehHz], Mul(layer->kxS * invK0, a0 + a1));
 }
-
-namespace {
-
-void phasesP(TEWave& sample)
-{
-    SetEWavePhase(sample.Feld[ehEx]);
-    SetEWavePhase(sample.Feld[ehHy]);
-    SetEWavePhase(sample.Feld[ehEz]);
-}
-
-void phasesS(TEWave& sample)
-{
-    SetEWavePhase(sample.Feld[ehHx]);
-    SetEWavePhase(sample.Feld[ehEy]);
-    SetEWavePhase(sample.Feld[ehHz]);
-}
-
-}  // namespace
 
 void TisoSchicht::CalcEWaveP(double t, Complex p, TVeltraVector& amplitudes, TEWave& sample)
 {
