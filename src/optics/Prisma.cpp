@@ -104,15 +104,24 @@ void TPrisma::JonesVector(double azimutDeg, double ellipticDeg, Complex& Ep, Com
 
 void TPrisma::SetPolarisation(TSimparameter& rec)
 {
-    switch (rec.PolArt) {
-    case paP: rec.Ep = Complex(1.0, 0.0); rec.Es = Complex(0.0, 0.0); break;
-    case paS: rec.Ep = Complex(0.0, 0.0); rec.Es = Complex(1.0, 0.0); break;
-    case paPS: rec.Ep = Complex(1.0, 0.0); rec.Es = Complex(1.0, 0.0); break;
-    case paLinear: JonesVector(rec.Azimut, 0.0, rec.Ep, rec.Es); break;
-    case paCircular: JonesVector(0.0, rec.Circular ? -45.0 : 45.0, rec.Ep, rec.Es); break;
-    case paElliptic: JonesVector(rec.Azimut, rec.Elliptic, rec.Ep, rec.Es); break;
-    default: rec.Ep = rec.Es = Complex(0.0, 0.0); break;
+    // The pair depends on these four values only; a Theta scan keeps them,
+    // and the sines and cosines of the Jones vector are not taken again.
+    const Light light{rec.PolArt, rec.Circular, rec.Azimut, rec.Elliptic};
+    if (!(lightKept_ && light == light_)) {
+        switch (rec.PolArt) {
+        case paP: Ep_ = Complex(1.0, 0.0); Es_ = Complex(0.0, 0.0); break;
+        case paS: Ep_ = Complex(0.0, 0.0); Es_ = Complex(1.0, 0.0); break;
+        case paPS: Ep_ = Complex(1.0, 0.0); Es_ = Complex(1.0, 0.0); break;
+        case paLinear: JonesVector(rec.Azimut, 0.0, Ep_, Es_); break;
+        case paCircular: JonesVector(0.0, rec.Circular ? -45.0 : 45.0, Ep_, Es_); break;
+        case paElliptic: JonesVector(rec.Azimut, rec.Elliptic, Ep_, Es_); break;
+        default: Ep_ = Es_ = Complex(0.0, 0.0); break;
+        }
+        light_ = light;
+        lightKept_ = true;
     }
+    rec.Ep = Ep_;
+    rec.Es = Es_;
     factorP = factorS = 1.0;
 }
 

@@ -61,4 +61,14 @@ private:
     TanisoGrenz anisoFace_{0, 1};
     // The prism angle halfAngle was derived from.
     double halfAngleOf_ = NAN;
+    // The incident pair and the light it was derived from.
+    struct Light {
+        std::int32_t polArt = 0;
+        std::uint8_t circular = 0;
+        double azimut = 0.0, elliptic = 0.0;
+        bool operator==(const Light&) const = default;
+    };
+    bool lightKept_ = false;
+    Light light_;
+    Complex Ep_, Es_;
 };
