@@ -36,10 +36,21 @@ public:
     double factorP = 1.0, factorS = 1.0;
 
 private:
+    // What the incident pair is derived from.
+    struct Light {
+        std::int32_t polArt = 0;
+        std::uint8_t circular = 0;
+        double azimut = 0.0, elliptic = 0.0;
+        bool operator==(const Light&) const = default;
+    };
+
     void SetPrismwinkel(const TSimparameter& rec);
     void CreateLayers(TSimparameter& rec);
+    // The prism's own two layers for the record's prism material.
+    void SetUpLayers(TSimparameter& rec);
     void CopyParameter(const TSimparameter& rec);
     void SetPolarisation(TSimparameter& rec);
+    void TakeLight(const Light& light);
     void CalcNoPrism(TSimparameter& rec);
     void CalcTriangular(TSimparameter& rec);
     void CalcCone(TSimparameter& rec) { CalcTriangular(rec); }
@@ -62,12 +73,6 @@ private:
     // The prism angle halfAngle was derived from.
     double halfAngleOf_ = NAN;
     // The incident pair and the light it was derived from.
-    struct Light {
-        std::int32_t polArt = 0;
-        std::uint8_t circular = 0;
-        double azimut = 0.0, elliptic = 0.0;
-        bool operator==(const Light&) const = default;
-    };
     bool lightKept_ = false;
     Light light_;
     Complex Ep_, Es_;
