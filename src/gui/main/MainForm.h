@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "document/Document.h"
@@ -16,10 +17,12 @@
 class QAction;
 class QLabel;
 class TLinePlot;
+class TManualSimulationHost;
 class TOptiondlg;
 class TOrvelAboutbox;
 class TShowPlotdlg;
 class TSimparamdlg;
+class TSimulationmandlg;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -110,6 +113,12 @@ public:
     // dialogs open it on their page.
     TOptiondlg& Optiondlg() { return *Optiondlg_; }
     TSimparamdlg& Simparamdlg() { return *Simparamdlg_; }
+    // The manual simulation, one for the program. The field windows open it
+    // too, with a host of their own that forwards to ManualHost() (the main
+    // plot refreshed in place, the document marked) and then recomputes
+    // their view.
+    TSimulationmandlg& Simulationmandlg() { return *Simulationmandlg_; }
+    TManualSimulationHost& ManualHost() { return *manualHost_; }
 
     // The action of a menu item or tool button by its object name.
     QAction* Command(const std::string& name) const;
@@ -143,6 +152,8 @@ private:
     TSimparamdlg* Simparamdlg_ = nullptr;
     TShowPlotdlg* Showdlg_ = nullptr;
     TOptiondlg* Optiondlg_ = nullptr;
+    TSimulationmandlg* Simulationmandlg_ = nullptr;
+    std::unique_ptr<TManualSimulationHost> manualHost_;
     std::map<std::string, QAction*> commands_;
     bool shown_ = false;
 };
