@@ -15,11 +15,13 @@
 
 class QAction;
 class QLabel;
+class TAuswertungdlg;
 class TLinePlot;
 class TOptiondlg;
 class TOrvelAboutbox;
 class TShowPlotdlg;
 class TSimparamdlg;
+class TSimulationiterdlg;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -110,6 +112,8 @@ public:
     // dialogs open it on their page.
     TOptiondlg& Optiondlg() { return *Optiondlg_; }
     TSimparamdlg& Simparamdlg() { return *Simparamdlg_; }
+    TSimulationiterdlg& Simulationiterdlg() { return *Simulationiterdlg_; }
+    TAuswertungdlg& Auswertungdlg() { return *Auswertungdlg_; }
 
     // The action of a menu item or tool button by its object name.
     QAction* Command(const std::string& name) const;
@@ -143,6 +147,8 @@ private:
     TSimparamdlg* Simparamdlg_ = nullptr;
     TShowPlotdlg* Showdlg_ = nullptr;
     TOptiondlg* Optiondlg_ = nullptr;
+    TSimulationiterdlg* Simulationiterdlg_ = nullptr;
+    TAuswertungdlg* Auswertungdlg_ = nullptr;
     std::map<std::string, QAction*> commands_;
     bool shown_ = false;
 };
