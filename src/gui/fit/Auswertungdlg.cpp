@@ -119,10 +119,12 @@ void TAuswertungdlg::resizeEvent(QResizeEvent* event)
 
 void TAuswertungdlg::LayoutGrids()
 {
-    const int width = std::max(80, (this->width() / 2 - 45) / 3);
-    for (QTableWidget* g : {DataValueGrid, ScanValueGrid})
+    // Three equal columns over the table, at least 80 pixels each.
+    for (QTableWidget* g : {DataValueGrid, ScanValueGrid}) {
+        const int width = std::max(80, (g->viewport()->width() - 4) / 3);
         for (int c = 0; c < 3; ++c)
             g->setColumnWidth(c, width);
+    }
 }
 
 void TAuswertungdlg::EvalBtnClick()
@@ -169,6 +171,7 @@ void TAuswertungdlg::EvalPageControlChange()
     const bool plotPage = PagePlot() != nullptr;
     ZoomBtn->setEnabled(plotPage);
     OverviewBtn->setEnabled(plotPage);
+    LayoutGrids();
 }
 
 TLinePlot* TAuswertungdlg::PagePlot() const

@@ -160,11 +160,13 @@ void TAuswertungdlg::CreateForm()
 
     MinPlot = new TLinePlot;
     MinPlot->setObjectName("MinPlot");
+    MinPlot->SetTitle("Min-Plot");
     EvalPageControl->addTab(MinPlot, "Min-Plot");
 
     auto* dataPage = new QWidget;
     DataPlot = new TLinePlot(dataPage);
     DataPlot->setObjectName("DataPlot");
+    DataPlot->SetTitle("Data-Plot");
     RangeBars = new TRangeBars(*DataPlot, "Left evaluation limit", "Right evaluation limit", dataPage);
     auto* dp = new QVBoxLayout(dataPage);
     dp->setContentsMargins(0, 0, 0, 0);
@@ -172,12 +174,13 @@ void TAuswertungdlg::CreateForm()
     dp->addWidget(RangeBars);
     EvalPageControl->addTab(dataPage, "Data-Plot");
 
+    // The tables one above the other: the caption of the simulation table
+    // names both parameters and needs the page's width.
     auto* valuePage = new QWidget;
-    auto* vp = new QHBoxLayout(valuePage);
+    auto* vp = new QVBoxLayout(valuePage);
     auto* dataPanel = new QVBoxLayout;
     DataTitlePanel = new QLabel("Simulation", valuePage);
     DataTitlePanel->setObjectName("DataTitlePanel");
-    DataTitlePanel->setWordWrap(true);
     DataValueGrid = newGrid(valuePage, "DataValueGrid");
     dataPanel->addWidget(DataTitlePanel);
     dataPanel->addWidget(DataValueGrid, 1);

@@ -29,6 +29,7 @@ TSimulationiterdlg::TSimulationiterdlg(Document& doc, veltrane::RunControl& run,
     Plot->DeleteAllCol();
     Plot->AddCol();
     Plot->AddCol();
+    Plot->SetTitle("iterative Simulation");
     resize(1100, 560);
 }
 

@@ -124,6 +124,7 @@ QWidget* TSimulationiterdlg::CreateChoices()
     rg->addWidget(nleftlimit, 0, 1);
     rg->addWidget(new QLabel("right:", RangeBox), 1, 0);
     rg->addWidget(nrightlimit, 1, 1);
+    rg->setRowStretch(2, 1);
     row->addWidget(RangeBox);
 
     IterGroup = new QGroupBox("Iteration", w);
@@ -138,6 +139,7 @@ QWidget* TSimulationiterdlg::CreateChoices()
     it->addWidget(nIternum, 0, 1);
     it->addWidget(new QLabel("divergence:", IterGroup), 1, 0);
     it->addWidget(nIterlim, 1, 1);
+    it->setRowStretch(2, 1);
     row->addWidget(IterGroup);
     return w;
 }
@@ -190,14 +192,14 @@ void TSimulationiterdlg::CreateForm()
     right->addLayout(tools);
     Plot = new TLinePlot(this);
     Plot->setObjectName("Plot");
-    Plot->setMinimumSize(420, 320);
+    Plot->setMinimumSize(480, 360);
     Plot->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     right->addWidget(Plot, 1);
     RangeBars = new TRangeBars(*Plot, "left Fit limit", "right Fit limit", this);
     right->addWidget(RangeBars);
 
     auto* top = new QHBoxLayout(this);
-    top->addLayout(left);
+    top->addLayout(left, 0);
     top->addLayout(right, 1);
 
     lockedWhileRunning_ = {LayerScrollBar, CheckBox0,  ScanfileBox, ScandataBox, Iterartgroup, RangeBox,

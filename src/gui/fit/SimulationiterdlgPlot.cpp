@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -27,6 +28,12 @@ double quantity(const TResPunkt& p, int datakind)
     case 3: return p.Psi;
     default: return p.Delta;
     }
+}
+
+const char* quantityName(int datakind)
+{
+    static const char* const names[] = {"Rp", "Rs", "R(p+s)", "Psi", "Delta"};
+    return names[std::clamp(datakind, 0, 4)];
 }
 
 const char* leftAxisTitle(int datakind)
@@ -75,7 +82,7 @@ void TSimulationiterdlg::DrawSimulation()
     plot.SetLineColor(SimCol, pcRed);
     if (!Iter.ResultList.empty()) {
         const TResColrec& col = Iter.ResultList.front();
-        plot.SetColTitle(SimCol, col.Title);
+        plot.SetColTitle(SimCol, quantityName(kind) + col.Title);
         for (const TResPunkt& p : col.Points)
             plot.AddData(SimCol, p.x, quantity(p, kind), p.valid != 0);
     }
