@@ -5,13 +5,13 @@
 #include <QTableWidget>
 
 #include "controls/RIEdit.h"
-#include "document/FileReplaceSink.h"
-#include "document/StreamError.h"
+#include "document/TextFile.h"
 #include "gui/fit/AuswertungReport.h"
 #include "gui/fit/Auswertungdlg.h"
 #include "gui/fit/RangeBars.h"
-#include "gui/fit/TextPrint.h"
 #include "platform/Platform.h"
+#include "platform/qt/GuiServices.h"
+#include "platform/qt/TextPrint.h"
 #include "plot/Lineplot.h"
 
 using namespace veltrane::eval;
@@ -33,14 +33,6 @@ std::vector<Row> gridRows(const QTableWidget* g)
     for (int r = 1; r < g->rowCount(); ++r)
         rows.push_back(gridRow(g, r));
     return rows;
-}
-
-std::string joined(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& l : lines)
-        text += l + "\n";
-    return text;
 }
 
 }  // namespace
@@ -87,11 +79,14 @@ void TAuswertungdlg::ExportPlotClick()
 
 void TAuswertungdlg::ClipPlotClick() { MinPlot->CopytoClipboard(); }
 
-void TAuswertungdlg::PrintDataClick() { veltrane::PrintTextLines(WriteReport(true)); }
+void TAuswertungdlg::PrintDataClick()
+{
+    veltrane::PrintTextLines(veltrane::guiServices().printer(), WriteReport(true), "Minimum Evaluation");
+}
 
 void TAuswertungdlg::ExportDataClick()
 {
-    const std::string text = joined(WriteReport(false));
+    const std::string text = veltrane::joinLines(WriteReport(false));
     veltrane::SaveFileRequest r;
     r.title = "Save Evaluation";
     r.filter = "Evaluation data (*evl)|*.evl";
@@ -100,14 +95,9 @@ void TAuswertungdlg::ExportDataClick()
     const std::optional<std::string> name = veltrane::platform().chooseSaveFile(r);
     if (!name || name->empty())
         return;
-    try {
-        // A failed write leaves an existing file as it was.
-        veltrane::FileReplaceSink sink(*name);
-        sink.write(text.data(), text.size());
-        sink.finish();
-    } catch (const veltrane::EStreamError& e) {
-        veltrane::showError("I/O Error", e.what());
-    }
+    // A failed write leaves an existing file as it was.
+    if (const std::optional<std::string> error = veltrane::saveTextFile(*name, text))
+        veltrane::showError("I/O Error", *error);
 }
 
-void TAuswertungdlg::ClipDataClick() { veltrane::platform().setClipboardText(joined(WriteReport(false))); }
+void TAuswertungdlg::ClipDataClick() { veltrane::platform().setClipboardText(veltrane::joinLines(WriteReport(false))); }

@@ -3,8 +3,9 @@
 // second parameter on the minimum plot.
 #include <QCheckBox>
 #include <QComboBox>
-#include <cmath>
+#include <algorithm>
 
+#include "document/CurveQuantity.h"
 #include "gui/fit/Auswertungdlg.h"
 #include "platform/Platform.h"
 #include "plot/Lineplot.h"
@@ -13,15 +14,6 @@
 using namespace veltrane::eval;
 
 namespace {
-
-double quantity(const TResPunkt& p, int datakind)
-{
-    switch (datakind) {
-    case 1: return p.Rs;
-    case 2: return std::sqrt(p.Rs * p.Rs + p.Rp * p.Rp);
-    default: return p.Rp;
-    }
-}
 
 bool hasMinimum(const TAuswrec& r) { return r.xmin != NOVALUE && r.ymin != NOVALUE; }
 
@@ -77,7 +69,7 @@ void TAuswertungdlg::PlotData()
             plot.SetNextLineColor(col);
         }
         for (const TResPunkt& p : res.Points)
-            plot.AddData(col, p.x, quantity(p, kind), p.valid != 0);
+            plot.AddData(col, p.x, CurveQuantity(p, std::clamp(kind, int(ckRp), int(ckRps))), p.valid != 0);
     }
     plot.XAxis().SetTitle(DataPlotXTitle(axes));
     plot.Y1Axis().SetTitle("Ref-Koeff ");

@@ -5,9 +5,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
+#include "document/CurveQuantity.h"
 #include "gui/fit/Simulationiterdlg.h"
 #include "optics/CalcPlasmon.h"
 #include "platform/CFormat.h"
@@ -19,15 +19,11 @@ namespace {
 constexpr int ScanCol = 0;
 constexpr int SimCol = 1;
 
+// The items of the data box: Rp, Rs, R(p+s), Psi, Delta.
 double quantity(const TResPunkt& p, int datakind)
 {
-    switch (datakind) {
-    case 0: return p.Rp;
-    case 1: return p.Rs;
-    case 2: return std::sqrt(p.Rs * p.Rs + p.Rp * p.Rp);
-    case 3: return p.Psi;
-    default: return p.Delta;
-    }
+    static const int kinds[] = {ckRp, ckRs, ckRps, ckPsi, ckDelta};
+    return CurveQuantity(p, kinds[std::clamp(datakind, 0, 4)]);
 }
 
 const char* quantityName(int datakind)

@@ -43,6 +43,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocumen
     Optiondlg_ = new TOptiondlg(doc_, this);
     Simulationiterdlg_ = new TSimulationiterdlg(doc_, run_, this);
     Auswertungdlg_ = new TAuswertungdlg(doc_, this);
+    CreateScanDialogs();
 
     CreateCommands();
     // The window sees key presses before its controls (the demo key).

@@ -17,8 +17,12 @@ class QAction;
 class QLabel;
 class TAuswertungdlg;
 class TLinePlot;
+class TExportDatadlg;
+class TOpenScandlg;
 class TOptiondlg;
 class TOrvelAboutbox;
+class TScanScaledlg;
+class TScanShiftdlg;
 class TShowPlotdlg;
 class TSimparamdlg;
 class TSimulationiterdlg;
@@ -132,6 +136,7 @@ protected:
 
 private:
     void CreateCommands();
+    void CreateScanDialogs();
     QAction* AddCommand(const char* name, const QString& caption, const QString& hint, void (TMainForm::*handler)());
     void AddButton(const char* name, const QString& text, const QString& hint, QAction* menuItem);
     void ApplyCommandStates(const TCommandStates& states);
@@ -149,6 +154,10 @@ private:
     TOptiondlg* Optiondlg_ = nullptr;
     TSimulationiterdlg* Simulationiterdlg_ = nullptr;
     TAuswertungdlg* Auswertungdlg_ = nullptr;
+    TOpenScandlg* OpenScandlg_ = nullptr;
+    TScanScaledlg* ScanScaledlg_ = nullptr;
+    TScanShiftdlg* ScanShiftdlg_ = nullptr;
+    TExportDatadlg* ExportDatadlg_ = nullptr;
     std::map<std::string, QAction*> commands_;
     bool shown_ = false;
 };
