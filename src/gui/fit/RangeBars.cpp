@@ -6,7 +6,7 @@
 #include "plot/Lineplot.h"
 
 TRangeBars::TRangeBars(TLinePlot& plot, const QString& leftHint, const QString& rightHint, QWidget* parent)
-    : QWidget(parent), plot_(plot)
+    : QWidget(parent), plot_(&plot)
 {
     ScrollBar_L = new QScrollBar(Qt::Horizontal, this);
     ScrollBar_L->setObjectName("ScrollBar_L");
@@ -28,7 +28,7 @@ TRangeBars::TRangeBars(TLinePlot& plot, const QString& leftHint, const QString& 
         if (!syncing_)
             ScrollBar_RScroll(p);
     });
-    plot_.OnScreenImage = [this](QImage& screen) {
+    plot.OnScreenImage = [this](QImage& screen) {
         for (TMarker* m : {left_.get(), right_.get()}) {
             if (!m)
                 continue;
@@ -39,15 +39,19 @@ TRangeBars::TRangeBars(TLinePlot& plot, const QString& leftHint, const QString& 
     };
 }
 
-TRangeBars::~TRangeBars() { plot_.OnScreenImage = nullptr; }
+TRangeBars::~TRangeBars()
+{
+    if (plot_)
+        plot_->OnScreenImage = nullptr;
+}
 
 double TRangeBars::LeftValue() const { return left_ ? left_->Value() : 0.0; }
 double TRangeBars::RightValue() const { return right_ ? right_->Value() : 0.0; }
 
 void TRangeBars::Rebuild(double min, double max)
 {
-    left_ = std::make_unique<TMarker>(plot_, min, max, -1, LeftColour);
-    right_ = std::make_unique<TMarker>(plot_, min, max, -1, RightColour);
+    left_ = std::make_unique<TMarker>(*plot_, min, max, -1, LeftColour);
+    right_ = std::make_unique<TMarker>(*plot_, min, max, -1, RightColour);
     left_->SetPos(0);
     right_->SetPos(right_->Steps());
     SyncBars();

@@ -4,6 +4,7 @@
 // bar from reaching it, so the left marker always lies left of the right
 // one. The markers go into the plot's screen image only.
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -54,7 +55,8 @@ private:
     // signals.
     void SyncBars();
 
-    TLinePlot& plot_;
+    // The plot is a sibling under the same window and may go first.
+    QPointer<TLinePlot> plot_;
     std::unique_ptr<TMarker> left_;
     std::unique_ptr<TMarker> right_;
     bool syncing_ = false;
