@@ -8,6 +8,8 @@
 
 #include "controls/OrvelAboutbox.h"
 #include "document/Defaults.h"
+#include "gui/fit/Auswertungdlg.h"
+#include "gui/fit/Simulationiterdlg.h"
 #include "gui/simulation/Optiondlg.h"
 #include "gui/simulation/ShowPlotdlg.h"
 #include "gui/simulation/Simparamdlg.h"
@@ -39,6 +41,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocumen
     Simparamdlg_ = new TSimparamdlg(doc_, this);
     Showdlg_ = new TShowPlotdlg(doc_, this);
     Optiondlg_ = new TOptiondlg(doc_, this);
+    Simulationiterdlg_ = new TSimulationiterdlg(doc_, run_, this);
+    Auswertungdlg_ = new TAuswertungdlg(doc_, this);
     CreateScanDialogs();
 
     CreateCommands();

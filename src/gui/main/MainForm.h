@@ -15,6 +15,7 @@
 
 class QAction;
 class QLabel;
+class TAuswertungdlg;
 class TLinePlot;
 class TExportDatadlg;
 class TOpenScandlg;
@@ -24,6 +25,7 @@ class TScanScaledlg;
 class TScanShiftdlg;
 class TShowPlotdlg;
 class TSimparamdlg;
+class TSimulationiterdlg;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -114,6 +116,8 @@ public:
     // dialogs open it on their page.
     TOptiondlg& Optiondlg() { return *Optiondlg_; }
     TSimparamdlg& Simparamdlg() { return *Simparamdlg_; }
+    TSimulationiterdlg& Simulationiterdlg() { return *Simulationiterdlg_; }
+    TAuswertungdlg& Auswertungdlg() { return *Auswertungdlg_; }
 
     // The action of a menu item or tool button by its object name.
     QAction* Command(const std::string& name) const;
@@ -148,6 +152,8 @@ private:
     TSimparamdlg* Simparamdlg_ = nullptr;
     TShowPlotdlg* Showdlg_ = nullptr;
     TOptiondlg* Optiondlg_ = nullptr;
+    TSimulationiterdlg* Simulationiterdlg_ = nullptr;
+    TAuswertungdlg* Auswertungdlg_ = nullptr;
     TOpenScandlg* OpenScandlg_ = nullptr;
     TScanScaledlg* ScanScaledlg_ = nullptr;
     TScanShiftdlg* ScanShiftdlg_ = nullptr;
