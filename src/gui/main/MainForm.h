@@ -16,6 +16,8 @@
 class QAction;
 class QLabel;
 class TLinePlot;
+class TEwavedlgD;
+class TEwavedlgT;
 class TOptiondlg;
 class TOrvelAboutbox;
 class TShowPlotdlg;
@@ -110,6 +112,9 @@ public:
     // dialogs open it on their page.
     TOptiondlg& Optiondlg() { return *Optiondlg_; }
     TSimparamdlg& Simparamdlg() { return *Simparamdlg_; }
+    // The two field windows, made on first use and kept with their state.
+    TEwavedlgT& EwavedlgT();
+    TEwavedlgD& EwavedlgD();
 
     // The action of a menu item or tool button by its object name.
     QAction* Command(const std::string& name) const;
@@ -143,6 +148,8 @@ private:
     TSimparamdlg* Simparamdlg_ = nullptr;
     TShowPlotdlg* Showdlg_ = nullptr;
     TOptiondlg* Optiondlg_ = nullptr;
+    TEwavedlgT* EwavedlgT_ = nullptr;
+    TEwavedlgD* EwavedlgD_ = nullptr;
     std::map<std::string, QAction*> commands_;
     bool shown_ = false;
 };
