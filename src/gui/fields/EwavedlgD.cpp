@@ -32,9 +32,9 @@ TEwavedlgD::TEwavedlgD(Document& doc, RunControl& run, QWidget* parent) : TEwave
     Plot->XAxis().SetTitle("Theta [\xC2\xB0]");
     // Over the angles a resonance rises in the middle: the layer table and
     // the comment go to the right, away from the legend and the peak.
-    Plot->TextBox1().SetLeft(340);
+    Plot->TextBox1().SetLeft(320);
     Plot->TextBox1().SetTop(40);
-    Plot->TextBox2().SetLeft(340);
+    Plot->TextBox2().SetLeft(320);
     Plot->TextBox2().SetTop(160);
     BuildViews();
     connect(CalcBtn, &QPushButton::clicked, this, [this] { CalcBtnClick(); });
@@ -106,11 +106,14 @@ void TEwavedlgD::BuildViews()
     connect(Layer_ScrollBar, &QScrollBar::valueChanged, this, [this](int v) { Layer_ScrollBarScroll(v); });
     connect(FieldGroupP, &TEnableCustomRadioGroup::OnClick, this, [this] { FieldGroupPClick(); });
     connect(FieldGroupS, &TEnableCustomRadioGroup::OnClick, this, [this] { FieldGroupSClick(); });
-    setTabOrder(Theta_ScrollBar1, Theta_ScrollBar2);
-    setTabOrder(Theta_ScrollBar2, Layer_ScrollBar);
-    setTabOrder(Layer_ScrollBar, FieldGroupP);
-    setTabOrder(FieldGroupP, FieldGroupS);
-    setTabOrder(FieldGroupS, CalcBtn);
+    // The keys move the scroll bars too; the tab order runs down the panel.
+    QWidget* order[] = {Theta_ScrollBar1, Theta_ScrollBar2, Layer_ScrollBar, FieldGroupP->Button(0),
+                        FieldGroupP->Button(1), FieldGroupP->Button(2), FieldGroupS->Button(0),
+                        FieldGroupS->Button(1), FieldGroupS->Button(2), CalcBtn};
+    for (QScrollBar* s : {Theta_ScrollBar1, Theta_ScrollBar2, Layer_ScrollBar})
+        s->setFocusPolicy(Qt::StrongFocus);
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
 }
 
 TTheta2Editdlg& TEwavedlgD::Theta2Editdlg()

@@ -46,6 +46,8 @@ TEwavedlgT::TEwavedlgT(Document& doc, RunControl& run, QWidget* parent) : TEwave
     Plot->OnPlotbildChange = [this](TLinePlot& plot, TPlotCanvas& c) {
         PaintLayerLines(plot, c, EWaveList, doc_.EHOptionpara.Fields);
     };
+    // The keys move the scroll bar too; the tab order runs down the panel.
+    Theta_ScrollBar->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(Theta_ScrollBar, CalcBtn);
 }
 
