@@ -2,35 +2,18 @@
 // under the windows' layer tables.
 #include <algorithm>
 #include <cstdint>
-#include <exception>
 
-#include "document/FileReplaceSink.h"
+#include "document/TextFile.h"
 #include "fields/Ausgabe.h"
 #include "platform/CFormat.h"
 #include "platform/Platform.h"
 
-std::string TAusgabe::JoinLines(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += '\n';
-    }
-    return text;
-}
+std::string TAusgabe::JoinLines(const std::vector<std::string>& lines) { return veltrane::joinLines(lines); }
 
 std::string TAusgabe::Data2File(const TEWaveList& list, std::uint8_t angleMode, std::int32_t polArt,
                                 TEHFieldSet fields, const std::string& fileName, char sep)
 {
-    const std::string text = JoinLines(WriteData(list, angleMode, polArt, fields, sep));
-    try {
-        veltrane::FileReplaceSink sink(fileName);
-        sink.write(text.data(), text.size());
-        sink.finish();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return {};
+    return veltrane::saveTextFile(fileName, JoinLines(WriteData(list, angleMode, polArt, fields, sep))).value_or("");
 }
 
 void TAusgabe::Data2Clipboard(const TEWaveList& list, std::uint8_t angleMode, std::int32_t polArt,

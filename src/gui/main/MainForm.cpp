@@ -39,6 +39,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocumen
     Simparamdlg_ = new TSimparamdlg(doc_, this);
     Showdlg_ = new TShowPlotdlg(doc_, this);
     Optiondlg_ = new TOptiondlg(doc_, this);
+    CreateScanDialogs();
 
     CreateCommands();
     // The window sees key presses before its controls (the demo key).

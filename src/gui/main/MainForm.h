@@ -18,8 +18,12 @@ class QLabel;
 class TLinePlot;
 class TEwavedlgD;
 class TEwavedlgT;
+class TExportDatadlg;
+class TOpenScandlg;
 class TOptiondlg;
 class TOrvelAboutbox;
+class TScanScaledlg;
+class TScanShiftdlg;
 class TShowPlotdlg;
 class TSimparamdlg;
 
@@ -133,6 +137,7 @@ protected:
 
 private:
     void CreateCommands();
+    void CreateScanDialogs();
     QAction* AddCommand(const char* name, const QString& caption, const QString& hint, void (TMainForm::*handler)());
     void AddButton(const char* name, const QString& text, const QString& hint, QAction* menuItem);
     void ApplyCommandStates(const TCommandStates& states);
@@ -148,6 +153,10 @@ private:
     TSimparamdlg* Simparamdlg_ = nullptr;
     TShowPlotdlg* Showdlg_ = nullptr;
     TOptiondlg* Optiondlg_ = nullptr;
+    TOpenScandlg* OpenScandlg_ = nullptr;
+    TScanScaledlg* ScanScaledlg_ = nullptr;
+    TScanShiftdlg* ScanShiftdlg_ = nullptr;
+    TExportDatadlg* ExportDatadlg_ = nullptr;
     TEwavedlgT* EwavedlgT_ = nullptr;
     TEwavedlgD* EwavedlgD_ = nullptr;
     std::map<std::string, QAction*> commands_;
