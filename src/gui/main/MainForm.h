@@ -17,6 +17,8 @@ class QAction;
 class QLabel;
 class TAuswertungdlg;
 class TLinePlot;
+class TEwavedlgD;
+class TEwavedlgT;
 class TExportDatadlg;
 class TOpenScandlg;
 class TOptiondlg;
@@ -118,6 +120,9 @@ public:
     TSimparamdlg& Simparamdlg() { return *Simparamdlg_; }
     TSimulationiterdlg& Simulationiterdlg() { return *Simulationiterdlg_; }
     TAuswertungdlg& Auswertungdlg() { return *Auswertungdlg_; }
+    // The two field windows, made on first use and kept with their state.
+    TEwavedlgT& EwavedlgT();
+    TEwavedlgD& EwavedlgD();
 
     // The action of a menu item or tool button by its object name.
     QAction* Command(const std::string& name) const;
@@ -158,6 +163,8 @@ private:
     TScanScaledlg* ScanScaledlg_ = nullptr;
     TScanShiftdlg* ScanShiftdlg_ = nullptr;
     TExportDatadlg* ExportDatadlg_ = nullptr;
+    TEwavedlgT* EwavedlgT_ = nullptr;
+    TEwavedlgD* EwavedlgD_ = nullptr;
     std::map<std::string, QAction*> commands_;
     bool shown_ = false;
 };
