@@ -10,7 +10,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Veltrane");
-    QApplication::setApplicationDisplayName("Veltrane");
     veltrane::configureFonts();
     veltrane::QtPlatform platform;
     platform.setHelpFolder(":/help");

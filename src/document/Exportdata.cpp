@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/CurveQuantity.h"
 #include "document/Globals.h"
 #include "platform/CFormat.h"
 #include "platform/Platform.h"
@@ -48,21 +49,6 @@ std::string exportLine(std::string cells)
     return cells;
 }
 
-double exportQuantity(const TResPunkt& p, int kind)
-{
-    switch (kind) {
-    case ckRp: return p.Rp;
-    case ckRs: return p.Rs;
-    case ckRps: return std::sqrt(p.Rs * p.Rs + p.Rp * p.Rp);
-    case ckTp: return p.Tp;
-    case ckTs: return p.Ts;
-    case ckTps: return std::sqrt(p.Ts * p.Ts + p.Tp * p.Tp);
-    case ckPsi: return p.Psi;
-    case ckDelta: return p.Delta;
-    default: return 0.0;
-    }
-}
-
 std::vector<std::string> exportResults(int kind, const TSimparameter& par, const TResColList& results,
                                        char sep)
 {
@@ -96,7 +82,7 @@ std::vector<std::string> exportResults(int kind, const TSimparameter& par, const
         std::string line = exportNumberCell(first->Points[j].x, sep);
         for (const TResColrec& col : results) {
             if (j < col.Points.size() && col.Points[j].valid)
-                line += exportNumberCell(exportQuantity(col.Points[j], kind), sep);
+                line += exportNumberCell(CurveQuantity(col.Points[j], kind), sep);
             else
                 line += missing;
         }

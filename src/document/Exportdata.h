@@ -22,10 +22,6 @@ std::string exportNumberCell(double v, char sep);
 // The cells of one line without the tab after the last.
 std::string exportLine(std::string cells);
 
-// The quantity of a curve kind (0..7) at a computed point; R(p+s) and T(p+s)
-// are the roots of the sums of squares.
-double exportQuantity(const TResPunkt& p, int kind);
-
 // All computed curves side by side for one curve kind: a header, then one
 // line per point. Nothing for an empty list or a kind outside 0..7.
 std::vector<std::string> exportResults(int kind, const TSimparameter& par, const TResColList& results,

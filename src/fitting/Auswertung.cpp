@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "document/CurveQuantity.h"
 #include "document/Globals.h"
 
 TAuswrec::TAuswrec() : Curve(std::size_t(RegPktanz)) {}
@@ -66,13 +67,8 @@ void TAuswertungdata::Evaluate(const TResColrec& col, TAuswrec& out, double pct,
     left = l;
     right = r;
     for (const TResPunkt& p : col.Points) {
-        double y;
-        switch (Datakind) {
-        case 0: y = p.Rp; break;
-        case 1: y = p.Rs; break;
-        default: y = std::sqrt(p.Rs * p.Rs + p.Rp * p.Rp); break;
-        }
-        AddCandidate(p.x, y, p.valid != 0);
+        const int kind = Datakind == ckRp || Datakind == ckRs ? Datakind : ckRps;
+        AddCandidate(p.x, CurveQuantity(p, kind), p.valid != 0);
     }
     out.Curve.resize(std::size_t(RegPktanz));
     const TAuswPunkt m = TAuswertungbasis::Evaluate(out.Curve);

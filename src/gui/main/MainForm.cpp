@@ -8,6 +8,8 @@
 
 #include "controls/OrvelAboutbox.h"
 #include "document/Defaults.h"
+#include "gui/fit/Auswertungdlg.h"
+#include "gui/fit/Simulationiterdlg.h"
 #include "gui/main/MainManualHost.h"
 #include "gui/simulation/Optiondlg.h"
 #include "gui/simulation/ShowPlotdlg.h"
@@ -43,6 +45,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocumen
     Optiondlg_ = new TOptiondlg(doc_, this);
     Simulationmandlg_ = new TSimulationmandlg(doc_, *Optiondlg_, this);
     manualHost_ = std::make_unique<TMainManualHost>(*this);
+    Simulationiterdlg_ = new TSimulationiterdlg(doc_, run_, this);
+    Auswertungdlg_ = new TAuswertungdlg(doc_, this);
+    CreateScanDialogs();
 
     CreateCommands();
     // The window sees key presses before its controls (the demo key).

@@ -16,13 +16,21 @@
 
 class QAction;
 class QLabel;
+class TAuswertungdlg;
+class TEwavedlgD;
+class TEwavedlgT;
+class TExportDatadlg;
 class TLinePlot;
 class TManualSimulationHost;
+class TOpenScandlg;
 class TOptiondlg;
 class TOrvelAboutbox;
+class TScanScaledlg;
+class TScanShiftdlg;
 class TShowPlotdlg;
 class TSimparamdlg;
 class TSimulationmandlg;
+class TSimulationiterdlg;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -113,12 +121,16 @@ public:
     // dialogs open it on their page.
     TOptiondlg& Optiondlg() { return *Optiondlg_; }
     TSimparamdlg& Simparamdlg() { return *Simparamdlg_; }
-    // The manual simulation, one for the program. The field windows open it
-    // too, with a host of their own that forwards to ManualHost() (the main
-    // plot refreshed in place, the document marked) and then recomputes
-    // their view.
+    // The manual simulation, one for the program, and its host here: the
+    // main plot refreshed in place, the document marked. The field windows
+    // open it through the main window as well.
     TSimulationmandlg& Simulationmandlg() { return *Simulationmandlg_; }
     TManualSimulationHost& ManualHost() { return *manualHost_; }
+    TSimulationiterdlg& Simulationiterdlg() { return *Simulationiterdlg_; }
+    TAuswertungdlg& Auswertungdlg() { return *Auswertungdlg_; }
+    // The two field windows, made on first use and kept with their state.
+    TEwavedlgT& EwavedlgT();
+    TEwavedlgD& EwavedlgD();
 
     // The action of a menu item or tool button by its object name.
     QAction* Command(const std::string& name) const;
@@ -137,6 +149,7 @@ protected:
 
 private:
     void CreateCommands();
+    void CreateScanDialogs();
     QAction* AddCommand(const char* name, const QString& caption, const QString& hint, void (TMainForm::*handler)());
     void AddButton(const char* name, const QString& text, const QString& hint, QAction* menuItem);
     void ApplyCommandStates(const TCommandStates& states);
@@ -154,6 +167,14 @@ private:
     TOptiondlg* Optiondlg_ = nullptr;
     TSimulationmandlg* Simulationmandlg_ = nullptr;
     std::unique_ptr<TManualSimulationHost> manualHost_;
+    TSimulationiterdlg* Simulationiterdlg_ = nullptr;
+    TAuswertungdlg* Auswertungdlg_ = nullptr;
+    TOpenScandlg* OpenScandlg_ = nullptr;
+    TScanScaledlg* ScanScaledlg_ = nullptr;
+    TScanShiftdlg* ScanShiftdlg_ = nullptr;
+    TExportDatadlg* ExportDatadlg_ = nullptr;
+    TEwavedlgT* EwavedlgT_ = nullptr;
+    TEwavedlgD* EwavedlgD_ = nullptr;
     std::map<std::string, QAction*> commands_;
     bool shown_ = false;
 };

@@ -7,11 +7,13 @@ void TMainManualHost::CurvesComputed() { form_.UpdatePlotData(); }
 
 void TMainManualHost::DocumentChanged() { form_.SetModified(); }
 
-void TMainForm::Simulationman1Click()
+void OpenManualSimulation(TMainForm& form, bool fromEwaveT, bool fromEwaveD)
 {
-    TSimulationmandlg& dlg = *Simulationmandlg_;
-    dlg.FromEwaveT = false;
-    dlg.FromEwaveD = false;
-    dlg.EpsMode = doc_.Simparameter.EpsMode;
-    dlg.Execute(*manualHost_);
+    TSimulationmandlg& dlg = form.Simulationmandlg();
+    dlg.FromEwaveT = fromEwaveT;
+    dlg.FromEwaveD = fromEwaveD;
+    dlg.EpsMode = form.Doc().Simparameter.EpsMode;
+    dlg.Execute(form.ManualHost());
 }
+
+void TMainForm::Simulationman1Click() { OpenManualSimulation(*this, false, false); }

@@ -6,6 +6,11 @@
 
 class TMainForm;
 
+// Shows the manual simulation with the main window as host; the flags say
+// whether a field window (at one angle, at a layer position) opened it.
+// That window computes its own view again once the dialog has closed.
+void OpenManualSimulation(TMainForm& form, bool fromEwaveT, bool fromEwaveD);
+
 class TMainManualHost : public TManualSimulationHost {
 public:
     explicit TMainManualHost(TMainForm& form) : form_(form) {}

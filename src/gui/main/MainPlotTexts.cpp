@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "document/CurveQuantity.h"
 #include "document/Globals.h"
 #include "platform/CFormat.h"
 
@@ -19,20 +20,7 @@ std::string CurveKindName(int kind)
     return kind >= 0 && kind < CurveKinds ? names[kind] : "";
 }
 
-double CurveValue(const TResPunkt& p, int kind)
-{
-    switch (kind) {
-    case ckRp: return p.Rp;
-    case ckRs: return p.Rs;
-    case ckRps: return std::sqrt(p.Rp * p.Rp + p.Rs * p.Rs);
-    case ckTp: return p.Tp;
-    case ckTs: return p.Ts;
-    case ckTps: return std::sqrt(p.Tp * p.Tp + p.Ts * p.Ts);
-    case ckPsi: return p.Psi;
-    case ckDelta: return p.Delta;
-    default: return 0.0;
-    }
-}
+double CurveValue(const TResPunkt& p, int kind) { return CurveQuantity(p, kind); }
 
 bool CurvePointValid(const TResPunkt& p, int kind)
 {

@@ -8,11 +8,13 @@
 //
 // - The main window's host refreshes the main plot in place
 //   (TMainForm::UpdatePlotData) and marks the document modified
-//   (TMainForm::SetModified); it is TMainForm::ManualHost().
-// - A field window that opens the dialog passes a host of its own: it
-//   forwards both calls to the main window's host, which the main window
-//   hands to it, so the main plot follows too, and after CurvesComputed
-//   recomputes its own view from the changed stack.
+//   (TMainForm::SetModified); it is TMainForm::ManualHost(). The field
+//   windows' manual-simulation buttons open the dialog through the main
+//   window with this host too, and compute their own view again once it
+//   has closed.
+// - A window that must follow every step instead passes a host of its own
+//   that forwards both calls to the main window's host, so the main plot
+//   still follows, and after CurvesComputed recomputes its view.
 //
 // The calls come while the dialog is modal, with its controls disabled for
 // CurvesComputed; a host must not open the manual simulation again.

@@ -6,7 +6,10 @@
 #include "document/ByteSink.h"
 #include "document/DocumentFile.h"
 #include "gui/simulation/ShowPlotdlg.h"
+#include "controls/AboutBox.h"
 #include "plot/DruckDlg.h"
+
+#include <QLabel>
 
 namespace {
 
@@ -243,4 +246,20 @@ TEST_F(MainWindowTest, HelpOpensTheEntryPage)
 {
     trigger("Help2");
     EXPECT_EQ(script.helpKeywords, std::vector<std::string>{"PAGE_WHAT"});
+}
+
+TEST_F(MainWindowTest, InfoShowsVersionAndRelease)
+{
+    form.show();
+    std::string version, name;
+    onModal([&](QWidget* w) {
+        auto* box = dynamic_cast<TAboutBox*>(w);
+        ASSERT_NE(box, nullptr);
+        version = box->Version->text().toStdString();
+        name = box->ProgramName->text().toStdString();
+        box->OKButton->click();
+    });
+    trigger("HelpAboutItem");
+    EXPECT_EQ(version, "3.02  Release:0.1");
+    EXPECT_EQ(name, "Veltrane ");
 }

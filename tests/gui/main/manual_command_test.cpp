@@ -1,9 +1,12 @@
 // The manual simulation opened from the main window: a step recomputes the
 // document's curves, refreshes the main plot in place and marks the
-// document; the layer table on the plot follows the new value.
+// document; the layer table on the plot follows the new value. The field
+// windows open it through the main window.
+#include <QPushButton>
 #include <QTest>
 
 #include "MainFormFixture.h"
+#include "gui/fields/EwavedlgT.h"
 #include "gui/simulation/ManualGrid.h"
 #include "gui/simulation/Simulationmandlg.h"
 
@@ -34,4 +37,29 @@ TEST_F(MainWindowTest, ManualStepRefreshesTheMainPlotInPlace)
     EXPECT_EQ(plot.GetData(0, mid).y, form.Doc().ResColList[0].Points[std::size_t(mid)].Rp);
     EXPECT_EQ(plot.XAxis().minValue(), 50.0);
     EXPECT_EQ(plot.TextBox1().Text1()[3], "2   |60        |-12.1     |1.3       ");
+}
+
+TEST_F(MainWindowTest, FieldWindowOpensTheManualSimulationThroughTheMainWindow)
+{
+    simulateDemo();
+    bool flagged = false;
+    double plotted = 0.0;
+    onModal([&](QWidget*) {
+        QTest::qWait(800);  // the field window's first run
+        TEwavedlgT& window = form.EwavedlgT();
+        onModal([&](QWidget* w) {
+            TSimulationmandlg& dlg = form.Simulationmandlg();
+            flagged = w == &dlg && dlg.FromEwaveT && !dlg.FromEwaveD;
+            QTest::keyClick(dlg.LayerGrid1, Qt::Key_PageUp);
+            dlg.CloseBtn->click();
+        });
+        window.mansimBtn->click();
+        plotted = form.Plot().GetData(0, 10).y;
+        window.CloseBtn->click();
+    });
+    trigger("AtTheta1");
+    EXPECT_TRUE(flagged);
+    EXPECT_DOUBLE_EQ(form.Doc().Simparameter.Dicke[1], 50.1);
+    EXPECT_EQ(plotted, form.Doc().ResColList[0].Points[10].Rp);
+    EXPECT_FALSE(form.Simulationmandlg().isVisible());
 }
