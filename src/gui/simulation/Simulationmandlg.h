@@ -95,7 +95,6 @@ private:
     bool FormKeyUp(int key);
     QPushButton* StepButton(const char* name, const char* caption, const char* hint, int k);
 
-    Document& doc_;
     TOptiondlg& options_;
     TSimulationmanModel model_;
     TValueEditdlg* ValueEditdlg_ = nullptr;
