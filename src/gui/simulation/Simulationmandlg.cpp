@@ -13,14 +13,15 @@
 
 namespace {
 
-// The keys that press the step buttons, with their number of steps.
+// The keys that press the step buttons.
 struct StepKey {
     int key;
-    int steps;
+    QPushButton* TSimulationmandlg::*button;
 };
 constexpr StepKey StepKeys[] = {
-    {Qt::Key_PageUp, 1},    {Qt::Key_Home, 10}, {Qt::Key_Insert, 100},
-    {Qt::Key_PageDown, -1}, {Qt::Key_End, -10}, {Qt::Key_Delete, -100},
+    {Qt::Key_PageUp, &TSimulationmandlg::Button1up},     {Qt::Key_Home, &TSimulationmandlg::Button2up},
+    {Qt::Key_Insert, &TSimulationmandlg::Button3up},     {Qt::Key_PageDown, &TSimulationmandlg::Button1down},
+    {Qt::Key_End, &TSimulationmandlg::Button2down},      {Qt::Key_Delete, &TSimulationmandlg::Button3down},
 };
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
@@ -203,10 +204,9 @@ bool TSimulationmandlg::FormKeyDown(int key)
         model_.CtrlPressed();
         return false;
     }
-    const std::array<QPushButton*, 6> buttons{Button1up, Button2up, Button3up, Button1down, Button2down, Button3down};
-    for (std::size_t i = 0; i < std::size(StepKeys); ++i)
-        if (StepKeys[i].key == key) {
-            buttons[i]->click();
+    for (const StepKey& k : StepKeys)
+        if (k.key == key) {
+            (this->*k.button)->click();
             return true;
         }
     return false;
