@@ -5,6 +5,7 @@
 #include "gui/fields/EwavedlgD.h"
 #include "gui/fields/EwavedlgT.h"
 #include "gui/main/MainForm.h"
+#include "gui/main/MainManualHost.h"
 
 namespace {
 
@@ -23,15 +24,19 @@ void showFieldWindow(TMainForm& form, Window& window)
 
 TEwavedlgT& TMainForm::EwavedlgT()
 {
-    if (!EwavedlgT_)
+    if (!EwavedlgT_) {
         EwavedlgT_ = new TEwavedlgT(doc_, run_, this);
+        EwavedlgT_->OnManualSimulation = [this] { OpenManualSimulation(*this, true, false); };
+    }
     return *EwavedlgT_;
 }
 
 TEwavedlgD& TMainForm::EwavedlgD()
 {
-    if (!EwavedlgD_)
+    if (!EwavedlgD_) {
         EwavedlgD_ = new TEwavedlgD(doc_, run_, this);
+        EwavedlgD_->OnManualSimulation = [this] { OpenManualSimulation(*this, false, true); };
+    }
     return *EwavedlgD_;
 }
 

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "document/Document.h"
@@ -16,10 +17,11 @@
 class QAction;
 class QLabel;
 class TAuswertungdlg;
-class TLinePlot;
 class TEwavedlgD;
 class TEwavedlgT;
 class TExportDatadlg;
+class TLinePlot;
+class TManualSimulationHost;
 class TOpenScandlg;
 class TOptiondlg;
 class TOrvelAboutbox;
@@ -27,6 +29,7 @@ class TScanScaledlg;
 class TScanShiftdlg;
 class TShowPlotdlg;
 class TSimparamdlg;
+class TSimulationmandlg;
 class TSimulationiterdlg;
 
 class TMainForm : public QMainWindow {
@@ -118,6 +121,11 @@ public:
     // dialogs open it on their page.
     TOptiondlg& Optiondlg() { return *Optiondlg_; }
     TSimparamdlg& Simparamdlg() { return *Simparamdlg_; }
+    // The manual simulation, one for the program, and its host here: the
+    // main plot refreshed in place, the document marked. The field windows
+    // open it through the main window as well.
+    TSimulationmandlg& Simulationmandlg() { return *Simulationmandlg_; }
+    TManualSimulationHost& ManualHost() { return *manualHost_; }
     TSimulationiterdlg& Simulationiterdlg() { return *Simulationiterdlg_; }
     TAuswertungdlg& Auswertungdlg() { return *Auswertungdlg_; }
     // The two field windows, made on first use and kept with their state.
@@ -157,6 +165,8 @@ private:
     TSimparamdlg* Simparamdlg_ = nullptr;
     TShowPlotdlg* Showdlg_ = nullptr;
     TOptiondlg* Optiondlg_ = nullptr;
+    TSimulationmandlg* Simulationmandlg_ = nullptr;
+    std::unique_ptr<TManualSimulationHost> manualHost_;
     TSimulationiterdlg* Simulationiterdlg_ = nullptr;
     TAuswertungdlg* Auswertungdlg_ = nullptr;
     TOpenScandlg* OpenScandlg_ = nullptr;
