@@ -30,12 +30,9 @@ TEwavedlgD::TEwavedlgD(Document& doc, RunControl& run, QWidget* parent) : TEwave
     setWindowTitle("Veltrane E/H-Felder at Layerposition");
     Plot->SetTitle("E/H-Fields");
     Plot->XAxis().SetTitle("Theta [\xC2\xB0]");
-    // Over the angles a resonance rises in the middle: the layer table and
-    // the comment go to the right, away from the legend and the peak.
-    Plot->TextBox1().SetLeft(320);
-    Plot->TextBox1().SetTop(40);
-    Plot->TextBox2().SetLeft(320);
-    Plot->TextBox2().SetTop(160);
+    // The layer table and the comment stay at the left under the legend, as
+    // in the depth window: over the angles a resonance rises in the middle
+    // and the low angles before it leave the left free.
     BuildViews();
     connect(CalcBtn, &QPushButton::clicked, this, [this] { CalcBtnClick(); });
     connect(HelpBtn, &QPushButton::clicked, this, [] { platform().showHelp("PAGE_EH_POS"); });
