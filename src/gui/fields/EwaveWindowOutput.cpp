@@ -5,6 +5,7 @@
 #include "gui/fields/EwaveWindow.h"
 #include "platform/Platform.h"
 #include "plot/Lineplot.h"
+#include "plot/PlotSaveAs.h"
 
 void TEwaveWindow::Data2FileBtnClick()
 {
@@ -35,19 +36,8 @@ void TEwaveWindow::Data2ClipboardBtnClick()
 
 void TEwaveWindow::PrintPlotBtnClick()
 {
-    Plot->Printkommentar = doc_.Titletext + ": " + "  " + veltrane::platform().dateTimeText() + "   " +
-                           doc_.Simparameter.Comment;
+    Plot->Printkommentar = PlotPrintComment(doc_, veltrane::platform().dateTimeText());
     Plot->PrintPlot(true);
 }
 
-void TEwaveWindow::Plot2FileBtnClick()
-{
-    veltrane::SaveFileRequest r;
-    r.title = "Save Plot as Bitmap";
-    r.filter = "Bitmaps (*.bmp)|*.bmp";
-    r.defaultExt = "bmp";
-    r.promptOverwrite = true;
-    const std::optional<std::string> name = veltrane::platform().chooseSaveFile(r);
-    if (name && !Plot->SavetoFile(*name))
-        veltrane::showError("I/O Error", "Cannot create file \"" + *name + "\".");
-}
+void TEwaveWindow::Plot2FileBtnClick() { veltrane::SavePlotAs(*Plot, "Save Plot as Bitmap", "bmp"); }

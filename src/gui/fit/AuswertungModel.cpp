@@ -82,21 +82,6 @@ std::string DataTitleCaption(const Axes& a, int datakind)
     return "X-min=" + XAxisName(a) + "   " + "Z-Value=" + ZAxisName(a) + "   " + "Data= " + DataName(datakind);
 }
 
-std::string ScanTitle(const TScanColrec& scan, char sep)
-{
-    std::string note;
-    if (scan.Scalefactor != 1.0)
-        note = "Scale-factor:" + floatToText(scan.Scalefactor, sep);
-    if (scan.Shiftfactor != 0.0) {
-        if (!note.empty())
-            note += " | ";
-        note += "Shift-factor:" + floatToText(scan.Shiftfactor, sep);
-    }
-    if (!note.empty())
-        note = "(" + note + ")";
-    return scan.Name + " " + note;
-}
-
 std::string FloatCell(double v, char sep)
 {
     if (v == NOVALUE || !std::isfinite(v))

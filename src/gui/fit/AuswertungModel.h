@@ -38,10 +38,6 @@ std::string DataPlotXTitle(const Axes& a);
 std::pair<std::string, std::string> DataLegendTitles(const Axes& a);
 // "X-min=<X>   Z-Value=<Z>   Data= Rp".
 std::string DataTitleCaption(const Axes& a, int datakind);
-// A scan's data-plot title: its name, a blank, and its factors when they
-// are not neutral.
-std::string ScanTitle(const TScanColrec& scan, char sep);
-
 // "--" for no result, else fixed with four decimals.
 std::string FloatCell(double v, char sep);
 

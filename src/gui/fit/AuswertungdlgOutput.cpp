@@ -11,6 +11,7 @@
 #include "gui/fit/RangeBars.h"
 #include "platform/Platform.h"
 #include "platform/qt/GuiServices.h"
+#include "plot/PlotSaveAs.h"
 #include "platform/qt/TextPrint.h"
 #include "plot/Lineplot.h"
 
@@ -63,19 +64,7 @@ void TAuswertungdlg::PrintPlotClick()
     MinPlot->PrintPlot(true);
 }
 
-void TAuswertungdlg::ExportPlotClick()
-{
-    veltrane::SaveFileRequest r;
-    r.title = "Save Plot";
-    r.filter = "Bitmaps (*.bmp)|*.bmp";
-    r.defaultExt = "bmp";
-    r.promptOverwrite = true;
-    const std::optional<std::string> name = veltrane::platform().chooseSaveFile(r);
-    if (!name || name->empty())
-        return;
-    if (!MinPlot->SavetoFile(*name))
-        veltrane::showError("I/O Error", "Cannot create file \"" + *name + "\".");
-}
+void TAuswertungdlg::ExportPlotClick() { veltrane::SavePlotAs(*MinPlot, "Save Plot", "bmp"); }
 
 void TAuswertungdlg::ClipPlotClick() { MinPlot->CopytoClipboard(); }
 

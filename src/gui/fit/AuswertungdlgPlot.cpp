@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "document/CurveQuantity.h"
+#include "document/ScanFile.h"
 #include "gui/fit/Auswertungdlg.h"
 #include "platform/Platform.h"
 #include "plot/Lineplot.h"
@@ -39,7 +40,7 @@ void TAuswertungdlg::PlotData()
             continue;
         const int col = plot.AddCol();
         scanCol_[k] = col;
-        plot.SetColTitle(col, ScanTitle(scan, sep));
+        plot.SetColTitle(col, veltrane::ScanColumnTitle(scan, sep));
         plot.SetPlotArt(col, paSymbol);
         plot.SetSymbolsize(col, 5);
         if (first) {
