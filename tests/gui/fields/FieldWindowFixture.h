@@ -60,13 +60,6 @@ struct FieldWindowTest : ::testing::Test {
                 onPass(pass);
         };
     }
-    std::vector<std::string> boxTexts() const
-    {
-        std::vector<std::string> t;
-        for (const auto& b : script.boxes)
-            t.push_back(b.text);
-        return t;
-    }
 
     veltrane::ScriptedPlatform script;
     veltrane::ScopedPlatform use{script};

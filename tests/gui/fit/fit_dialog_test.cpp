@@ -40,13 +40,6 @@ struct FitWindow : ::testing::Test {
         dlg.show();
     }
     QCheckBox* box(int row, int column) const { return dlg.CheckBoxes[std::size_t(row * 7 + column)]; }
-    std::vector<std::string> texts() const
-    {
-        std::vector<std::string> t;
-        for (const auto& b : script.boxes)
-            t.push_back(b.text);
-        return t;
-    }
 
     veltrane::ScriptedPlatform script;
     veltrane::ScopedPlatform use{script};
@@ -107,7 +100,7 @@ TEST_F(FitWindow, StartWithoutAMarkRefuses)
 {
     open();
     dlg.StartBtn->click();
-    EXPECT_EQ(texts(), std::vector<std::string>{"no layer parameter marked !"});
+    EXPECT_EQ(script.boxTexts(), std::vector<std::string>{"no layer parameter marked !"});
     EXPECT_EQ(run.passes, 0);
 }
 
@@ -136,7 +129,7 @@ TEST_F(FitWindow, TheRunShowsItsProgressAndStopEndsIt)
     EXPECT_TRUE(lockedWhileRunning);
     EXPECT_TRUE(stayedOpen);
     EXPECT_FALSE(dlg.nIterlim->text().isEmpty());
-    EXPECT_EQ(texts(), std::vector<std::string>{"Iteration stopped"});
+    EXPECT_EQ(script.boxTexts(), std::vector<std::string>{"Iteration stopped"});
     EXPECT_EQ(script.beeps, 10);
     EXPECT_TRUE(dlg.StartBtn->isEnabled());
     EXPECT_FALSE(dlg.StopBtn->isEnabled());
@@ -156,7 +149,7 @@ TEST_F(FitWindow, ClosingTheWindowWhileItRunsStopsTheRunInstead)
     dlg.StartBtn->click();
     EXPECT_FALSE(closed);
     EXPECT_EQ(run.passes, 2);
-    EXPECT_EQ(texts(), std::vector<std::string>{"Iteration stopped"});
+    EXPECT_EQ(script.boxTexts(), std::vector<std::string>{"Iteration stopped"});
     EXPECT_TRUE(dlg.close());
 }
 
@@ -239,7 +232,7 @@ TEST_F(FitWindow, NoScanToFitLeavesTheWindowUsable)
     EXPECT_EQ(dlg.ChosenScan(), -1);
     box(FilmLayer, 0)->setChecked(true);
     dlg.StartBtn->click();
-    EXPECT_EQ(texts(), std::vector<std::string>{"There is no scan to fit."});
+    EXPECT_EQ(script.boxTexts(), std::vector<std::string>{"There is no scan to fit."});
     dlg.CloseBtn->click();
     EXPECT_FALSE(dlg.isVisible());
 }
@@ -249,8 +242,8 @@ TEST_F(FitWindow, RecoversTheFilmFromTheMeasuredScanFile)
     open();
     box(FilmLayer, 0)->click();
     dlg.StartBtn->click();
-    ASSERT_EQ(texts().size(), 1u);
-    EXPECT_TRUE(texts()[0] == "Number of Iterations reached" || texts()[0] == "Iterationlimit reached") << texts()[0];
+    ASSERT_EQ(script.boxTexts().size(), 1u);
+    EXPECT_TRUE(script.boxTexts()[0] == "Number of Iterations reached" || script.boxTexts()[0] == "Iterationlimit reached") << script.boxTexts()[0];
     EXPECT_NEAR(dlg.Parameter().Dicke[FilmLayer], FilmNm, 0.5);
     EXPECT_EQ(box(FilmLayer, 0)->text().toStdString(),
               veltrane::floatToText(TSimulationiter::RoundToStep(0.1, dlg.Parameter().Dicke[FilmLayer]), '.'));

@@ -53,13 +53,6 @@ struct MainWindowTest : ::testing::Test {
         trigger("Button1");
     }
     std::string path(const char* name) const { return (dir.path() + "/" + name).toStdString(); }
-    std::vector<std::string> boxTexts() const
-    {
-        std::vector<std::string> t;
-        for (const auto& b : script.boxes)
-            t.push_back(b.text);
-        return t;
-    }
 
     veltrane::ScriptedPlatform script;
     veltrane::ScopedPlatform use{script};
