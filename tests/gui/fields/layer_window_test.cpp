@@ -165,7 +165,7 @@ TEST_F(LayerWindow, PlaceLostByNewOptionsEnablesTheControlsAgain)
     });
     labels.clear();
     window->OptionBtn->click();
-    EXPECT_EQ(boxTexts(), std::vector<std::string>{"wrong Layer-Position :15 nm at Layer-Nr:1 (max. 0-10 nm)"});
+    EXPECT_EQ(script.boxTexts(), std::vector<std::string>{"wrong Layer-Position :15 nm at Layer-Nr:1 (max. 0-10 nm)"});
     EXPECT_TRUE(labels.empty());
     EXPECT_TRUE(window->CloseBtn->isEnabled());
     EXPECT_TRUE(window->CalcBtn->isEnabled());

@@ -242,7 +242,7 @@ TEST_F(ThetaWindow, DataToFileAndClipboard)
     window->Data2FileBtn->trigger();
     EXPECT_EQ(script.saveRequests.back().title, "Save selected fields to file");
     EXPECT_EQ(script.saveRequests.back().filter, "Data (*.dat)|*.dat");
-    EXPECT_EQ(boxTexts(), std::vector<std::string>{"Data saved to file"});
+    EXPECT_EQ(script.boxTexts(), std::vector<std::string>{"Data saved to file"});
     std::ifstream in(dir / "fields.dat");
     std::string header;
     std::getline(in, header);
