@@ -25,3 +25,7 @@ struct Document {
 // The transfer record over the document's parts, for the document reader
 // and writer.
 TDocumentrec Documentrec(Document& doc);
+
+// The comment line above a printed plot: the caption, the date and time of
+// printing and the document's comment.
+std::string PlotPrintComment(const Document& doc, const std::string& dateTime);

@@ -197,4 +197,19 @@ std::string scanFileExtension(const std::string& path)
     return dot == std::string::npos ? std::string() : name.substr(dot);
 }
 
+std::string ScanColumnTitle(const TScanColrec& scan, char sep)
+{
+    std::string note;
+    if (scan.Scalefactor != 1.0)
+        note = "Scale-factor:" + floatToText(scan.Scalefactor, sep);
+    if (scan.Shiftfactor != 0.0) {
+        if (!note.empty())
+            note += " | ";
+        note += "Shift-factor:" + floatToText(scan.Shiftfactor, sep);
+    }
+    if (!note.empty())
+        note = "(" + note + ")";
+    return scan.Name + " " + note;
+}
+
 }  // namespace veltrane

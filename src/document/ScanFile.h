@@ -44,6 +44,11 @@ namespace veltrane {
 // ReadScanLine.
 int convertScanLine(std::string_view line, int wanted, TScanValues& values);
 
+// The title of a scan's plot column: its name + " " +
+// "(Scale-factor:2 | Shift-factor:0.5)", the note only for a factor that
+// differs from 1 or a shift that differs from 0.
+std::string ScanColumnTitle(const TScanColrec& scan, char sep);
+
 // The file name without its folder, and the extension with its dot ("" when
 // the name has none).
 std::string scanFileName(const std::string& path);

@@ -39,4 +39,12 @@ std::optional<std::string> ScriptedPlatform::chooseSaveFile(const SaveFileReques
     return a;
 }
 
+std::vector<std::string> ScriptedPlatform::boxTexts() const
+{
+    std::vector<std::string> t;
+    for (const Box& b : boxes)
+        t.push_back(b.text);
+    return t;
+}
+
 }  // namespace veltrane

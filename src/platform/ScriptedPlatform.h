@@ -19,6 +19,8 @@ public:
     };
 
     BoxAnswer message(const MessageRequest& request) override;
+    // The texts of the boxes shown so far, in order.
+    std::vector<std::string> boxTexts() const;
     std::vector<std::string> chooseOpenFiles(const OpenFileRequest& request) override;
     std::optional<std::string> chooseSaveFile(const SaveFileRequest& request) override;
     void showHelp(const std::string& keyword) override { helpKeywords.push_back(keyword); }

@@ -107,7 +107,7 @@ void TLinePlot::paintEvent(QPaintEvent*)
     if (!plotDrawn_ || bitmap_.isNull())
         return;
     QPainter p(this);
-    if (drag_.Active())
+    if (drag_.Active() || OnScreenImage)
         p.drawImage(0, 0, ScreenImage());
     else
         p.drawImage(0, 0, bitmap_);

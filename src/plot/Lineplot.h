@@ -101,6 +101,10 @@ public:
     bool isZoom = false;
     TBitmapEvent OnPlotbildChange;
     std::function<void(TLinePlot&)> OnPlotbildCopyed;
+    // Fired with the screen's copy of the bitmap before it is shown: marks
+    // that belong to the screen only (range markers) go into it, so that
+    // files, the clipboard and paper never carry them.
+    std::function<void(QImage& screen)> OnScreenImage;
     // Fired after the user changed the plot by mouse or through one of the
     // plot's dialogs; never for the host's own calls.
     std::function<void(TLinePlot&, TUserChange)> OnUserChange;

@@ -165,5 +165,7 @@ QImage TLinePlot::ScreenImage() const
         const TPoint s = drag_.Shift();
         NotXorFrame(img, {r.Left + s.x, r.Top + s.y, r.Right + s.x, r.Bottom + s.y}, clRed, true);
     }
+    if (OnScreenImage)
+        OnScreenImage(img);
     return img;
 }

@@ -299,3 +299,16 @@ TEST(ScanFile, LoadingAppendsAndDeletingKeepsTheOrder)
     ClearScanList(list);
     EXPECT_TRUE(list.empty());
 }
+
+TEST(ScanFile, ColumnTitlesCarryTheFactors)
+{
+    TScanColrec s;
+    s.Name = "gold.dto";
+    EXPECT_EQ(veltrane::ScanColumnTitle(s, '.'), "gold.dto ");
+    s.Scalefactor = 2;
+    EXPECT_EQ(veltrane::ScanColumnTitle(s, '.'), "gold.dto (Scale-factor:2)");
+    s.Shiftfactor = 0.5;
+    EXPECT_EQ(veltrane::ScanColumnTitle(s, ','), "gold.dto (Scale-factor:2 | Shift-factor:0,5)");
+    s.Scalefactor = 1;
+    EXPECT_EQ(veltrane::ScanColumnTitle(s, '.'), "gold.dto (Shift-factor:0.5)");
+}

@@ -8,9 +8,13 @@
 
 #include "controls/OrvelAboutbox.h"
 #include "document/Defaults.h"
+#include "gui/fit/Auswertungdlg.h"
+#include "gui/fit/Simulationiterdlg.h"
+#include "gui/main/MainManualHost.h"
 #include "gui/simulation/Optiondlg.h"
 #include "gui/simulation/ShowPlotdlg.h"
 #include "gui/simulation/Simparamdlg.h"
+#include "gui/simulation/Simulationmandlg.h"
 #include "platform/Platform.h"
 #include "plot/Lineplot.h"
 
@@ -39,6 +43,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocumen
     Simparamdlg_ = new TSimparamdlg(doc_, this);
     Showdlg_ = new TShowPlotdlg(doc_, this);
     Optiondlg_ = new TOptiondlg(doc_, this);
+    Simulationmandlg_ = new TSimulationmandlg(doc_, *Optiondlg_, this);
+    manualHost_ = std::make_unique<TMainManualHost>(*this);
+    Simulationiterdlg_ = new TSimulationiterdlg(doc_, run_, this);
+    Auswertungdlg_ = new TAuswertungdlg(doc_, this);
     CreateScanDialogs();
 
     CreateCommands();

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "document/Document.h"
@@ -15,8 +16,12 @@
 
 class QAction;
 class QLabel;
-class TLinePlot;
+class TAuswertungdlg;
+class TEwavedlgD;
+class TEwavedlgT;
 class TExportDatadlg;
+class TLinePlot;
+class TManualSimulationHost;
 class TOpenScandlg;
 class TOptiondlg;
 class TOrvelAboutbox;
@@ -24,6 +29,8 @@ class TScanScaledlg;
 class TScanShiftdlg;
 class TShowPlotdlg;
 class TSimparamdlg;
+class TSimulationmandlg;
+class TSimulationiterdlg;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -114,6 +121,16 @@ public:
     // dialogs open it on their page.
     TOptiondlg& Optiondlg() { return *Optiondlg_; }
     TSimparamdlg& Simparamdlg() { return *Simparamdlg_; }
+    // The manual simulation, one for the program, and its host here: the
+    // main plot refreshed in place, the document marked. The field windows
+    // open it through the main window as well.
+    TSimulationmandlg& Simulationmandlg() { return *Simulationmandlg_; }
+    TManualSimulationHost& ManualHost() { return *manualHost_; }
+    TSimulationiterdlg& Simulationiterdlg() { return *Simulationiterdlg_; }
+    TAuswertungdlg& Auswertungdlg() { return *Auswertungdlg_; }
+    // The two field windows, made on first use and kept with their state.
+    TEwavedlgT& EwavedlgT();
+    TEwavedlgD& EwavedlgD();
 
     // The action of a menu item or tool button by its object name.
     QAction* Command(const std::string& name) const;
@@ -148,10 +165,16 @@ private:
     TSimparamdlg* Simparamdlg_ = nullptr;
     TShowPlotdlg* Showdlg_ = nullptr;
     TOptiondlg* Optiondlg_ = nullptr;
+    TSimulationmandlg* Simulationmandlg_ = nullptr;
+    std::unique_ptr<TManualSimulationHost> manualHost_;
+    TSimulationiterdlg* Simulationiterdlg_ = nullptr;
+    TAuswertungdlg* Auswertungdlg_ = nullptr;
     TOpenScandlg* OpenScandlg_ = nullptr;
     TScanScaledlg* ScanScaledlg_ = nullptr;
     TScanShiftdlg* ScanShiftdlg_ = nullptr;
     TExportDatadlg* ExportDatadlg_ = nullptr;
+    TEwavedlgT* EwavedlgT_ = nullptr;
+    TEwavedlgD* EwavedlgD_ = nullptr;
     std::map<std::string, QAction*> commands_;
     bool shown_ = false;
 };

@@ -6,6 +6,7 @@
 
 #include "document/Defaults.h"
 #include "document/LayerSystemText.h"
+#include "document/ScanFile.h"
 #include "gui/main/MainForm.h"
 #include "gui/main/MainPlotTexts.h"
 #include "platform/CFormat.h"
@@ -65,7 +66,7 @@ void TMainForm::AddScans(int& counter)
         if (!scan.Visible)
             continue;
         const int col = plot.AddCol();
-        plot.SetColTitle(col, ScanColumnTitle(scan, sep));
+        plot.SetColTitle(col, veltrane::ScanColumnTitle(scan, sep));
         if (scan.Kind == ckDelta)
             plot.SetYAxistyp(col, true);
         plot.SetPlotArt(col, paSymbol);

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/qt/GuiServices.h"
 #include "plot/Lineplot.h"
+#include "plot/PlotSaveAs.h"
 
 void TMainForm::Zoom1Click()
 {
@@ -39,22 +40,11 @@ void TMainForm::Y2Axis1Click() { Plot_->ShowY2Axisdlg(); }
 
 void TMainForm::ClipPlotClick() { Plot_->CopytoClipboard(); }
 
-void TMainForm::ExportPlotClick()
-{
-    veltrane::SaveFileRequest r;
-    r.title = "Save Plot";
-    r.filter = "Bitmaps (*.bmp)|*.bmp";
-    r.defaultExt = "BMP";
-    r.promptOverwrite = true;
-    const std::optional<std::string> name = veltrane::platform().chooseSaveFile(r);
-    if (name && !Plot_->SavetoFile(*name))
-        veltrane::showError("I/O Error", "Cannot create file \"" + *name + "\".");
-}
+void TMainForm::ExportPlotClick() { veltrane::SavePlotAs(*Plot_, "Save Plot", "BMP"); }
 
 void TMainForm::PrintPlotClick()
 {
-    Plot_->Printkommentar = doc_.Titletext + ": " + "  " + veltrane::platform().dateTimeText() + "   " +
-                            doc_.Simparameter.Comment;
+    Plot_->Printkommentar = PlotPrintComment(doc_, veltrane::platform().dateTimeText());
     Plot_->PrintPlot(true);
 }
 

@@ -42,21 +42,6 @@ TCurveSet VisibleScanKinds(const TScanColList& scans)
     return set;
 }
 
-std::string ScanColumnTitle(const TScanColrec& scan, char sep)
-{
-    std::string note;
-    if (scan.Scalefactor != 1.0)
-        note = "Scale-factor:" + floatToText(scan.Scalefactor, sep);
-    if (scan.Shiftfactor != 0.0) {
-        if (!note.empty())
-            note += " | ";
-        note += "Shift-factor:" + floatToText(scan.Shiftfactor, sep);
-    }
-    if (!note.empty())
-        note = "(" + note + ")";
-    return scan.Name + " " + note;
-}
-
 std::string XAxisTitle(int kind, int layerNr, int column)
 {
     if (kind == pkNone)

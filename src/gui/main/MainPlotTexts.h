@@ -25,10 +25,6 @@ bool CurvePointValid(const TResPunkt& p, int kind);
 // The kinds of the visible scans; kinds outside 0..7 are left out.
 TCurveSet VisibleScanKinds(const TScanColList& scans);
 
-// Name + " " + "(Scale-factor:2 | Shift-factor:0.5)", the note only for a
-// factor that differs from 1 or a shift that differs from 0.
-std::string ScanColumnTitle(const TScanColrec& scan, char sep);
-
 // The X title for a parameter kind (TParaKind); layer kinds carry
 // " (L=<layer>)".
 std::string XAxisTitle(int kind, int layerNr, int column);

@@ -2,7 +2,7 @@
 
 #include "document/Paramemo.h"
 #include "document/TextFile.h"
-#include "gui/scans/TextPrint.h"
+#include "platform/qt/TextPrint.h"
 #include "platform/Platform.h"
 #include "platform/qt/GuiServices.h"
 

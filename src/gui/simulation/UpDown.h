@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 
 class QToolButton;
 class TRIEdit;
@@ -17,6 +18,8 @@ public:
     QToolButton* DownButton() const { return down_; }
 
     void Step(int delta);
+    int Max() const { return max_; }
+    void SetMax(int max) { max_ = std::max(max, min_); }
 
 private:
     QPointer<TRIEdit> associate_;

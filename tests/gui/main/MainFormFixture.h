@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QApplication>
@@ -34,7 +35,13 @@ struct MainWindowTest : ::testing::Test {
     // Runs f on the next modal dialog that the following call opens.
     static void onModal(std::function<void(QWidget*)> f)
     {
-        QTimer::singleShot(0, [f] { f(QApplication::activeModalWidget()); });
+        QTimer::singleShot(0, [f] {
+            QWidget* w = QApplication::activeModalWidget();
+            f(w);
+            // A check that failed inside f must not leave the dialog waiting.
+            if (auto* d = qobject_cast<QDialog*>(w); d && d == QApplication::activeModalWidget())
+                d->reject();
+        });
     }
     // The demo stack through the parameter dialog, closed with OK.
     void simulateDemo()
@@ -46,13 +53,6 @@ struct MainWindowTest : ::testing::Test {
         trigger("Button1");
     }
     std::string path(const char* name) const { return (dir.path() + "/" + name).toStdString(); }
-    std::vector<std::string> boxTexts() const
-    {
-        std::vector<std::string> t;
-        for (const auto& b : script.boxes)
-            t.push_back(b.text);
-        return t;
-    }
 
     veltrane::ScriptedPlatform script;
     veltrane::ScopedPlatform use{script};

@@ -5,19 +5,6 @@
 
 using namespace veltrane::mainplot;
 
-TEST(MainPlotTexts, ScanTitlesCarryTheirFactors)
-{
-    TScanColrec s;
-    s.Name = "gold.dto";
-    EXPECT_EQ(ScanColumnTitle(s, '.'), "gold.dto ");
-    s.Scalefactor = 2;
-    EXPECT_EQ(ScanColumnTitle(s, '.'), "gold.dto (Scale-factor:2)");
-    s.Shiftfactor = 0.5;
-    EXPECT_EQ(ScanColumnTitle(s, ','), "gold.dto (Scale-factor:2 | Shift-factor:0,5)");
-    s.Scalefactor = 1;
-    EXPECT_EQ(ScanColumnTitle(s, '.'), "gold.dto (Shift-factor:0.5)");
-}
-
 TEST(MainPlotTexts, AxisAndLegendTitles)
 {
     EXPECT_EQ(XAxisTitle(pkTheta, 2, 0), "Theta/[°]");

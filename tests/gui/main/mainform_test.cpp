@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, SaveNewAndOpenRestoreTheDocument)
 
     script.saveAnswers.push_back(path("demo.txt"));
     trigger("FileSaveAsItem");
-    EXPECT_EQ(boxTexts(), std::vector<std::string>{"is not a Veltrane-File (*.vtn)"});
+    EXPECT_EQ(script.boxTexts(), std::vector<std::string>{"is not a Veltrane-File (*.vtn)"});
     EXPECT_TRUE(form.NeverSaved);
 
     script.saveAnswers.push_back(path("demo.vtn"));

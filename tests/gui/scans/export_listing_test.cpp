@@ -18,7 +18,7 @@
 #include "document/ScanFile.h"
 #include "gui/scans/ExportDatadlg.h"
 #include "gui/scans/ParameterOutput.h"
-#include "gui/scans/TextPrint.h"
+#include "platform/qt/TextPrint.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/qt/GuiServices.h"
 

@@ -1,4 +1,4 @@
-#include "gui/scans/TextPrint.h"
+#include "platform/qt/TextPrint.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,8 +1,8 @@
 #pragma once
-// Plain text lines on the printer in a fixed-pitch face, so that the
-// columns of a listing line up on paper as on the screen. Lines run on to
-// further pages; a face too wide for the page is made smaller rather than
-// cutting the longest line.
+// Plain text lines on the printer (the parameter listing, the evaluation
+// report) in a fixed-pitch face, so that the columns of a listing line up
+// on paper as on the screen. Lines run on to further pages; a face too wide
+// for the page is made smaller rather than cutting the longest line.
 
 #include <string>
 #include <vector>

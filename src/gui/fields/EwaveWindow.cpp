@@ -1,0 +1,228 @@
+#include "gui/fields/EwaveWindow.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "gui/fields/EHOptiondlg.h"
+#include "gui/fields/FitStatus.h"
+#include "plot/Lineplot.h"
+
+TEwaveWindow::TEwaveWindow(Document& doc, veltrane::RunControl& run, QWidget* parent)
+    : QDialog(parent), doc_(doc), run_(run)
+{
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    Plot = new TLinePlot(this);
+    Plot->setObjectName("Plot");
+    Plot->setMinimumSize(420, 360);
+    Plot->Y1Axis().SetTitle("");
+    Plot->Y2Axis().SetTitle("");
+    // The layer table and the comment go under the legend, at the left,
+    // where a depth profile starts in the first half-space; the field
+    // peaks at the interfaces further right stay in sight.
+    Plot->TextBox1().SetLeft(45);
+    Plot->TextBox1().SetTop(125);
+    Plot->TextBox2().SetLeft(45);
+    Plot->TextBox2().SetTop(245);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName("Timer");
+    Timer->setSingleShot(true);
+    Timer->setInterval(500);
+    connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+
+    auto button = [this](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        return b;
+    };
+    CalcBtn = button("CalcBtn", "&Calc");
+    OptionBtn = button("OptionBtn", "&Option");
+    mansimBtn = button("mansimBtn", "&manual Sim.");
+    mansimBtn->setToolTip("manuelle Simulation");
+    HelpBtn = button("HelpBtn", "&Help");
+    CloseBtn = button("CloseBtn", "Close");
+    connect(OptionBtn, &QPushButton::clicked, this, [this] { OptionBtnClick(); });
+    connect(mansimBtn, &QPushButton::clicked, this, [this] { mansimBtnClick(); });
+    connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    FitStatus1 = new TFitStatus(this);
+    FitStatus1->OnStop = [this] { FitStatus1SpeedButton1Click(); };
+
+    BuildToolBar();
+
+    auto* panel = new QVBoxLayout;
+    SidePanel = new QVBoxLayout;
+    panel->addLayout(SidePanel);
+    panel->addStretch();
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(CalcBtn, 0, 0);
+    buttons->addWidget(OptionBtn, 0, 1);
+    buttons->addWidget(mansimBtn, 1, 0);
+    buttons->addWidget(HelpBtn, 1, 1);
+    buttons->addWidget(CloseBtn, 2, 0, 1, 2);
+    panel->addLayout(buttons);
+    panel->addWidget(FitStatus1);
+    auto* sideWidget = new QWidget(this);
+    sideWidget->setObjectName("SidePanel");
+    sideWidget->setLayout(panel);
+    sideWidget->setFixedWidth(270);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(sideWidget);
+    body->addWidget(Plot, 1);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->addWidget(ToolBar);
+    outer->addLayout(body, 1);
+    resize(960, 640);
+}
+
+TEwaveWindow::~TEwaveWindow() { run_.SetDisplay(nullptr); }
+
+void TEwaveWindow::BuildToolBar()
+{
+    ToolBar = new QToolBar(this);
+    ToolBar->setObjectName("ToolBar");
+    auto action = [this](const char* name, const QString& text, const QString& hint, bool checkable = false) {
+        QAction* a = ToolBar->addAction(text);
+        a->setObjectName(name);
+        a->setToolTip(hint);
+        a->setStatusTip(hint);
+        a->setCheckable(checkable);
+        return a;
+    };
+    Data2FileBtn = action("Data2FileBtn", "Save Data", "Save selected fields to file");
+    Data2ClipboardBtn = action("Data2ClipboardBtn", "Copy Data", "Copy selected fields to clipboard");
+    PrintPlotBtn = action("PrintPlotBtn", "Print", "Print Plot");
+    ToolBar->addSeparator();
+    ShowallBtn = action("ShowallBtn", "Show all", "rescale plot to show all");
+    OverviewBtn = action("OverviewBtn", "Overview", "Plot overview and zoom");
+    ZoomBtn = action("ZoomBtn", "Zoom", "Plot Zoom", true);
+    ToolBar->addSeparator();
+    Plot2ClipboardBtn = action("Plot2ClipboardBtn", "Copy Plot", "Copy Plot to Clipboard");
+    Plot2FileBtn = action("Plot2FileBtn", "Save Plot", "Save Plot as Bitmap");
+    ToolBar->addSeparator();
+    ShowLegendBtn = action("ShowLegendBtn", "Legend", "show Legende on/off", true);
+    ShowKommentBtn = action("ShowKommentBtn", "Comment", "show comment on/off", true);
+    ShowLayerBtn = action("ShowLayerBtn", "Layer-System", "show Layer-System on/off", true);
+    for (QAction* a : {ShowLegendBtn, ShowKommentBtn, ShowLayerBtn})
+        a->setChecked(true);
+
+    connect(Data2FileBtn, &QAction::triggered, this, [this] { Data2FileBtnClick(); });
+    connect(Data2ClipboardBtn, &QAction::triggered, this, [this] { Data2ClipboardBtnClick(); });
+    connect(PrintPlotBtn, &QAction::triggered, this, [this] { PrintPlotBtnClick(); });
+    connect(ShowallBtn, &QAction::triggered, this, [this] { Plot->Autoscale(true, true, true); });
+    connect(OverviewBtn, &QAction::triggered, this, [this] { Plot->ShowScaleviewdlg(); });
+    connect(ZoomBtn, &QAction::toggled, this, [this](bool on) { Plot->isZoom = on; });
+    connect(Plot2ClipboardBtn, &QAction::triggered, this, [this] { Plot->CopytoClipboard(); });
+    connect(Plot2FileBtn, &QAction::triggered, this, [this] { Plot2FileBtnClick(); });
+    connect(ShowLegendBtn, &QAction::toggled, this, [this](bool on) { Plot->Legend().Setvisible(on); });
+    connect(ShowKommentBtn, &QAction::toggled, this, [this] { WriteBoxes(); });
+    connect(ShowLayerBtn, &QAction::toggled, this, [this] { WriteBoxes(); });
+}
+
+TEHOptiondlg& TEwaveWindow::EHOptiondlg()
+{
+    if (!options_)
+        options_ = new TEHOptiondlg(this);
+    return *options_;
+}
+
+void TEwaveWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    closePending_ = false;
+    run_.SetDisplay(FitStatus1);
+    FormShow();
+}
+
+void TEwaveWindow::done(int result)
+{
+    // The running loop works on this window's calculator and samples: it
+    // is stopped, and the window closes when it has returned.
+    if (Computing()) {
+        run_.Stop();
+        stopAll_ = true;
+        closePending_ = true;
+        closeResult_ = result;
+        return;
+    }
+    Timer->stop();
+    DropQueued();
+    FormClose();
+    run_.SetDisplay(nullptr);
+    QDialog::done(result);
+}
+
+void TEwaveWindow::EnableControls(bool on)
+{
+    for (QWidget* w : {static_cast<QWidget*>(CalcBtn), static_cast<QWidget*>(OptionBtn),
+                       static_cast<QWidget*>(CloseBtn)})
+        w->setEnabled(on);
+    mansimBtn->setEnabled(on && bool(OnManualSimulation));
+}
+
+void TEwaveWindow::BeginCompute()
+{
+    if (computing_++ > 0)
+        return;
+    stopAll_ = false;
+    Timer->stop();
+    DropQueued();
+    EnableControls(false);
+}
+
+void TEwaveWindow::EndCompute()
+{
+    if (--computing_ > 0)
+        return;
+    EnableControls(true);
+    if (closePending_) {
+        closePending_ = false;
+        done(closeResult_);
+    }
+}
+
+void TEwaveWindow::StartTimer(int index)
+{
+    Timer->stop();
+    if (index <= 0)
+        return;
+    Timer->setInterval(index * 500);
+    Timer->start();
+}
+
+void TEwaveWindow::FitStatus1SpeedButton1Click()
+{
+    stopAll_ = true;
+    run_.Stop();
+}
+
+void TEwaveWindow::OptionBtnClick()
+{
+    TEHOptiondlg& dlg = EHOptiondlg();
+    dlg.EHOptionpara = doc_.EHOptionpara;
+    dlg.PolArt = doc_.Simparameter.PolArt;
+    if (!dlg.Execute())
+        return;
+    doc_.EHOptionpara = dlg.EHOptionpara;
+    OptionsTaken(dlg.Recalc);
+}
+
+void TEwaveWindow::mansimBtnClick()
+{
+    if (!OnManualSimulation)
+        return;
+    OnManualSimulation();
+    AfterManualSimulation();
+}

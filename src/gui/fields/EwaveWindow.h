@@ -1,0 +1,119 @@
+#pragma once
+// What the two field windows share: the field plot with its tool bar of
+// outputs, the side panel's buttons, the progress frame, the one-shot timer
+// of the automatic calculation, the options, and the rule that a
+// computation ends before anything it uses goes away.
+//
+// Both windows are shown modally (exec). A computation runs in the window's
+// event passes; the window's controls are disabled meanwhile, the timer is
+// stopped and a queued recalculation dropped, so that no second computation
+// can start inside the first. Closing the window during a computation
+// stops it and closes once it has returned.
+
+#include <QDialog>
+#include <functional>
+
+#include "document/Document.h"
+#include "fields/Ausgabe.h"
+#include "platform/RunControl.h"
+
+class QAction;
+class QPushButton;
+class QTimer;
+class QToolBar;
+class QVBoxLayout;
+class TEHOptiondlg;
+class TFitStatus;
+class TLinePlot;
+
+class TEwaveWindow : public QDialog {
+    Q_OBJECT
+public:
+    TEwaveWindow(Document& doc, veltrane::RunControl& run, QWidget* parent);
+    ~TEwaveWindow() override;
+
+    // Opens the manual simulation over this window; the host supplies it.
+    std::function<void()> OnManualSimulation;
+
+    bool Computing() const { return computing_ > 0; }
+    TEHOptiondlg& EHOptiondlg();
+
+    QToolBar* ToolBar;
+    QAction* Data2FileBtn;
+    QAction* Data2ClipboardBtn;
+    QAction* PrintPlotBtn;
+    QAction* ShowallBtn;
+    QAction* OverviewBtn;
+    QAction* ZoomBtn;
+    QAction* Plot2ClipboardBtn;
+    QAction* Plot2FileBtn;
+    QAction* ShowLegendBtn;
+    QAction* ShowKommentBtn;
+    QAction* ShowLayerBtn;
+    QPushButton* CalcBtn;
+    QPushButton* OptionBtn;
+    QPushButton* mansimBtn;
+    QPushButton* HelpBtn;
+    QPushButton* CloseBtn;
+    TFitStatus* FitStatus1;
+    TLinePlot* Plot;
+    QTimer* Timer;
+
+    void Data2FileBtnClick();
+    void Data2ClipboardBtnClick();
+    void PrintPlotBtnClick();
+    void Plot2FileBtnClick();
+    void OptionBtnClick();
+    void mansimBtnClick();
+    void FitStatus1SpeedButton1Click();
+
+public slots:
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+    virtual void FormShow() = 0;
+    virtual void FormClose() = 0;
+    virtual void TimerTimer() = 0;
+    virtual void EnableControls(bool on);
+    // The samples the export writes, and whether they run over angles.
+    virtual const TEWaveList& ExportList() const = 0;
+    virtual bool AngleMode() const = 0;
+    // The text boxes of the plot, after a change of the tool bar's buttons.
+    virtual void WriteBoxes() = 0;
+    // The options dialog closed with OK; recalc when the fields must be
+    // computed again.
+    virtual void OptionsTaken(bool recalc) = 0;
+    virtual void AfterManualSimulation() = 0;
+
+    // One computation: the first call stops the timer, drops what was
+    // queued (DropQueued) and disables the controls; the last one enables
+    // them again and carries out a close asked for meanwhile. Stages of one
+    // computation nest.
+    void BeginCompute();
+    void EndCompute();
+    virtual void DropQueued() {}
+    // Stop was pressed (or the window closed) since the computation began:
+    // the remaining stages are not started.
+    bool StopRequested() const { return stopAll_; }
+    // The timer after a change: index n fires after n x 500 ms; index 0
+    // leaves it stopped, and only Calc computes.
+    void StartTimer(int index);
+
+    // The side panel left of the plot, filled by each window above its
+    // buttons and the progress frame.
+    QVBoxLayout* SidePanel;
+
+    Document& doc_;
+    veltrane::RunControl& run_;
+    TAusgabe Ausgabe;
+
+private:
+    void BuildToolBar();
+    int computing_ = 0;
+    bool stopAll_ = false;
+    bool closePending_ = false;
+    int closeResult_ = QDialog::Rejected;
+    TEHOptiondlg* options_ = nullptr;
+};

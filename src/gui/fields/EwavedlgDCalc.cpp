@@ -1,0 +1,107 @@
+// The computations of the layer-position window: the two depth profiles of
+// the layer view and the angle scan at the chosen place, one stop ending
+// all of them.
+#include <QTimer>
+
+#include "fields/CalcEwave_T.h"
+#include "gui/fields/EHview.h"
+#include "gui/fields/EwaveSetup.h"
+#include "gui/fields/EwavedlgD.h"
+#include "gui/fields/FieldPlot.h"
+#include "gui/fields/PaintBox.h"
+#include "gui/fields/Thetaview.h"
+#include "plot/Lineplot.h"
+
+using namespace veltrane;
+
+void TEwavedlgD::CalculateAll(bool forced)
+{
+    if (Computing())
+        return;
+    BeginCompute();
+    const TEHOptionpara& o = doc_.EHOptionpara;
+    const bool moved1 = thetaview_->GetTheta1() != o.Theta1;
+    const bool moved2 = thetaview_->GetTheta2() != o.Theta2;
+    if (ehview_->SetScrollBar(doc_.Simparameter, o)) {
+        if ((moved1 || forced) && !StopRequested())
+            CalcProfile(false);
+        if ((moved2 || forced) && !StopRequested())
+            CalcProfile(true);
+        LayerBox->show();
+        LayerBox->update();
+        if (!StopRequested())
+            RunScan();
+    }
+    EndCompute();
+}
+
+void TEwavedlgD::CalcProfile(bool upper)
+{
+    BeginCompute();
+    SetCalcParameter();
+    TEHOptionpara profile = doc_.EHOptionpara;
+    profile.Theta = upper ? profile.Theta2 : profile.Theta1;
+    (upper ? ehview_->Theta2 : ehview_->Theta1) = profile.Theta;
+    TEWaveList& list = upper ? EH2List : EH1List;
+    std::unique_ptr<TCalcEwave_T> calc;
+    CreateCalcEwave_T(calc, run_, doc_.Simparameter, profile, list);
+    RunCalcEwave_T(calc, doc_.Simparameter, profile, list);
+    DeleteCalcEwave_T(calc);
+    LayerBox->update();
+    EndCompute();
+}
+
+void TEwavedlgD::Calculate()
+{
+    if (Computing())
+        return;
+    RunScan();
+}
+
+void TEwavedlgD::RunScan()
+{
+    BeginCompute();
+    SetCalcParameter();
+    RunCalcEwave_D(calc_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
+    PlotData();
+    EndCompute();
+}
+
+void TEwavedlgD::PlotData()
+{
+    Plot->Setrepaintcomp(false);
+    Plot->DeleteAllCol();
+    const int part = AddFieldColumns(*Plot, EWaveList, doc_.Simparameter.PolArt, doc_.EHOptionpara.Fields, true);
+    Plot->SetisY2Axis(true);
+    Plot->Legend().SetTitle1("Part: " + ewave::PartText(part));
+    Plot->Autoscale(true, true, true);
+    WriteBoxes();
+    Plot->Setrepaintcomp(true);
+}
+
+void TEwavedlgD::WriteBoxes()
+{
+    WriteLayerSystem(*Plot, doc_, ShowLayerBtn->isChecked(), true, false);
+    WriteComment(*Plot, doc_, ShowKommentBtn->isChecked());
+}
+
+void TEwavedlgD::OptionsTaken(bool recalc)
+{
+    if (recalc) {
+        CalculateAll(true);
+        return;
+    }
+    SetCalcParameter();
+    PlotData();
+}
+
+void TEwavedlgD::AfterManualSimulation()
+{
+    // The stack changed under the window: its curve, profiles and scan
+    // follow.
+    const double theta1 = thetaview_->GetTheta1(), theta2 = thetaview_->GetTheta2();
+    ComputeThetaCurve();
+    thetaview_->SetTheta1(theta1);
+    thetaview_->SetTheta2(theta2);
+    CalculateAll(true);
+}

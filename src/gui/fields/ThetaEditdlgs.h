@@ -1,0 +1,61 @@
+#pragma once
+// The small dialogs that take an angle typed by the user: one Theta for the
+// depth window, the two limits for the angle-range window. An empty edit
+// keeps the angle it had.
+
+#include <QDialog>
+
+class QPushButton;
+class TRIEdit;
+
+// Gives the edit the focus with the caret after its text, nothing selected.
+void FocusAtEnd(TRIEdit* edit);
+
+class TTheta1Editdlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TTheta1Editdlg(QWidget* parent = nullptr);
+
+    void SetTheta(double theta);
+    double GetTheta() const { return theta_; }
+
+    TRIEdit* nTheta;
+    QPushButton* OkBtn;
+    QPushButton* CloseBtn;
+
+public slots:
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    double theta_ = 0.0;
+};
+
+class TTheta2Editdlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TTheta2Editdlg(QWidget* parent = nullptr);
+
+    void SetTheta1(double theta);
+    void SetTheta2(double theta);
+    // After OK the lower limit is the smaller of the two.
+    double GetTheta1() const { return theta1_; }
+    double GetTheta2() const { return theta2_; }
+
+    TRIEdit* nTheta1;
+    TRIEdit* nTheta2;
+    QPushButton* OkBtn;
+    QPushButton* CloseBtn;
+
+public slots:
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    double theta1_ = 0.0;
+    double theta2_ = 0.0;
+};

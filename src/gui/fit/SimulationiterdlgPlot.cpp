@@ -1,0 +1,117 @@
+// The fit window's plot (the chosen scan as symbols, the simulated curve as
+// a line), its one computation on showing, and what the running search
+// shows through the window.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <algorithm>
+#include <memory>
+
+#include "document/CurveQuantity.h"
+#include "gui/fit/Simulationiterdlg.h"
+#include "optics/CalcPlasmon.h"
+#include "platform/CFormat.h"
+#include "platform/Platform.h"
+#include "plot/Lineplot.h"
+
+namespace {
+
+constexpr int ScanCol = 0;
+constexpr int SimCol = 1;
+
+// The items of the data box: Rp, Rs, R(p+s), Psi, Delta.
+double quantity(const TResPunkt& p, int datakind)
+{
+    static const int kinds[] = {ckRp, ckRs, ckRps, ckPsi, ckDelta};
+    return CurveQuantity(p, kinds[std::clamp(datakind, 0, 4)]);
+}
+
+const char* quantityName(int datakind)
+{
+    static const char* const names[] = {"Rp", "Rs", "R(p+s)", "Psi", "Delta"};
+    return names[std::clamp(datakind, 0, 4)];
+}
+
+const char* leftAxisTitle(int datakind)
+{
+    return datakind <= 2 ? "Ref-Koeff" : datakind == 3 ? "Psi" : "Delta";
+}
+
+}  // namespace
+
+void TSimulationiterdlg::ComputeOnce()
+{
+    std::unique_ptr<TCalcPlasmon> calc;
+    if (CreateCalcPlasmon(calc, Iter.Parameter, Iter.ResultList, veltrane::ErrorReport::ShowBox) && calc)
+        RunCalcPlasmon(calc.get(), Iter.Parameter, Iter.ResultList, veltrane::ErrorReport::ShowBox);
+    DeleteCalcPlasmon(calc);
+}
+
+void TSimulationiterdlg::DrawScan()
+{
+    TLinePlot& plot = *Plot;
+    plot.Setrepaintcomp(false);
+    plot.DeleteColData(ScanCol);
+    plot.SetPlotArt(ScanCol, paSymbol);
+    plot.SetSymbolsize(ScanCol, 5);
+    plot.SetSymbolArt(ScanCol, saSquare);
+    plot.SetSymbolColor(ScanCol, pcBlack);
+    if (chosenScan_ >= 0) {
+        const TScanColrec& scan = doc_.ScanColList[std::size_t(chosenScan_)];
+        plot.SetColTitle(ScanCol, "iterative Simualtion  " + scan.Name);
+        for (const TScanPunkt& p : scan.Points)
+            plot.AddData(ScanCol, p.x + scan.Shiftfactor, p.y * scan.Scalefactor, true);
+    } else {
+        plot.SetColTitle(ScanCol, "iterative Simualtion  ");
+    }
+    plot.Setrepaintcomp(true);
+}
+
+void TSimulationiterdlg::DrawSimulation()
+{
+    TLinePlot& plot = *Plot;
+    const int kind = std::max(0, ScandataBox->currentIndex());
+    plot.Setrepaintcomp(false);
+    plot.DeleteColData(SimCol);
+    plot.SetPlotArt(SimCol, paLine);
+    plot.SetLineArt(SimCol, laSolid);
+    plot.SetLineColor(SimCol, pcRed);
+    if (!Iter.ResultList.empty()) {
+        const TResColrec& col = Iter.ResultList.front();
+        plot.SetColTitle(SimCol, quantityName(kind) + col.Title);
+        for (const TResPunkt& p : col.Points)
+            plot.AddData(SimCol, p.x, quantity(p, kind), p.valid != 0);
+    }
+    plot.Y1Axis().SetTitle(leftAxisTitle(kind));
+    plot.XAxis().SetTitle("Theta/[°]");
+    plot.Setrepaintcomp(true);
+}
+
+void TSimulationiterdlg::ShowScaleFactor()
+{
+    if (chosenScan_ < 0) {
+        CheckBox0->setText("");
+        return;
+    }
+    const double f = doc_.ScanColList[std::size_t(chosenScan_)].Scalefactor;
+    CheckBox0->setText(QString::fromStdString(veltrane::floatToText(f, veltrane::platform().decimalSeparator())));
+}
+
+void TSimulationiterdlg::ShowIteration(const std::string& iternum, const std::string& divergence)
+{
+    nIternum->setText(QString::fromStdString(iternum));
+    nIterlim->setText(QString::fromStdString(divergence));
+}
+
+void TSimulationiterdlg::VertexShown()
+{
+    FillGrid();
+    DrawSimulation();
+    ShowScaleFactor();
+}
+
+void TSimulationiterdlg::ScanChanged()
+{
+    DrawScan();
+    ShowScaleFactor();
+}

@@ -1,0 +1,13 @@
+#include "gui/simulation/ValueEditModel.h"
+
+#include "document/NoValue.h"
+
+bool TValueEditModel::Take(double typed, std::string& message)
+{
+    if (typed == Riedit::NADN) {
+        message = "Value is not a number";
+        return false;
+    }
+    Value = typed;
+    return true;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// What "Edit value" hands back for a grid cell. A text that is no number
+// leaves the edit with its empty marker; that marker is refused here, so
+// it can never be written into a layer and computed with.
+
+#include <string>
+
+struct TValueEditModel {
+    double Value = 0.0;
+
+    // OK with the edit's number: true when Value took it; false, with the
+    // message for the "Error" box, when the text was no number.
+    bool Take(double typed, std::string& message);
+};

@@ -1,0 +1,25 @@
+#include "plot/PlotSaveAs.h"
+
+#include "platform/Platform.h"
+#include "plot/Lineplot.h"
+
+namespace veltrane {
+
+bool SavePlotAs(TLinePlot& plot, const std::string& title, const std::string& defaultExt)
+{
+    SaveFileRequest r;
+    r.title = title;
+    r.filter = "Bitmaps (*.bmp)|*.bmp";
+    r.defaultExt = defaultExt;
+    r.promptOverwrite = true;
+    const std::optional<std::string> name = platform().chooseSaveFile(r);
+    if (!name || name->empty())
+        return false;
+    if (!plot.SavetoFile(*name)) {
+        showError("I/O Error", "Cannot create file \"" + *name + "\".");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace veltrane

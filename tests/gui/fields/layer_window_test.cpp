@@ -1,0 +1,211 @@
+// The field window at one layer position on the demo stack: its limits and
+// place, what moving a limit recomputes, its stop, a place the stack does
+// not hold, and the layer view.
+#include <QApplication>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <algorithm>
+
+#include "FieldWindowFixture.h"
+#include "controls/EnableRadioGroup.h"
+#include "controls/RIEdit.h"
+#include "gui/fields/PaintBox.h"
+#include "gui/fields/EHOptiondlg.h"
+#include "gui/fields/EHview.h"
+#include "gui/fields/EwavedlgD.h"
+#include "gui/fields/LayerposEditdlg.h"
+#include "gui/fields/Thetaview.h"
+#include "plot/Lineplot.h"
+
+namespace {
+
+struct LayerWindow : FieldWindowTest {
+    void open()
+    {
+        window = std::make_unique<TEwavedlgD>(doc, run);
+        frame = window->FitStatus1;
+        window->show();
+    }
+    void firstRun()
+    {
+        ASSERT_TRUE(WaitFor([this] { return !labels.empty() && !window->Computing(); }));
+    }
+    template <class Dialog>
+    static void onModal(std::function<void(Dialog&)> f)
+    {
+        QTimer::singleShot(0, [f] {
+            auto* dlg = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            f(*dlg);
+        });
+    }
+    bool seen(const std::string& label) const { return std::find(labels.begin(), labels.end(), label) != labels.end(); }
+    std::unique_ptr<TEwavedlgD> window;
+};
+
+TEST_F(LayerWindow, LimitsPlaceAndTheFirstRun)
+{
+    doc.EHOptionpara.Theta1 = doc.EHOptionpara.Theta2 = Riedit::NADN;
+    veltrane::stacks::thetaScan(doc.Simparameter, 10.0, 70.0, 201);
+    open();
+    EXPECT_EQ(window->windowTitle(), "Veltrane E/H-Felder at Layerposition");
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta1, 16.0);
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta2, 64.0);
+    EXPECT_EQ(window->Thetalabel->text(), QString("Theta: 16\u00B0 - 64\u00B0"));
+    EXPECT_EQ(doc.EHOptionpara.LayerNr, 1);
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Layerpos, 25.0);
+    EXPECT_EQ(window->Layerlabel->text(), "Layer: Nr=2 Pos=25 [nm]");
+    EXPECT_FALSE(window->CloseBtn->isEnabled());
+    firstRun();
+    EXPECT_EQ(labels, (std::vector<std::string>{"Calculating Ewave at 16\xC2\xB0", "Calculating Ewave at 64\xC2\xB0",
+                                                "Calculating Ewave at Pos"}));
+    EXPECT_TRUE(window->CloseBtn->isEnabled());
+    EXPECT_TRUE(window->LayerBox->isVisible());
+    EXPECT_EQ(window->Samples().size(), 200u);
+    EXPECT_DOUBLE_EQ(window->Samples().back().Theta, 64.0);
+    EXPECT_EQ(window->Plot->TextBox1().Text2()[0], "Layer: Nr=2   Pos=25[nm]");
+    EXPECT_EQ(window->Plot->GetColTitle(2), "Hy |Field|\xC2\xB2");
+    EXPECT_TRUE(window->Plot->GetYAxistyp(3));
+}
+
+TEST_F(LayerWindow, MovingTheUpperLimitRecomputesOnlyItsProfile)
+{
+    doc.EHOptionpara.Timer = 1;
+    open();
+    firstRun();
+    const TEWaveList eh1 = window->ProfileEH1();
+    labels.clear();
+    window->Theta_ScrollBar2->setValue(window->Theta_ScrollBar2->value() - 20);
+    EXPECT_EQ(window->TimerAction, taTheta2);
+    // Moving the place next still recomputes the moved limit's profile.
+    window->Layer_ScrollBar->setValue(window->Layer_ScrollBar->value() + 10);
+    EXPECT_EQ(window->TimerAction, taTheta2);
+    ASSERT_TRUE(WaitFor([this] { return seen("Calculating Ewave at Pos"); }));
+    EXPECT_EQ(labels, (std::vector<std::string>{"Calculating Ewave at 61\xC2\xB0", "Calculating Ewave at Pos"}));
+    EXPECT_EQ(window->ProfileEH1().size(), eh1.size());
+    EXPECT_EQ(window->ProfileEH1().front().Feld[ehHy].modulusSqr, eh1.front().Feld[ehHy].modulusSqr);
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta2, 61.0);
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Layerpos, 26.0);
+}
+
+// One press of Stop ends the whole calculation, not only its first stage.
+TEST_F(LayerWindow, OneStopEndsEveryStage)
+{
+    open();
+    onPass = [&](int pass) {
+        if (pass == 10)
+            frame->SpeedButton1->click();
+    };
+    firstRun();
+    EXPECT_EQ(labels, std::vector<std::string>{"Calculating Ewave at 47\xC2\xB0"});
+    EXPECT_TRUE(window->ProfileEH2().empty());
+    EXPECT_TRUE(std::none_of(window->Samples().begin(), window->Samples().end(),
+                             [](const TEWave& w) { return w.Filled != 0; }));
+    EXPECT_TRUE(window->CalcBtn->isEnabled());
+}
+
+TEST_F(LayerWindow, PlaceOutsideTheLayerIsRefused)
+{
+    open();
+    firstRun();
+    const int passes = run.passes;
+    onModal<TLayerposEditdlg>([](TLayerposEditdlg& d) {
+        d.valueedit->setText("60");
+        d.OkBtn->click();
+    });
+    window->LayerBoxClick();
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].caption, "Error");
+    EXPECT_EQ(script.boxes[0].text, "wrong Layer-Position :60 nm at Layer-Nr:2 (max. 0-50 nm)");
+    EXPECT_EQ(run.passes, passes);
+
+    // A layer the stack does not have: the dialog refuses it and stays open.
+    onModal<TLayerposEditdlg>([this](TLayerposEditdlg& d) {
+        d.layernr->setText("5");
+        d.valueedit->setText("1");
+        d.OkBtn->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(script.boxes.back().text, "wrong Layer-Nr (1-4)");
+        d.layernr->setText("3");
+        d.OkBtn->click();
+    });
+    window->LayerBoxClick();
+    EXPECT_EQ(script.boxes.size(), 2u);
+    EXPECT_GT(run.passes, passes);
+    EXPECT_EQ(doc.EHOptionpara.LayerNr, 2);
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Layerpos, 1.0);
+}
+
+// A place kept from a document of more layers (New keeps the options)
+// starts again in layer 1, without a box, and the window works.
+TEST_F(LayerWindow, StalePlaceStartsAgain)
+{
+    doc.EHOptionpara.LayerNr = 7;
+    doc.EHOptionpara.Layerpos = 80.0;
+    open();
+    firstRun();
+    EXPECT_TRUE(script.boxes.empty());
+    EXPECT_EQ(doc.EHOptionpara.LayerNr, 1);
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Layerpos, 25.0);
+    EXPECT_TRUE(window->CloseBtn->isEnabled());
+}
+
+// Thinner half-spaces leave the place in the first one beyond it: one box,
+// nothing computed, and the controls work again.
+TEST_F(LayerWindow, PlaceLostByNewOptionsEnablesTheControlsAgain)
+{
+    doc.EHOptionpara.LayerNr = 0;
+    doc.EHOptionpara.Layerpos = 15.0;
+    open();
+    firstRun();
+    onModal<TEHOptiondlg>([](TEHOptiondlg& d) {
+        d.d_1HR->setText("10");
+        d.OkBtn->click();
+    });
+    labels.clear();
+    window->OptionBtn->click();
+    EXPECT_EQ(script.boxTexts(), std::vector<std::string>{"wrong Layer-Position :15 nm at Layer-Nr:1 (max. 0-10 nm)"});
+    EXPECT_TRUE(labels.empty());
+    EXPECT_TRUE(window->CloseBtn->isEnabled());
+    EXPECT_TRUE(window->CalcBtn->isEnabled());
+    EXPECT_TRUE(window->Layer_ScrollBar->isEnabled());
+}
+
+// A profile stopped early is shorter than the other: each is drawn and
+// scaled over its own samples.
+TEST_F(LayerWindow, LayerViewTakesEachProfileOverItsOwnLength)
+{
+    TEWaveList eh1(4), eh2(8);
+    for (TEWaveList* list : {&eh1, &eh2})
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            (*list)[i].Pos = double(i);
+            (*list)[i].Filled = 1;
+            (*list)[i].Feld[ehHy].modulusSqr = 1.0 + double(i);
+        }
+    eh2.back().Feld[ehHy].modulusSqr = 100.0;
+    open();
+    firstRun();
+    TEHview view(window->LayerBox, nullptr, eh1, eh2, nullptr, window->FieldGroupP, window->FieldGroupS);
+    view.PolArt = paP;
+    const veltrane::ViewScale s = view.Scale(250, 150);
+    EXPECT_DOUBLE_EQ(s.y.max, 100.0);
+    EXPECT_DOUBLE_EQ(s.y.min, 1.0);
+    EXPECT_EQ(view.ProfileComponent(), ehHy);
+}
+
+TEST_F(LayerWindow, FieldGroupsFollowThePolarisation)
+{
+    doc.Simparameter.PolArt = paPS;
+    doc.Simparameter.PolMode = pmBoth;
+    open();
+    firstRun();
+    EXPECT_TRUE(window->FieldGroupS->isEnabled());
+    EXPECT_EQ(window->FieldGroupP->ItemIndex(), 1);
+    EXPECT_EQ(window->FieldGroupS->ItemIndex(), -1);
+    window->FieldGroupS->Button(1)->click();
+    EXPECT_EQ(window->FieldGroupP->ItemIndex(), -1);
+    EXPECT_EQ(window->EHview().ProfileComponent(), ehEy);
+}
+
+}  // namespace
