@@ -30,6 +30,11 @@ void TCalcEwave_T::CalcEwave(const TSimparameter& para, const TEHOptionpara& opt
             thickness_[std::size_t(k)] = ElementThickness(k);
         perElement_ = n;
         gridKnown_ = true;
+        // Every sample has its place and is marked not computed before the
+        // first one is computed, so that a view drawn during the run shows
+        // the whole depth; the samples not reached get blank values at the
+        // end.
+        veltrane::LayDepthPlaces(list, std::span<const double>(thickness_.data(), std::size_t(layers)), n);
         // One sample per element cannot span it; the windows ask for two.
         if (n >= 2) {
             int counter = 0;

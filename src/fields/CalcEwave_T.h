@@ -18,9 +18,8 @@ public:
     // Fills the samples in order; polls the run flag after every sample and
     // stops when it was cleared. Nothing happens while another run is
     // active. Failures are shown in a box; the samples not reached stay
-    // unfilled. The list comes marked unfilled (the run functions reset or
-    // rebuild it); every sample is written whole once: a computed one as it
-    // is reached, the others when the run ends.
+    // unfilled. Every sample gets its place first; its values are written
+    // once, as it is reached or, for a sample not reached, when the run ends.
     void CalcEwave(const TSimparameter& para, const TEHOptionpara& opt, TEWaveList& list);
 
     double Pos0 = 0.0;

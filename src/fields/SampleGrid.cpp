@@ -36,13 +36,12 @@ int EffectiveSampleCount(int pktanz, int layerCount)
     return std::max(pktanz / layerCount, 2) * layerCount;
 }
 
-void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, int perElement, std::size_t first)
+namespace {
+
+// Pos, RelPos and Grenze of the samples from `first` on that the grid
+// places: perElement per element, none with fewer than two.
+void placeSamples(TEWaveList& list, std::span<const double> elementThickness, int perElement, std::size_t first)
 {
-    // One blank sample, copied: the constructor lies in another library and
-    // would be called once per sample.
-    const TEWave blank;
-    for (std::size_t s = first; s < list.size(); ++s)
-        list[s] = blank;
     if (perElement < 2)
         return;
     std::size_t s = 0;
@@ -60,6 +59,31 @@ void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, in
         }
         pos0 = pos;
     }
+}
+
+}  // namespace
+
+void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, int perElement, std::size_t first)
+{
+    // One blank sample, copied: the constructor lies in another library and
+    // would be called once per sample.
+    const TEWave blank;
+    for (std::size_t s = first; s < list.size(); ++s)
+        list[s] = blank;
+    placeSamples(list, elementThickness, perElement, first);
+}
+
+void LayDepthPlaces(TEWaveList& list, std::span<const double> elementThickness, int perElement)
+{
+    const TEWave blank;
+    for (TEWave& w : list) {
+        w.Grenze = blank.Grenze;
+        w.Theta = blank.Theta;
+        w.Pos = blank.Pos;
+        w.RelPos = blank.RelPos;
+        w.Filled = 0;
+    }
+    placeSamples(list, elementThickness, perElement, 0);
 }
 
 void LayAngleGrid(TEWaveList& list, double theta1, double theta2)

@@ -41,6 +41,10 @@ int EffectiveSampleCount(int pktanz, int layerCount);
 // samples get Pos, RelPos and Grenze of the depth profile.
 void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, int perElement,
                   std::size_t first = 0);
+// The places alone: every sample is marked not computed and gets Pos,
+// RelPos, Grenze and Theta as LayDepthGrid gives them; its field values
+// stay as they are.
+void LayDepthPlaces(TEWaveList& list, std::span<const double> elementThickness, int perElement);
 
 // Every sample is reset, marked not computed and gets its angle.
 void LayAngleGrid(TEWaveList& list, double theta1, double theta2);

@@ -47,6 +47,35 @@ TEST(Rerun, AStoppedProfileKeepsNothingOfTheRunBefore)
     }
 }
 
+TEST(Rerun, EverySampleHasItsPlaceWhileTheRunGoesOn)
+{
+    // A view drawn during a run takes its depth axis from all samples: at
+    // the first event pass the places are those of this run, not of the one
+    // before with another thickness, and only the first sample is filled.
+    TSimparameter p = GlassGoldGlassWater();
+    const TEHOptionpara opt = Options(50.0, 6 * p.Layeranz);
+    veltrane::test::ScriptedRunControl run;
+    TEWaveList list;
+    std::unique_ptr<TCalcEwave_T> calc;
+    CreateCalcEwave_T(calc, run, p, opt, list);
+    RunCalcEwave_T(calc, p, opt, list);
+    p.Dicke[2] = 45.0;
+    const TEWaveList fresh = Profile(p, 50.0, 6);
+    TEWaveList seen;
+    const int passesBefore = run.passes;
+    run.onPass = [&](int pass) {
+        if (pass == passesBefore + 1)
+            seen = list;
+    };
+    RunCalcEwave_T(calc, p, opt, list);
+    ASSERT_EQ(seen.size(), fresh.size());
+    for (std::size_t s = 0; s < seen.size(); ++s) {
+        EXPECT_EQ(seen[s].Pos, fresh[s].Pos) << s;
+        EXPECT_EQ(seen[s].Grenze, fresh[s].Grenze) << s;
+        EXPECT_EQ(seen[s].Filled, s == 0 ? 1 : 0) << s;
+    }
+}
+
 TEST(Rerun, OnePolarisationAfterBothLeavesTheOtherBlank)
 {
     const TSimparameter both = GlassGoldGlassWater();
