@@ -1,5 +1,5 @@
-// The engine over whole scans, reported per point, next to the plainest
-// transfer-matrix loop for the same four-layer stack as a yardstick.
+// The engine over whole scans, reported per point, and side by side with
+// the bare Rp/Rs transfer-matrix loop: the ratios are measured in one run.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -8,6 +8,8 @@
 #include <numbers>
 #include <vector>
 
+#include "BareReflectivity.h"
+#include "SideBySide.h"
 #include "optics/CalcPlasmon.h"
 #include "support/Stacks.h"
 
@@ -79,80 +81,99 @@ void BM_ThetaScanAnisoMiddle(benchmark::State& state)
 }
 BENCHMARK(BM_ThetaScanAnisoMiddle)->Unit(benchmark::kMillisecond);
 
-// The yardstick: the plainest isotropic transfer-matrix loop giving the same
-// six numbers per point for the demo stack, with the engine's conventions.
-struct Result {
-    double x, Rp, Tp, Rs, Ts, Psi, Delta;
+// ---- side by side with the bare Rp/Rs loop ------------------------------
+
+struct EngineScan {
+    TSimparameter p;
+    TResColList list;
+    std::unique_ptr<TCalcPlasmon> calc;
+
+    explicit EngineScan(const TSimparameter& rec) : p(rec)
+    {
+        CreateCalcPlasmon(calc, p, list, ErrorReport::ToCaller);
+    }
+    void operator()()
+    {
+        RunCalcPlasmon(calc.get(), p, list, ErrorReport::ToCaller);
+        benchmark::DoNotOptimize(list[0].Points.back().Rp);
+    }
 };
 
-using C = std::complex<double>;
+struct BareScan {
+    bench::BareStack s;
+    const TSimAxispara x;
+    std::vector<double> Rp, Rs;
 
-struct Mat {
-    C a, b, c, d;
-};
-
-inline Mat mul(const Mat& m, const Mat& n)
-{
-    return {m.a * n.a + m.b * n.c, m.a * n.b + m.b * n.d, m.c * n.a + m.d * n.c, m.c * n.b + m.d * n.d};
-}
-
-inline Mat fresnel(C q) { return {0.5 * (1.0 + q), 0.5 * (1.0 - q), 0.5 * (1.0 - q), 0.5 * (1.0 + q)}; }
-
-void yardstickPoint(const C* eps, const double* d, int n, double k0, double theta, Result& out)
-{
-    const C kx = k0 * std::sqrt(eps[0]) * std::sin(theta);
-    C kzPrev = std::sqrt(k0 * k0 * eps[0] - kx * kx);
-    Mat mp{1.0, 0.0, 0.0, 1.0}, ms = mp;
-    C kz = kzPrev;
-    for (int l = 1; l < n; ++l) {
-        kz = std::sqrt(k0 * k0 * eps[l] - kx * kx);
-        if (l == n - 1 && kz.imag() < 0.0)
-            kz = -kz;
-        mp = mul(mp, fresnel(kzPrev * eps[l] / (kz * eps[l - 1])));
-        ms = mul(ms, fresnel(kz / kzPrev));
-        if (l < n - 1) {
-            const C e = std::exp(C(0.0, d[l]) * kz), ie = 1.0 / e;
-            mp = {mp.a * ie, mp.b * e, mp.c * ie, mp.d * e};
-            ms = {ms.a * ie, ms.b * e, ms.c * ie, ms.d * e};
-        }
-        kzPrev = kz;
+    explicit BareScan(const TSimparameter& rec)
+        : s(bench::bareStack(rec)), x(rec.XAxis), Rp(std::size_t(x.Pktanz)), Rs(std::size_t(x.Pktanz))
+    {
     }
-    const C tp = 1.0 / mp.a, rp = mp.c * tp, ts = 1.0 / ms.a, rs = ms.c * ts;
-    const C kz0 = std::sqrt(k0 * k0 * eps[0] - kx * kx);
-    const bool prop = kz.imag() == 0.0;
-    out.Rp = std::norm(rp);
-    out.Rs = std::norm(rs);
-    out.Tp = prop ? std::norm(tp) * std::abs((eps[n - 1] / kz) / (eps[0] / kz0)) : 0.0;
-    out.Ts = prop ? std::norm(ts) * std::abs(kz / kz0) : 0.0;
-    out.Psi = std::atan2(std::abs(rp), std::abs(rs)) * 180.0 / std::numbers::pi;
-    double delta = std::arg(std::conj(rp) / std::conj(rs)) * 180.0 / std::numbers::pi + 180.0;
-    out.Delta = delta > 180.0 ? 360.0 - delta : delta;
-}
-
-void BM_YardstickDemo(benchmark::State& state)
-{
-    const TSimparameter p = stacks::demo();
-    const int n = p.Layeranz, points = int(state.range(0));
-    std::vector<C> eps(n);
-    std::vector<double> d(n);
-    for (int l = 0; l < n; ++l) {
-        eps[l] = p.Eps[l].epsX;
-        d[l] = p.Dicke[l];
-    }
-    const double k0 = 2.0 * std::numbers::pi / p.Wellenlange;
-    std::vector<Result> out(points);
-    for (auto _ : state) {
-        for (int i = 0; i < points; ++i) {
-            const double x = 45.0 + i * 20.0 / (points - 1);
-            out[i].x = x;
-            yardstickPoint(eps.data(), d.data(), n, k0, x * std::numbers::pi / 180.0, out[i]);
-        }
-        benchmark::DoNotOptimize(out.back().Rp);
+    void operator()()
+    {
+        bench::bareThetaScan(s, x.von, x.bis, x.Pktanz, Rp.data(), Rs.data());
+        benchmark::DoNotOptimize(Rp.data());
+        benchmark::DoNotOptimize(Rs.data());
         benchmark::ClobberMemory();
     }
-    perPoint(state, points);
+};
+
+// Both loops must compute the same reflectivities, or the ratio means nothing.
+bool sameScan(EngineScan& engine, BareScan& bare)
+{
+    engine();
+    bare();
+    const auto& pts = engine.list[0].Points;
+    for (std::size_t i = 0; i < pts.size(); ++i)
+        if (!pts[i].valid || std::abs(pts[i].Rp - bare.Rp[i]) > 1e-9 || std::abs(pts[i].Rs - bare.Rs[i]) > 1e-9)
+            return false;
+    return true;
 }
-BENCHMARK(BM_YardstickDemo)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// A scan of the size the program runs. Its result columns (64 bytes a point)
+// stay in the core's cache as the bare loop's two numbers a point do, so
+// that the ratio compares the computations; BM_ThetaScanDemo shows long
+// scans.
+constexpr int kScanPoints = 2000;
+
+// Theta scans of the surface-plasmon stacks, P+S: 3 layers (glass, gold,
+// air) and 4 layers (the demo stack), against the bare loop.
+void BM_SurfacePlasmonVsBare(benchmark::State& state)
+{
+    TSimparameter p = state.range(0) == 3 ? stacks::surfacePlasmon() : stacks::demo();
+    stacks::thetaScan(p, p.XAxis.von, p.XAxis.bis, kScanPoints);
+    EngineScan engine(p);
+    BareScan bare(p);
+    if (!sameScan(engine, bare)) {
+        state.SkipWithError("the bare loop disagrees with the engine");
+        return;
+    }
+    bench::sideBySide(state, kScanPoints, engine, bare);
+}
+BENCHMARK(BM_SurfacePlasmonVsBare)->Arg(3)->Arg(4)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The cost of one more layer in a Theta scan (full update at every point):
+// the difference between 30 and 3 layers per added layer, engine against
+// bare loop.
+void BM_AddedLayerVsBare(benchmark::State& state)
+{
+    TSimparameter thin = stacks::multilayer(3), thick = stacks::multilayer(30);
+    stacks::thetaScan(thin, 10.0, 40.0, kScanPoints);
+    stacks::thetaScan(thick, 10.0, 40.0, kScanPoints);
+    EngineScan engineThin(thin), engineThick(thick);
+    BareScan bareThin(thin), bareThick(thick);
+    if (!sameScan(engineThin, bareThin) || !sameScan(engineThick, bareThick)) {
+        state.SkipWithError("the bare loop disagrees with the engine");
+        return;
+    }
+    const auto t = bench::timeInTurn(state, engineThick, engineThin, bareThick, bareThin);
+    const auto& m = t.median;
+    const double perLayer = kScanPoints * 27.0;
+    state.counters["engine_ns_layer"] = (m[0] - m[1]) / perLayer * 1e9;
+    state.counters["bare_ns_layer"] = (m[2] - m[3]) / perLayer * 1e9;
+    state.counters["ratio"] = (m[0] - m[1]) / (m[2] - m[3]);
+    state.counters["ratio_mean"] = (t.mean[0] - t.mean[1]) / (t.mean[2] - t.mean[3]);
+}
+BENCHMARK(BM_AddedLayerVsBare)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -20,19 +20,23 @@ void TCalcEwave_T::CalcEwave(const TSimparameter& para, const TEHOptionpara& opt
     TakeRecords(para, opt);
     const char sep = veltrane::platform().decimalSeparator();
     Run.Start(int(list.size()), "Calculating Ewave at " + veltrane::floatToText(Para.Theta, sep) + "\xC2\xB0");
+    gridKnown_ = false;
+    reached_ = 0;
     try {
         MatchStack();
         const int layers = layerCount;
         const int n = int(list.size()) / layers;
-        // Every sample gets its place and is marked not computed before the
-        // first one is computed, so a stopped run shows where it stopped.
-        std::array<double, MaxLayers> thickness{};
         for (int k = 0; k < layers; ++k)
-            thickness[std::size_t(k)] = ElementThickness(k);
-        veltrane::LayDepthGrid(list, std::span<const double>(thickness.data(), std::size_t(layers)), n);
+            thickness_[std::size_t(k)] = ElementThickness(k);
+        perElement_ = n;
+        gridKnown_ = true;
+        // Every sample has its place and is marked not computed before the
+        // first one is computed, so that a view drawn during the run shows
+        // the whole depth; the samples not reached get blank values at the
+        // end.
+        veltrane::LayDepthPlaces(list, std::span<const double>(thickness_.data(), std::size_t(layers)), n);
         // One sample per element cannot span it; the windows ask for two.
         if (n >= 2) {
-            work = TEWave();
             int counter = 0;
             StartVectors();
             Pos0 = -EHOption.d_1;
@@ -51,13 +55,23 @@ void TCalcEwave_T::CalcEwave(const TSimparameter& para, const TEHOptionpara& opt
             }
         }
     } catch (const std::exception& e) {
+        LayUnreached(list);
         EndRun(e.what());
         return;
     } catch (...) {
+        LayUnreached(list);
         EndRun("");
         return;
     }
+    LayUnreached(list);
     EndRun();
+}
+
+void TCalcEwave_T::LayUnreached(TEWaveList& list) const
+{
+    if (gridKnown_)
+        veltrane::LayDepthGrid(list, std::span<const double>(thickness_.data(), std::size_t(layerCount)), perElement_,
+                               reached_);
 }
 
 bool TCalcEwave_T::CalcElement(int e, int layerIndex, int perElement, int& counter, TEWaveList& list)
@@ -67,17 +81,21 @@ bool TCalcEwave_T::CalcElement(int e, int layerIndex, int perElement, int& count
         Run.SetPos(counter);
         const double t = veltrane::ElementFraction(i, perElement);
         TVeltraVector p = vecP, s = vecS;
-        FieldsAt(e, ElemDicke, t, p, s, work);
+        TEWave& sample = list[std::size_t(counter)];
+        // The components of a polarisation not computed keep no old values.
+        if (!(doP && doS))
+            sample.Feld = blank_.Feld;
+        FieldsAt(e, ElemDicke, t, p, s, sample);
         if (i == perElement - 1) {
             endP = p;
             endS = s;
         }
-        TEWave& sample = list[std::size_t(counter)];
-        sample.Feld = work.Feld;
+        sample.Theta = blank_.Theta;
         sample.Pos = veltrane::SampleDepth(Pos0, t, ElemDicke);
         sample.RelPos = veltrane::SampleRelDepth(layerIndex, t);
         sample.Grenze = (i == 0 && layerIndex > 0) ? 1 : 0;
         sample.Filled = FilledMark;
+        reached_ = std::size_t(counter) + 1;
         Run.Yield();
         if (!Run.Running())
             return false;

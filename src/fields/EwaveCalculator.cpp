@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "fields/SampleGrid.h"
+#include "optics/ComplexOps.h"
+#include "platform/Errors.h"
 #include "platform/Platform.h"
 
 namespace veltrane {
@@ -21,6 +23,8 @@ void EwaveCalculator::TakeRecords(const TSimparameter& para, const TEHOptionpara
     Para = para;
     EHOption = opt;
     Para.Theta = EHOption.Theta;
+    // New records: the first angle of the run needs the full update.
+    fullUpdateNeeded = true;
 }
 
 void EwaveCalculator::MatchStack()
@@ -41,7 +45,11 @@ void EwaveCalculator::MatchStack()
 void EwaveCalculator::StartVectors()
 {
     vecP[0] = vecP[1] = vecS[0] = vecS[1] = Complex(1.0, 0.0);
-    UpdateAll(Para);
+    // Within one run only Theta changes from angle to angle.
+    if (fullUpdateNeeded)
+        UpdateAll(Para);
+    else
+        UpdateAngle(Para);
     CalcTotalMatrix();
     // The incident tangential amplitude of a unit field: Ex = Ep cos(ThetaP)
     // for p, Ey = Es for s. The first entry of each pair is the incident
@@ -70,9 +78,32 @@ void EwaveCalculator::StartVectors()
         vecS = first.matrixS.MulVector(vecS);
 }
 
+namespace {
+
+// The inverse of the Fresnel form 0.5 [[1 + q, 1 - q], [1 - q, 1 + q]] is
+// the same form with 1/q. Its determinant is q: a singular one fails as the
+// general inverse fails.
+void crossFresnel(Complex q, TVeltraVector& v)
+{
+    if (std::norm(q) < 1e-16)
+        throw EListError("zero deteminant in invers");
+    const Complex sum = v[0] + v[1], dif = Div(v[0] - v[1], q);
+    v[0] = 0.5 * (sum + dif);
+    v[1] = 0.5 * (sum - dif);
+}
+
+}  // namespace
+
 void EwaveCalculator::CrossInterface(int k)
 {
     const TPlasmon& g = *elements[std::size_t(k)];
+    if (g.fresnelForm) {
+        if (doP)
+            crossFresnel(g.qP, vecP);
+        if (doS)
+            crossFresnel(g.qS, vecS);
+        return;
+    }
     if (doP)
         vecP = g.matrixP.invers().MulVector(vecP);
     if (doS)
@@ -89,22 +120,12 @@ void EwaveCalculator::EnterLastHalfSpace()
 void EwaveCalculator::FieldsAt(int e, double thickness, double t, TVeltraVector& p, TVeltraVector& s,
                                TEWave& sample)
 {
-    TPlasmon& element = *elements[std::size_t(e)];
-    const Complex path(0.0, thickness);
-    if (doP)
-        element.CalcEWaveP(t, path, p, sample);
-    if (doS)
-        element.CalcEWaveS(t, path, s, sample);
+    elements[std::size_t(e)]->CalcEWave(t, Complex(0.0, thickness), p, s, polMode, sample);
 }
 
 void EwaveCalculator::CarryThrough(int e, double thickness)
 {
-    TPlasmon& element = *elements[std::size_t(e)];
-    element.CalcMatrixAt(thickness, polMode);
-    if (doP)
-        vecP = element.matrixP.invers().MulVector(vecP);
-    if (doS)
-        vecS = element.matrixS.invers().MulVector(vecS);
+    elements[std::size_t(e)]->CarryAt(thickness, polMode, vecP, vecS);
 }
 
 void EwaveCalculator::EndRun()

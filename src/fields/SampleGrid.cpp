@@ -36,10 +36,12 @@ int EffectiveSampleCount(int pktanz, int layerCount)
     return std::max(pktanz / layerCount, 2) * layerCount;
 }
 
-void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, int perElement)
+namespace {
+
+// Pos, RelPos and Grenze of the samples from `first` on that the grid
+// places: perElement per element, none with fewer than two.
+void placeSamples(TEWaveList& list, std::span<const double> elementThickness, int perElement, std::size_t first)
 {
-    for (TEWave& w : list)
-        w = TEWave();
     if (perElement < 2)
         return;
     std::size_t s = 0;
@@ -49,6 +51,8 @@ void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, in
         for (int i = 0; i < perElement && s < list.size(); ++i, ++s) {
             const double t = ElementFraction(i, perElement);
             pos = SampleDepth(pos0, t, elementThickness[k]);
+            if (s < first)
+                continue;
             list[s].Pos = pos;
             list[s].RelPos = SampleRelDepth(int(k), t);
             list[s].Grenze = (i == 0 && k > 0) ? 1 : 0;
@@ -57,11 +61,37 @@ void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, in
     }
 }
 
+}  // namespace
+
+void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, int perElement, std::size_t first)
+{
+    // One blank sample, copied: the constructor lies in another library and
+    // would be called once per sample.
+    const TEWave blank;
+    for (std::size_t s = first; s < list.size(); ++s)
+        list[s] = blank;
+    placeSamples(list, elementThickness, perElement, first);
+}
+
+void LayDepthPlaces(TEWaveList& list, std::span<const double> elementThickness, int perElement)
+{
+    const TEWave blank;
+    for (TEWave& w : list) {
+        w.Grenze = blank.Grenze;
+        w.Theta = blank.Theta;
+        w.Pos = blank.Pos;
+        w.RelPos = blank.RelPos;
+        w.Filled = 0;
+    }
+    placeSamples(list, elementThickness, perElement, 0);
+}
+
 void LayAngleGrid(TEWaveList& list, double theta1, double theta2)
 {
     const int m = int(list.size());
+    const TEWave blank;
     for (int i = 0; i < m; ++i) {
-        list[std::size_t(i)] = TEWave();
+        list[std::size_t(i)] = blank;
         list[std::size_t(i)].Theta = ScanAngle(i, m, theta1, theta2);
     }
 }

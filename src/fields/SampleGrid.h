@@ -36,10 +36,15 @@ double ScanAngle(int i, int m, double theta1, double theta2);
 // its start to its end. 0 for a stack without interface.
 int EffectiveSampleCount(int pktanz, int layerCount);
 
-// Every sample is reset and marked not computed; with at least two samples
-// per element, the first perElement x elements samples get Pos, RelPos and
-// Grenze of the depth profile.
-void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, int perElement);
+// Every sample from `first` on is reset and marked not computed; with at
+// least two samples per element, those of the first perElement x elements
+// samples get Pos, RelPos and Grenze of the depth profile.
+void LayDepthGrid(TEWaveList& list, std::span<const double> elementThickness, int perElement,
+                  std::size_t first = 0);
+// The places alone: every sample is marked not computed and gets Pos,
+// RelPos, Grenze and Theta as LayDepthGrid gives them; its field values
+// stay as they are.
+void LayDepthPlaces(TEWaveList& list, std::span<const double> elementThickness, int perElement);
 
 // Every sample is reset, marked not computed and gets its angle.
 void LayAngleGrid(TEWaveList& list, double theta1, double theta2);

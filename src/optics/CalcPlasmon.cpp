@@ -89,19 +89,25 @@ void TCalcPlasmon::ClearElements()
     elementCount = 0;
 }
 
-bool TCalcPlasmon::IsPolarisation(char letter) const
-{
-    if (letter == 'P')
-        return polMode == pmP || polMode == pmBoth;
-    return polMode == pmS || polMode == pmBoth;
-}
-
 void TCalcPlasmon::UpdateAll(TSimparameter& para)
 {
     fullUpdateNeeded = true;
     prisma.Calc(para);
     for (auto& l : layers) {
         l->SetParameter(para);
+        l->CalcK();
+    }
+    for (auto& e : elements)
+        e->CalcMatrix(polMode);
+    fullUpdateNeeded = false;
+}
+
+void TCalcPlasmon::UpdateAngle(TSimparameter& para)
+{
+    fullUpdateNeeded = true;
+    prisma.Calc(para);
+    for (auto& l : layers) {
+        l->SetAngle(para);
         l->CalcK();
     }
     for (auto& e : elements)
@@ -131,6 +137,11 @@ bool TCalcPlasmon::IsFullUpdate(int i, int j, const TSimparameter& para) const
     const TSimAxispara& z = para.ZAxis;
     return fullUpdateNeeded || (i == 0 && j == 0) || fullUpdateKinds.Contains(x.Typ + 1) || x.LayerNr == 1 ||
            (z.Typ != 0 && (fullUpdateKinds.Contains(z.Typ) || z.LayerNr == 1));
+}
+
+bool TCalcPlasmon::IsAngleStep(int i, int j, const TSimparameter& para) const
+{
+    return !fullUpdateNeeded && !(i == 0 && j == 0) && para.XAxis.Typ + 1 == pkTheta && para.ZAxis.Typ == 0;
 }
 
 void TCalcPlasmon::Update(int i, int j, TSimparameter& para)
@@ -200,8 +211,14 @@ void TCalcPlasmon::CalcPoint(int i, int j, TSimparameter& para, const TResColLis
 {
     if (para.ZAxis.Typ != 0)
         SetZValue(j, para, list);
-    const bool full = IsFullUpdate(i, j, para);
-    Update(i, j, para);
+    // Inside the run the record changes only by the scan, so a Theta step
+    // re-reads nothing else.
+    const bool angle = IsAngleStep(i, j, para);
+    const bool full = angle || IsFullUpdate(i, j, para);
+    if (angle)
+        UpdateAngle(para);
+    else
+        Update(i, j, para);
     if (full) {
         productCache_.valid = false;
         CalcTotalMatrix();
@@ -224,23 +241,24 @@ veltrane::CalcOutcome TCalcPlasmon::CalcSimulation(TSimparameter& para, TResColL
                                                    veltrane::ErrorReport report)
 {
     veltrane::CalcOutcome outcome;
+    // The point the run goes to next, in its order (i outer, j inner), and
+    // the columns it walks; a refused run leaves the list as it was.
+    int atI = 0, atJ = 0, columns = 0;
+    bool accepted = false;
     try {
         const std::string refusal = CheckRun(para, list);
         if (!refusal.empty())
             throw std::invalid_argument(refusal);
-        // Points a run does not reach must not keep numbers of an earlier run.
-        for (auto& col : list)
-            for (auto& p : col.Points) {
-                p.x = p.Rp = p.Tp = p.Rs = p.Ts = p.Psi = p.Delta = NOVALUE;
-                p.valid = 0;
-            }
+        accepted = true;
         SetZValues(para, list);
-        const int columns = para.ZAxis.Typ == 0 ? 1 : int(list.size());
+        columns = para.ZAxis.Typ == 0 ? 1 : int(list.size());
         fullUpdateNeeded = true;
         productCache_.valid = false;
         for (int i = 0; i < para.XAxis.Pktanz; ++i) {
+            atI = i;
+            atJ = 0;
             SetXValue(i, para);
-            for (int j = 0; j < columns; ++j) {
+            for (int j = 0; j < columns; ++j, atJ = j) {
                 bool valid = true;
                 try {
                     CalcPoint(i, j, para, list);
@@ -253,13 +271,33 @@ veltrane::CalcOutcome TCalcPlasmon::CalcSimulation(TSimparameter& para, TResColL
                 }
                 StoreResult(i, j, para, list, valid);
             }
+            atI = i + 1;
+            atJ = 0;
         }
     } catch (const std::exception& e) {
         outcome = {false, "Error  CalcSimulation", e.what()};
     }
+    if (accepted)
+        ClearUnreached(list, atI, atJ, columns);
     if (!outcome.ok && report == veltrane::ErrorReport::ShowBox)
         veltrane::showError(outcome.caption, outcome.message);
     return outcome;
+}
+
+void TCalcPlasmon::ClearUnreached(TResColList& list, int atI, int atJ, int columns)
+{
+    // Points a run does not reach must not keep numbers of an earlier run.
+    // Clearing them afterwards, not all of them ahead, writes every point of
+    // a complete run once.
+    for (int k = 0; k < int(list.size()); ++k) {
+        auto& points = list[std::size_t(k)].Points;
+        const int first = k >= columns ? 0 : k < atJ ? atI + 1 : atI;
+        for (std::size_t i = std::size_t(first); i < points.size(); ++i) {
+            TResPunkt& p = points[i];
+            p.x = p.Rp = p.Tp = p.Rs = p.Ts = p.Psi = p.Delta = NOVALUE;
+            p.valid = 0;
+        }
+    }
 }
 
 namespace {

@@ -44,14 +44,26 @@ public:
     // "" when a run with this record and list can go ahead on this driver.
     std::string CheckRun(const TSimparameter& para, const TResColList& list) const;
 
-    bool IsPolarisation(char letter) const;
+    bool IsPolarisation(char letter) const
+    {
+        if (letter == 'P')
+            return polMode == pmP || polMode == pmBoth;
+        return polMode == pmS || polMode == pmBoth;
+    }
 
     void UpdateAll(TSimparameter& para);
+    // The full update after a change of Theta alone since the last
+    // completed one: the prism, then the layers' angles and lateral
+    // components, their roots and every element.
+    void UpdateAngle(TSimparameter& para);
     void UpdateLayer(int layerNr, TSimparameter& para);
     void UpdateLayers(int layerNrX, int layerNrZ, TSimparameter& para);
     void Update(int i, int j, TSimparameter& para);
     // True when Update takes the full path at point (i, j).
     bool IsFullUpdate(int i, int j, const TSimparameter& para) const;
+    // True when, inside a run, UpdateAngle does the full update at point
+    // (i, j): a Theta scan without Z after a completed full update.
+    bool IsAngleStep(int i, int j, const TSimparameter& para) const;
 
     void SetXValue(int i, TSimparameter& para);
     void SetZValue(int j, TSimparameter& para, const TResColList& list);
@@ -88,6 +100,9 @@ protected:
     void ClearElements();
     // One point: update, product and amplitudes. Throws on failure.
     void CalcPoint(int i, int j, TSimparameter& para, const TResColList& list);
+    // Marks invalid every point from (atI, atJ) on in the run's order, and
+    // every point of a column or at an index the run does not walk.
+    static void ClearUnreached(TResColList& list, int atI, int atJ, int columns);
 
     int layerCount = 0;
     int elementCount = 0;

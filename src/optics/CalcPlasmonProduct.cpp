@@ -46,17 +46,20 @@ inline void mulInto(const TVeltraMatrix& a, bool fresnel, Complex q, TVeltraMatr
 void TCalcPlasmon::CalcTotalMatrix()
 {
     // E0 x E1 x ... x E(c-2), taken from the right; the last half-space's
-    // propagation takes no part.
+    // propagation takes no part. The p and s chains run side by side: each
+    // product waits for the one before it, the other chain need not.
     const int c = elementCount;
-    if (IsPolarisation('P')) {
+    const bool p = IsPolarisation('P'), s = IsPolarisation('S');
+    if (p)
         totalP.Assign(elements[c - 2]->matrixP);
-        for (int k = c - 3; k >= 0; --k)
-            mulInto(elements[k]->matrixP, elements[k]->fresnelForm, elements[k]->qP, totalP);
-    }
-    if (IsPolarisation('S')) {
+    if (s)
         totalS.Assign(elements[c - 2]->matrixS);
-        for (int k = c - 3; k >= 0; --k)
-            mulInto(elements[k]->matrixS, elements[k]->fresnelForm, elements[k]->qS, totalS);
+    for (int k = c - 3; k >= 0; --k) {
+        const TPlasmon& e = *elements[k];
+        if (p)
+            mulInto(e.matrixP, e.fresnelForm, e.qP, totalP);
+        if (s)
+            mulInto(e.matrixS, e.fresnelForm, e.qS, totalS);
     }
 }
 

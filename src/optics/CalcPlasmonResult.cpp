@@ -26,7 +26,9 @@ bool realPositive(Complex a, Complex b)
 
 void TCalcPlasmon::StoreResult(int i, int j, const TSimparameter& para, TResColList& list, bool valid)
 {
-    TResPunkt p;
+    // Built in place: a copy of a point assembled field by field on the
+    // stack would read back pairs of fields the stores have not settled.
+    TResPunkt& p = list[j].Points[i];
     p.x = para.Xvalue;
     CalcRpTp(p, valid);
     CalcRsTs(p, valid);
@@ -41,7 +43,6 @@ void TCalcPlasmon::StoreResult(int i, int j, const TSimparameter& para, TResColL
             CalcPsiDelta(p, false);
         }
     }
-    list[j].Points[i] = p;
 }
 
 void TCalcPlasmon::CalcRpTp(TResPunkt& p, bool valid) const
@@ -88,13 +89,13 @@ void TCalcPlasmon::CalcPsiDelta(TResPunkt& p, bool valid) const
     }
     if (aZero || bZero)
         return;
-    p.Psi = std::atan2(std::sqrt(std::norm(a)), std::sqrt(std::norm(b))) * kDeg;
     // arg(conj(a) / conj(b)) = arg(conj(a) b): the quotient's modulus does
-    // not change its angle.
+    // not change its angle. Delta first: its arctangent waits for less.
     double delta = std::arg(std::conj(a) * b) * kDeg + 180.0;
     if (delta > 180.0)
         delta = 360.0 - delta;
     p.Delta = delta;
+    p.Psi = std::atan2(std::sqrt(std::norm(a)), std::sqrt(std::norm(b))) * kDeg;
 }
 
 void TCalcPlasmon::CorrectTransmission(TResPunkt& p) const

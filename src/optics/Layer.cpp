@@ -51,8 +51,11 @@ void TLayer::CalcKzIso()
     Complex kz = veltrane::ComplexSqrt(k2 - veltrane::Mul(kx, kx));
     Complex kzS = kxS == kx ? kz : veltrane::ComplexSqrt(k2 - veltrane::Mul(kxS, kxS));
     if (halfSpace) {
-        // p: Hy/Ex = k0 eps / kz; s: Hx/Ey = -kz / k0.
-        if (veltrane::SwapRoots(kz, -kz, (eps[0][0] * std::conj(kz)).real(), -(eps[0][0] * std::conj(kz)).real()))
+        // p: Hy/Ex = k0 eps / kz; s: Hx/Ey = -kz / k0. The flux of p is the
+        // sign of Re(eps conj(kz)).
+        const Complex e = eps[0][0];
+        const double flux = e.real() * kz.real() + e.imag() * kz.imag();
+        if (veltrane::SwapRoots(kz, -kz, flux, -flux))
             kz = -kz;
         if (veltrane::SwapRoots(kzS, -kzS, kzS.real(), -kzS.real()))
             kzS = -kzS;
@@ -65,21 +68,40 @@ void TLayer::CalcKzIso()
         throw EkoNullExecption();
 }
 
-void TLayer::CalcFieldFactorIso()
+void TLayer::CalcFieldFactorIso() const
 {
     fieldFactor[0] = -veltrane::Div(kx, kzp[0]);
     fieldFactor[1] = -fieldFactor[0];
+    fieldFactorDue_ = false;
 }
 
 void TLayer::SetIsotropic(TSimparameter& para)
 {
     const Complex e = RowEps(para, index, 0);
     eps[0][0] = eps[1][1] = eps[2][2] = e;
+    SetLateralIso(para);
+}
+
+void TLayer::SetLateralIso(TSimparameter& para)
+{
     if (index == 0) {
-        para.kx = k0 * veltrane::ComplexSqrt(e) * vmath::sin(thetaP);
+        // k0 n of the first layer: a Theta scan need not take the root again.
+        if (!(eps[0][0] == waveEps_ && k0 == waveK0_)) {
+            wave_ = k0 * veltrane::ComplexSqrt(eps[0][0]);
+            waveEps_ = eps[0][0];
+            waveK0_ = k0;
+        }
+        para.kx = wave_ * vmath::sin(thetaP);
         para.kx2 = para.kx;
     }
     CopyLateral(para);
+}
+
+void TLayer::SetAngle(TSimparameter& para)
+{
+    thetaP = para.ThetaP;
+    thetaS = para.ThetaS;
+    SetLateralIso(para);
 }
 
 Complex TLayer::AdmittanceP(Complex kxValue, Complex kz) const
@@ -100,7 +122,7 @@ void TLayer_I1::SetParameter(TSimparameter& para)
 
 void TLayer_I1::CalcK()
 {
+    fieldFactorDue_ = false;
     CalcKzIso();
-    if (polMode == pmP || polMode == pmBoth)
-        CalcFieldFactorIso();
+    fieldFactorDue_ = polMode == pmP || polMode == pmBoth;
 }

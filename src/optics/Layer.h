@@ -4,6 +4,7 @@
 // s and the p field ratio Ez/Ex. Units: nm, radians, 1/nm.
 
 #include <array>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -30,6 +31,10 @@ public:
     // Takes the layer's values from the run's working record. The layer with
     // index 0 also writes the shared lateral components kx and kx2 into it.
     virtual void SetParameter(TSimparameter& para);
+    // Takes a new angle of incidence from a record that differs from the
+    // last one given to SetParameter in Theta only: the angles and the
+    // lateral components are all that change.
+    virtual void SetAngle(TSimparameter& para);
     // Roots, field factors (and in the TLayer_A branch det and mode tables).
     // Raises EkoNullExecption for a vanishing z component.
     virtual void CalcK() = 0;
@@ -40,7 +45,12 @@ public:
     void SetKzp(int k, Complex v) { kzp[k] = v; }
     Complex GetKzs(int k) const { return kzs[k]; }
     void SetKzs(int k, Complex v) { kzs[k] = v; }
-    Complex GetFieldFactor(int k) const { return fieldFactor[k]; }
+    Complex GetFieldFactor(int k) const
+    {
+        if (fieldFactorDue_)
+            CalcFieldFactorIso();
+        return fieldFactor[k];
+    }
     Complex GetK0() const { return Complex(k0, 0.0); }
     // Hy/Ex of a p wave with the z component kz: the isotropic or, for a
     // layer flagged anisotropic, the tensor form. Its real part is the
@@ -59,7 +69,9 @@ public:
     TVeltraVector kzp, kzs;
     TEpsMatrix eps;
     std::uint8_t aniso = 0;
-    std::array<Complex, 2> fieldFactor{};
+    // Read through GetFieldFactor: a layer between isotropic neighbours
+    // computes it on first use after CalcK.
+    mutable std::array<Complex, 2> fieldFactor{};
     // A half-space (first or last layer of its stack) orders its roots so
     // that root 0 decays into it or carries energy away from the stack.
     bool halfSpace = false;
@@ -74,16 +86,25 @@ protected:
     // Isotropic roots: p from kx, s from kxS (which differ when the first
     // layer is anisotropic).
     void CalcKzIso();
-    void CalcFieldFactorIso();
+    void CalcFieldFactorIso() const;
     void CopyLateral(const TSimparameter& para);
+    // The lateral components of an isotropic first layer, then copied.
+    void SetLateralIso(TSimparameter& para);
     // The isotropic tensor from the row's X value and the lateral components
     // (computed here for the first layer): the end of SetParameter of the
     // isotropic classes.
     void SetIsotropic(TSimparameter& para);
 
+    // Only the field runs read the field factor of a layer between isotropic
+    // neighbours; a scan would pay a division per layer and point for it.
+    mutable bool fieldFactorDue_ = false;
+
 private:
     // The wavelength k0 was derived from; a scan rarely changes it.
     double k0Wavelength_ = -1.0;
+    // k0 sqrt(eps) of a first layer and the values it was taken from.
+    Complex wave_, waveEps_{NAN, NAN};
+    double waveK0_ = NAN;
 };
 
 // Isotropic layer between isotropic neighbours.

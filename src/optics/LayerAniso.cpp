@@ -120,6 +120,14 @@ void TLayer_A2::SetParameter(TSimparameter& para)
     CopyLateral(para);
 }
 
+void TLayer_A2::SetAngle(TSimparameter& para)
+{
+    thetaP = para.ThetaP;
+    thetaS = para.ThetaS;
+    CalcKxAniso(para);
+    CopyLateral(para);
+}
+
 void TLayer_A2::RotatePhi(double angleDeg)
 {
     if (angleDeg != 0.0)

@@ -37,6 +37,7 @@ class TLayer_A2 : public TLayer_A {
 public:
     explicit TLayer_A2(int index) : TLayer_A(index) {}
     void SetParameter(TSimparameter& para) override;
+    void SetAngle(TSimparameter& para) override;
     void CalcK() override;
 
 protected:

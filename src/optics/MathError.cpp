@@ -36,44 +36,6 @@ void MathErrorHandler(MathErrKind kind, const char* function, double arg1, doubl
 
 namespace vmath {
 
-double checked(double v, const char* function, double arg1, double arg2)
-{
-    if (!std::isfinite(v))
-        MathErrorHandler(std::isinf(v) ? MathErrKind::Overflow : MathErrKind::Other, function, arg1, arg2);
-    return v;
-}
-
-std::complex<double> checked(const std::complex<double>& v, const char* function)
-{
-    if (!std::isfinite(v.real()) || !std::isfinite(v.imag()))
-        MathErrorHandler(MathErrKind::Other, function, v.real(), v.imag());
-    return v;
-}
-
-double sqrt(double x)
-{
-    if (!(x >= 0.0))
-        MathErrorHandler(MathErrKind::Domain, "sqrt", x, 0.0);
-    return std::sqrt(x);
-}
-
-double exp(double x)
-{
-    double r = std::exp(x);
-    if (std::isinf(r) || std::isnan(r))
-        MathErrorHandler(std::isnan(x) ? MathErrKind::Domain : MathErrKind::Overflow, "exp", x, 0.0);
-    return r;
-}
-
-double log(double x)
-{
-    if (x == 0.0)
-        MathErrorHandler(MathErrKind::Singularity, "log", x, 0.0);
-    if (!(x > 0.0) || std::isinf(x))
-        MathErrorHandler(MathErrKind::Domain, "log", x, 0.0);
-    return std::log(x);
-}
-
 double log10(double x)
 {
     if (x == 0.0)
@@ -93,20 +55,6 @@ double pow(double x, double y)
     if (std::isinf(r))
         MathErrorHandler(MathErrKind::Overflow, "pow", x, y);
     return checked(r, "pow", x, y);
-}
-
-double sin(double x)
-{
-    if (!std::isfinite(x))
-        MathErrorHandler(MathErrKind::Domain, "sin", x, 0.0);
-    return std::sin(x);
-}
-
-double cos(double x)
-{
-    if (!std::isfinite(x))
-        MathErrorHandler(MathErrKind::Domain, "cos", x, 0.0);
-    return std::cos(x);
 }
 
 double tan(double x)
@@ -156,13 +104,6 @@ std::complex<double> exp(const std::complex<double>& z)
     if (z.real() > 709.78)
         MathErrorHandler(MathErrKind::Overflow, "cexp", z.real(), z.imag());
     return checked(std::exp(z), "cexp");
-}
-
-std::complex<double> div(const std::complex<double>& a, const std::complex<double>& b)
-{
-    if (b == std::complex<double>(0.0, 0.0))
-        MathErrorHandler(MathErrKind::Singularity, "cdiv", b.real(), b.imag());
-    return checked(a / b, "cdiv");
 }
 
 }  // namespace vmath

@@ -31,7 +31,11 @@ void TPrisma::Calc(TSimparameter& rec)
 
 void TPrisma::SetPrismwinkel(const TSimparameter& rec)
 {
-    halfAngle = radians(0.5 * rec.Prismawinkel);
+    // A Theta scan keeps the prism angle: no division for it at every point.
+    if (!(rec.Prismawinkel == halfAngleOf_)) {
+        halfAngle = radians(0.5 * rec.Prismawinkel);
+        halfAngleOf_ = rec.Prismawinkel;
+    }
     if (rec.Prismart == prTriangular || rec.Prismart == prCone)
         alphaIn = std::numbers::pi / 2.0 - halfAngle - std::abs(radians(rec.Theta));
     else
@@ -69,26 +73,30 @@ void TPrisma::CreateLayers(TSimparameter& rec)
     Prismawinkel = rec.Prismawinkel;
     // Without a prism the angles come straight from Theta and nothing reads
     // the prism layers.
-    if (rec.Prismart != prNone) {
-        CopyParameter(rec);
-        const bool aniso = para.Aniso[1] != 0;
-        if (layers_.empty() || aniso != anisoLayers_) {
-            layers_.clear();
-            if (aniso) {
-                layers_.push_back(std::make_unique<TLayer_A1>(0));
-                layers_.push_back(std::make_unique<TLayer_P2>(1));
-                anisoFace_.SetLayers(layers_);
-            } else {
-                layers_.push_back(std::make_unique<TLayer_I1>(0));
-                layers_.push_back(std::make_unique<TLayer_I1>(1));
-                isoFace_.SetLayers(layers_);
-            }
-            anisoLayers_ = aniso;
-        }
-        front()->SetParameter(para);
-        back()->SetParameter(para);
-    }
+    if (rec.Prismart != prNone)
+        SetUpLayers(rec);
     SetPolarisation(rec);
+}
+
+void TPrisma::SetUpLayers(TSimparameter& rec)
+{
+    CopyParameter(rec);
+    const bool aniso = para.Aniso[1] != 0;
+    if (layers_.empty() || aniso != anisoLayers_) {
+        layers_.clear();
+        if (aniso) {
+            layers_.push_back(std::make_unique<TLayer_A1>(0));
+            layers_.push_back(std::make_unique<TLayer_P2>(1));
+            anisoFace_.SetLayers(layers_);
+        } else {
+            layers_.push_back(std::make_unique<TLayer_I1>(0));
+            layers_.push_back(std::make_unique<TLayer_I1>(1));
+            isoFace_.SetLayers(layers_);
+        }
+        anisoLayers_ = aniso;
+    }
+    front()->SetParameter(para);
+    back()->SetParameter(para);
 }
 
 void TPrisma::JonesVector(double azimutDeg, double ellipticDeg, Complex& Ep, Complex& Es)
@@ -100,16 +108,29 @@ void TPrisma::JonesVector(double azimutDeg, double ellipticDeg, Complex& Ep, Com
 
 void TPrisma::SetPolarisation(TSimparameter& rec)
 {
-    switch (rec.PolArt) {
-    case paP: rec.Ep = Complex(1.0, 0.0); rec.Es = Complex(0.0, 0.0); break;
-    case paS: rec.Ep = Complex(0.0, 0.0); rec.Es = Complex(1.0, 0.0); break;
-    case paPS: rec.Ep = Complex(1.0, 0.0); rec.Es = Complex(1.0, 0.0); break;
-    case paLinear: JonesVector(rec.Azimut, 0.0, rec.Ep, rec.Es); break;
-    case paCircular: JonesVector(0.0, rec.Circular ? -45.0 : 45.0, rec.Ep, rec.Es); break;
-    case paElliptic: JonesVector(rec.Azimut, rec.Elliptic, rec.Ep, rec.Es); break;
-    default: rec.Ep = rec.Es = Complex(0.0, 0.0); break;
-    }
+    // The pair depends on these four values only; a Theta scan keeps them,
+    // and the sines and cosines of the Jones vector are not taken again.
+    const Light light{rec.PolArt, rec.Circular, rec.Azimut, rec.Elliptic};
+    if (!(lightKept_ && light == light_))
+        TakeLight(light);
+    rec.Ep = Ep_;
+    rec.Es = Es_;
     factorP = factorS = 1.0;
+}
+
+void TPrisma::TakeLight(const Light& light)
+{
+    switch (light.polArt) {
+    case paP: Ep_ = Complex(1.0, 0.0); Es_ = Complex(0.0, 0.0); break;
+    case paS: Ep_ = Complex(0.0, 0.0); Es_ = Complex(1.0, 0.0); break;
+    case paPS: Ep_ = Complex(1.0, 0.0); Es_ = Complex(1.0, 0.0); break;
+    case paLinear: JonesVector(light.azimut, 0.0, Ep_, Es_); break;
+    case paCircular: JonesVector(0.0, light.circular ? -45.0 : 45.0, Ep_, Es_); break;
+    case paElliptic: JonesVector(light.azimut, light.elliptic, Ep_, Es_); break;
+    default: Ep_ = Es_ = Complex(0.0, 0.0); break;
+    }
+    light_ = light;
+    lightKept_ = true;
 }
 
 void TPrisma::CalcNoPrism(TSimparameter& rec) { rec.ThetaP = rec.ThetaS = radians(rec.Theta); }

@@ -3,6 +3,8 @@
 // angles of incidence inside the stack's first layer, the incident Jones
 // pair, and the intensity factors of the passage through the prism faces.
 
+#include <cmath>
+
 #include "document/Records.h"
 #include "optics/Grenz.h"
 #include "optics/Layer.h"
@@ -34,10 +36,21 @@ public:
     double factorP = 1.0, factorS = 1.0;
 
 private:
+    // What the incident pair is derived from.
+    struct Light {
+        std::int32_t polArt = 0;
+        std::uint8_t circular = 0;
+        double azimut = 0.0, elliptic = 0.0;
+        bool operator==(const Light&) const = default;
+    };
+
     void SetPrismwinkel(const TSimparameter& rec);
     void CreateLayers(TSimparameter& rec);
+    // The prism's own two layers for the record's prism material.
+    void SetUpLayers(TSimparameter& rec);
     void CopyParameter(const TSimparameter& rec);
     void SetPolarisation(TSimparameter& rec);
+    void TakeLight(const Light& light);
     void CalcNoPrism(TSimparameter& rec);
     void CalcTriangular(TSimparameter& rec);
     void CalcCone(TSimparameter& rec) { CalcTriangular(rec); }
@@ -57,4 +70,10 @@ private:
     bool anisoLayers_ = false;
     TisoGrenz isoFace_{0, 1};
     TanisoGrenz anisoFace_{0, 1};
+    // The prism angle halfAngle was derived from.
+    double halfAngleOf_ = NAN;
+    // The incident pair and the light it was derived from.
+    bool lightKept_ = false;
+    Light light_;
+    Complex Ep_, Es_;
 };

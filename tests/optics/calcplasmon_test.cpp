@@ -442,6 +442,30 @@ TEST(CalcPlasmon, PointsRunColumnByColumnInsideEachX)
         expectNoValue(run.at(i, j));
 }
 
+TEST(CalcPlasmon, RunEndedByAFailureKeepsNoNumbersOfAnEarlierRun)
+{
+    // The points a run does not reach are cleared when it ends: a list that
+    // held a complete earlier run shows only what this one computed, in
+    // every column, and the points beyond the X scan show nothing.
+    TSimparameter p = stacks::demo();
+    stacks::setAnisoLayer(p, 2, 1e-10, 2.0, 1.0, 5.0);
+    stacks::thetaScan(p, 0.0, 10.0, 3);
+    p.ZAxis = {pkEpsYReal, 2.0, 3.0, 3, 2, 0.0, 0};
+    TResColList list;
+    std::unique_ptr<TCalcPlasmon> calc;
+    ASSERT_TRUE(CreateCalcPlasmon(calc, p, list, ErrorReport::ToCaller).ok);
+    ASSERT_TRUE(RunCalcPlasmon(calc.get(), p, list, ErrorReport::ToCaller).ok);
+    for (const TResColrec& col : list)
+        for (const TResPunkt& pt : col.Points)
+            ASSERT_EQ(pt.valid, 1);
+    list[0].Points.push_back(list[0].Points[0]);
+    p.ZAxis.bis = 1e10;
+    ASSERT_FALSE(RunCalcPlasmon(calc.get(), p, list, ErrorReport::ToCaller).ok);
+    EXPECT_EQ(list[0].Points[0].valid, 1);
+    for (auto [i, j] : {std::pair{0, 1}, {1, 0}, {1, 1}, {2, 0}, {2, 1}, {3, 0}})
+        expectNoValue(list[std::size_t(j)].Points[std::size_t(i)]);
+}
+
 TEST(CalcPlasmon, RecordsThatCannotBeSimulatedAreRefused)
 {
     struct Case {
