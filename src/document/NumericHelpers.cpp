@@ -2,22 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "platform/Platform.h"
-
-double RadToDegree(double rad) { return rad * 180.0 / std::numbers::pi; }
-
-double AbsSqr(const Complex& z)
-{
-    double m = std::abs(z);
-    return m * m;
-}
-
-void SetReal(Complex& z, double re) { z.real(re); }
-void SetImag(Complex& z, double im) { z.imag(im); }
-
-double Hypot(double a, double b) { return std::sqrt(a * a + b * b); }
 
 double Pow10(int n)
 {
