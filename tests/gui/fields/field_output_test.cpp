@@ -1,4 +1,4 @@
-// The field windows' plot outputs on a machine without a printer when the
+// A field window's plot outputs on a machine without a printer when the
 // file cannot be written: an "I/O Error" with its reason, nothing left
 // behind, and no claim of success.
 #include <QAction>
@@ -9,7 +9,6 @@
 #include <cstring>
 
 #include "FieldWindowFixture.h"
-#include "gui/fields/EwavedlgD.h"
 #include "gui/fields/EwavedlgT.h"
 #include "platform/qt/GuiServices.h"
 #include "plot/DruckDlg.h"
@@ -25,43 +24,30 @@ struct FieldOutput : FieldWindowTest {
     }
     ~FieldOutput() override { veltrane::installGuiServices(nullptr); }
 
-    // Prints the window's plot and saves it, both onto a full device.
-    void printAndSave(TEwaveWindow& window)
-    {
-        window.show();
-        ASSERT_TRUE(WaitFor([&] { return !labels.empty() && !window.Computing(); }));
-        veltrane::test::DeviceNode full;
-        script.saveAnswers = {full.path(), full.path()};
-        QTimer::singleShot(0, [] {
-            auto* dlg = qobject_cast<TDruckDlg*>(QApplication::activeModalWidget());
-            ASSERT_NE(dlg, nullptr);
-            dlg->PrinterOKBtn->click();
-        });
-        window.PrintPlotBtn->trigger();
-        window.Plot2FileBtn->trigger();
-        ASSERT_EQ(script.boxes.size(), 2u);
-        for (const auto& box : script.boxes) {
-            EXPECT_EQ(box.caption, "I/O Error");
-            EXPECT_NE(box.text.find(std::strerror(ENOSPC)), std::string::npos) << box.text;
-        }
-        EXPECT_TRUE(full.intact());
-    }
-
     veltrane::ScriptedGuiServices gui;
 };
 
-TEST_F(FieldOutput, WindowAtOneAngle)
+TEST_F(FieldOutput, PrintAndSaveOfThePlotOntoAFullDevice)
 {
     TEwavedlgT window(doc, run);
     frame = window.FitStatus1;
-    printAndSave(window);
-}
-
-TEST_F(FieldOutput, WindowAtOneLayerPosition)
-{
-    TEwavedlgD window(doc, run);
-    frame = window.FitStatus1;
-    printAndSave(window);
+    window.show();
+    ASSERT_TRUE(WaitFor([&] { return !labels.empty() && !window.Computing(); }));
+    veltrane::test::DeviceNode full;
+    script.saveAnswers = {full.path(), full.path()};
+    QTimer::singleShot(0, [] {
+        auto* dlg = qobject_cast<TDruckDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        dlg->PrinterOKBtn->click();
+    });
+    window.PrintPlotBtn->trigger();
+    window.Plot2FileBtn->trigger();
+    ASSERT_EQ(script.boxes.size(), 2u);
+    for (const auto& box : script.boxes) {
+        EXPECT_EQ(box.caption, "I/O Error");
+        EXPECT_NE(box.text.find(std::strerror(ENOSPC)), std::string::npos) << box.text;
+    }
+    EXPECT_TRUE(full.intact());
 }
 
 }  // namespace
