@@ -39,6 +39,12 @@ std::string folderOf(const std::string& path)
 
 FileReplaceSink::FileReplaceSink(const std::string& target) : target_(resolvedTarget(target))
 {
+    struct stat st {};
+    const bool exists = ::stat(target_.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode)) {
+        openInPlace(target);
+        return;
+    }
     // Renaming would get past a write-protected file; it stays protected.
     if (::access(target_.c_str(), F_OK) == 0 &&
         ::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0)
@@ -56,9 +62,24 @@ FileReplaceSink::FileReplaceSink(const std::string& target) : target_(resolvedTa
         throw EStreamError("Cannot create file \"" + target + "\". " + std::strerror(err));
     }
     // The replaced file keeps its permissions; a new file gets the usual ones.
-    struct stat st {};
-    if (::stat(target_.c_str(), &st) == 0)
+    if (exists)
         (void)::fchmod(fd_, st.st_mode & 07777);
+    buffer_.reserve(kBufferBytes);
+}
+
+void FileReplaceSink::openInPlace(const std::string& target)
+{
+    // A device or a pipe is not a file that a rename may replace: renaming
+    // over /dev/full would put a plain file in its place. It takes the bytes
+    // itself. Not blocking on the open keeps a pipe without a reader from
+    // hanging the program; the writes then block as usual.
+    fd_ = ::open(target_.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0)
+        throw EStreamError("Cannot create file \"" + target + "\". " + std::strerror(errno));
+    const int flags = ::fcntl(fd_, F_GETFL);
+    if (flags >= 0)
+        (void)::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK);
+    inPlace_ = true;
     buffer_.reserve(kBufferBytes);
 }
 
@@ -109,12 +130,17 @@ void FileReplaceSink::flushBuffer()
 void FileReplaceSink::finish()
 {
     flushBuffer();
-    if (::fsync(fd_) != 0)
+    // A device or a pipe need not support fsync; what it took it has.
+    if (::fsync(fd_) != 0 && !(inPlace_ && (errno == EINVAL || errno == EROFS || errno == ENOTSUP)))
         fail("Cannot write file", errno);
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0)
         fail("Cannot close file", errno);
+    if (inPlace_) {
+        committed_ = true;
+        return;
+    }
     if (::rename(tempPath_.c_str(), target_.c_str()) != 0)
         fail("Cannot replace file", errno);
     committed_ = true;

@@ -3,7 +3,8 @@
 // temporary file in the same folder, which finish() flushes to disk, gives
 // the target's permissions and renames over the target. Until then the
 // target is untouched; a sink destroyed before finish() removes its
-// temporary file.
+// temporary file. A target that exists and is not a regular file (a
+// device, a pipe) is written in place instead, every write checked.
 
 #include <string>
 #include <vector>
@@ -26,6 +27,7 @@ public:
     const std::string& temporaryPath() const { return tempPath_; }
 
 private:
+    void openInPlace(const std::string& target);
     void flushBuffer();
     [[noreturn]] void fail(const std::string& what, int err) const;
 
@@ -33,6 +35,7 @@ private:
     std::string tempPath_;
     int fd_ = -1;
     bool committed_ = false;
+    bool inPlace_ = false;
     std::vector<unsigned char> buffer_;
 };
 

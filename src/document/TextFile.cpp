@@ -21,9 +21,14 @@ std::string joinLines(const std::vector<std::string>& lines)
 
 std::optional<std::string> saveTextFile(const std::string& path, const std::string& text)
 {
+    return saveFileBytes(path, text);
+}
+
+std::optional<std::string> saveFileBytes(const std::string& path, std::string_view bytes)
+{
     try {
         FileReplaceSink file(path);
-        file.write(text.data(), text.size());
+        file.write(bytes.data(), bytes.size());
         file.finish();
     } catch (const EStreamError& e) {
         return std::string(e.what());

@@ -75,7 +75,7 @@ TDruckDlg::TDruckDlg(TLinePlot& plot, QWidget* parent)
     connect(PrinterOKBtn, &QPushButton::clicked, this, &TDruckDlg::accept);
     connect(PrinterCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(Setup, &QPushButton::clicked, this, [this] {
-        veltrane::guiServices().setupPrinter(this);
+        veltrane::SetupPrinter(this);
         ShowPrinterName();
     });
 
@@ -135,8 +135,10 @@ void TDruckDlg::ShowPrinterName()
     QPrinter& printer = veltrane::guiServices().printer();
     const std::string pdf =
         printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName().toStdString() : std::string();
-    LPrinter2->setText(QString::fromStdString(
-        PrinterDescription(veltrane::guiServices().printerNames(), printer.printerName().toStdString(), pdf)));
+    const std::vector<std::string> installed = veltrane::guiServices().printerNames();
+    LPrinter2->setText(QString::fromStdString(PrinterDescription(installed, printer.printerName().toStdString(), pdf)));
+    // Without a printer the label says where the page goes instead.
+    Setup->setEnabled(!installed.empty());
 }
 
 void TDruckDlg::ShowOrientation()

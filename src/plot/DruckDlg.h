@@ -62,10 +62,8 @@ private:
     // False when the user cancelled meanwhile.
     bool PumpMessages();
     bool PrintBitmap(QPainter& painter, const TRect& r, const QImage& bitmap);
-    bool ChoosePdfFile(QPrinter& printer);
 
     TLinePlot& plot_;
     bool printing_ = false;
     QPointer<TPrintAboutDlg> status_;
-    std::string lastPdfFile_;
 };

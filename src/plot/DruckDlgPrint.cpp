@@ -3,7 +3,6 @@
 // the job.
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -14,8 +13,8 @@
 #include "plot/DruckDlg.h"
 #include "plot/Lineplot.h"
 #include "plot/PrintAboutDlg.h"
-#include "platform/Platform.h"
 #include "platform/qt/GuiServices.h"
+#include "platform/qt/PrintJob.h"
 
 namespace {
 
@@ -43,28 +42,7 @@ private:
     QPageLayout::Orientation orientation_;
 };
 
-QString pdfFileOf(const QPrinter& printer)
-{
-    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
-}
-
 }  // namespace
-
-bool TDruckDlg::ChoosePdfFile(QPrinter& printer)
-{
-    veltrane::SaveFileRequest req;
-    req.title = "No printer is installed: print to a PDF file";
-    req.filter = "PDF files (*.pdf)|*.pdf";
-    req.defaultExt = "pdf";
-    req.fileName = lastPdfFile_;
-    std::optional<std::string> file = veltrane::platform().chooseSaveFile(req);
-    if (!file || file->empty())
-        return false;
-    lastPdfFile_ = *file;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(*file));
-    return true;
-}
 
 bool TDruckDlg::PumpMessages()
 {
@@ -77,7 +55,7 @@ TPrintResult TDruckDlg::PrintPlot(const std::string& comment)
     if (printing_)
         return TPrintResult::Busy;
     QPrinter& printer = veltrane::guiServices().printer();
-    if (veltrane::guiServices().printerNames().empty() && !ChoosePdfFile(printer))
+    if (veltrane::guiServices().printerNames().empty() && !veltrane::ChoosePdfFile(printer))
         return TPrintResult::NotStarted;
 
     JobScope scope(printer, printing_);
@@ -91,13 +69,10 @@ TPrintResult TDruckDlg::PrintPlot(const std::string& comment)
     const QRect area = printer.pageRect(QPrinter::DevicePixel).toRect();
     const TRect page = PrintPageRect(area.width(), area.height(), landscape);
 
+    veltrane::PrintJob job(printer);
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        const QString target = pdfFileOf(printer).isEmpty() ? printer.printerName() : pdfFileOf(printer);
-        veltrane::showError("Error", "The plot could not be printed: the printer \"" + target.toStdString() +
-                                         "\" could not be started.");
+    if (!job.begin(painter, "plot"))
         return TPrintResult::Failed;
-    }
     if (!comment.empty()) {
         QFont font("Courier New");
         font.setPointSize(10);
@@ -114,19 +89,11 @@ TPrintResult TDruckDlg::PrintPlot(const std::string& comment)
         go = PrintBitmap(painter, page, bitmap);
     }
     if (!go) {
-        // Nothing more goes on the page. A back end that cannot abort
-        // still closes the job; a PDF file of a cancelled job is removed.
-        printer.abort();
-        painter.end();
-        if (!pdfFileOf(printer).isEmpty())
-            QFile::remove(pdfFileOf(printer));
+        // Nothing more goes on the page, and no PDF file is written.
+        job.abort(painter);
         return TPrintResult::Cancelled;
     }
-    if (!painter.end()) {
-        veltrane::showError("Error", "The plot could not be printed: the print job could not be finished.");
-        return TPrintResult::Failed;
-    }
-    return TPrintResult::Printed;
+    return job.finish(painter) ? TPrintResult::Printed : TPrintResult::Failed;
 }
 
 bool TDruckDlg::PrintBitmap(QPainter& painter, const TRect& r, const QImage& bitmap)

@@ -7,8 +7,23 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "document/TextFile.h"
 #include "plot/PlotCanvas.h"
 #include "platform/qt/GuiServices.h"
+
+namespace {
+
+// The bitmap as the bytes of its file; empty when it cannot be encoded.
+QByteArray encodeBitmap(const QImage& bitmap, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !bitmap.save(&buffer, format))
+        return {};
+    return bytes;
+}
+
+}  // namespace
 
 TLinePlot::TLinePlot(QWidget* parent) : QWidget(parent)
 {
@@ -138,15 +153,26 @@ void TLinePlot::GetPlotBitmap(QImage& out)
     out = bitmap_.copy();
 }
 
-bool TLinePlot::SavetoFile(const std::string& fileName)
+bool TLinePlot::SavetoFile(const std::string& fileName, std::string* failure)
 {
     if (!BitmapCurrent())
         ComposeBitmap();
     if (bitmap_.isNull())
         return false;
-    QString name = QString::fromStdString(fileName);
-    const char* format = name.endsWith(".png", Qt::CaseInsensitive) ? "PNG" : "BMP";
-    return bitmap_.save(name, format);
+    const bool png = QString::fromStdString(fileName).endsWith(".png", Qt::CaseInsensitive);
+    const QByteArray bytes = encodeBitmap(bitmap_, png ? "PNG" : "BMP");
+    if (bytes.isEmpty()) {
+        if (failure)
+            *failure = "The plot could not be encoded for \"" + fileName + "\".";
+        return false;
+    }
+    // Through the program's file writer: a failed write leaves no file, or
+    // the old one as it was.
+    const std::optional<std::string> error =
+        veltrane::saveFileBytes(fileName, {bytes.constData(), std::size_t(bytes.size())});
+    if (error && failure)
+        *failure = *error;
+    return !error;
 }
 
 bool TLinePlot::Savetostream(QIODevice& stream)
@@ -155,7 +181,8 @@ bool TLinePlot::Savetostream(QIODevice& stream)
         ComposeBitmap();
     if (bitmap_.isNull())
         return false;
-    return bitmap_.save(&stream, "BMP");
+    const QByteArray bytes = encodeBitmap(bitmap_, "BMP");
+    return !bytes.isEmpty() && stream.write(bytes) == bytes.size();
 }
 
 bool TLinePlot::CopytoClipboard()

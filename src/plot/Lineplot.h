@@ -121,8 +121,9 @@ public:
 
     // The bitmap, composed first when it is missing or out of date.
     void GetPlotBitmap(QImage& out);
-    // BMP, or PNG for a ".png" name; false when nothing could be written.
-    bool SavetoFile(const std::string& fileName);
+    // BMP, or PNG for a ".png" name; false when nothing could be written,
+    // with the reason in failure. A failed write leaves no file behind.
+    bool SavetoFile(const std::string& fileName, std::string* failure = nullptr);
     bool Savetostream(QIODevice& stream);
     bool CopytoClipboard();
 

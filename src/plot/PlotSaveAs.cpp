@@ -15,8 +15,9 @@ bool SavePlotAs(TLinePlot& plot, const std::string& title, const std::string& de
     const std::optional<std::string> name = platform().chooseSaveFile(r);
     if (!name || name->empty())
         return false;
-    if (!plot.SavetoFile(*name)) {
-        showError("I/O Error", "Cannot create file \"" + *name + "\".");
+    std::string failure;
+    if (!plot.SavetoFile(*name, &failure)) {
+        showError("I/O Error", failure.empty() ? "Cannot create file \"" + *name + "\"." : failure);
         return false;
     }
     return true;

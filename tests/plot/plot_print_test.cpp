@@ -11,9 +11,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+
 #include "plot/DruckDlg.h"
 #include "plot/PrintAboutDlg.h"
 #include "plot_interaction_support.h"
+#include "support/WriteFailures.h"
 
 namespace {
 
@@ -174,7 +178,7 @@ TEST(PlotPrint, FailureIsShownAndTheOrientationRestored)
     p.printer.setOutputFileName(p.dir.filePath("no/such/folder/plot.pdf"));
     EXPECT_EQ(p.s.plot.PrintPlot(false), TPrintResult::Failed);
     ASSERT_EQ(p.s.script.boxes.size(), 1u);
-    EXPECT_EQ(p.s.script.boxes[0].caption, "Error");
+    EXPECT_EQ(p.s.script.boxes[0].caption, "I/O Error");
     EXPECT_EQ(p.printer.pageLayout().orientation(), QPageLayout::Portrait);
     EXPECT_FALSE(p.s.plot.Printing());
 }
@@ -198,4 +202,20 @@ TEST(PlotPrint, NoPrinterInstalledOffersAPdfFile)
 
     EXPECT_EQ(p.s.plot.PrintPlot(false), TPrintResult::NotStarted);
     EXPECT_EQ(p.s.script.saveRequests.size(), 2u);
+}
+
+// A PDF file that cannot be written is an "I/O Error" with its reason, and
+// the device named as the file stays the device.
+TEST(PlotPrint, APdfThatCannotBeWrittenIsAnIoError)
+{
+    PrintSetup p;
+    p.services.gui.printers.clear();
+    veltrane::test::DeviceNode full;
+    p.s.script.saveAnswers = {full.path()};
+    EXPECT_EQ(p.s.plot.PrintPlot(false), TPrintResult::Failed);
+    ASSERT_EQ(p.s.script.boxes.size(), 1u);
+    EXPECT_EQ(p.s.script.boxes[0].caption, "I/O Error");
+    EXPECT_NE(p.s.script.boxes[0].text.find(std::strerror(ENOSPC)), std::string::npos) << p.s.script.boxes[0].text;
+    EXPECT_TRUE(full.intact());
+    EXPECT_FALSE(p.s.plot.Printing());
 }

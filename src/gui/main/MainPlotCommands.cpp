@@ -48,4 +48,4 @@ void TMainForm::PrintPlotClick()
     Plot_->PrintPlot(true);
 }
 
-void TMainForm::PrinterSetup1Click() { veltrane::guiServices().setupPrinter(this); }
+void TMainForm::PrinterSetup1Click() { veltrane::SetupPrinter(this); }

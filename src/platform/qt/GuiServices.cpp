@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QPrinter>
 
+#include "platform/Platform.h"
+
 namespace veltrane {
 namespace {
 
@@ -20,6 +22,18 @@ GuiServices& guiServices()
 }
 
 void installGuiServices(GuiServices* s) { current = s; }
+
+const char* const NoPrinterSetupText =
+    "No printer is installed, so there is nothing to set up.\nPrints go to a PDF file whose name you choose when you print.";
+
+bool SetupPrinter(QWidget* parent)
+{
+    if (guiServices().printerNames().empty()) {
+        showInformation("Printer-Setup", NoPrinterSetupText);
+        return false;
+    }
+    return guiServices().setupPrinter(parent);
+}
 
 ScriptedGuiServices::ScriptedGuiServices() = default;
 ScriptedGuiServices::~ScriptedGuiServices() = default;

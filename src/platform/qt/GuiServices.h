@@ -29,6 +29,13 @@ public:
 GuiServices& guiServices();
 void installGuiServices(GuiServices* s);
 
+// The printer set-up commands. Without any printer there is nothing to set
+// up: a box says so and no print dialog is shown, since that would offer to
+// print or to overwrite a PDF file although nothing is printed. False then,
+// or when the user cancelled.
+bool SetupPrinter(QWidget* parent);
+extern const char* const NoPrinterSetupText;
+
 class ScriptedGuiServices : public GuiServices {
 public:
     ScriptedGuiServices();

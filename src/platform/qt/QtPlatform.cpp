@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
@@ -10,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -160,7 +162,14 @@ QPrinter& QtPlatform::printer()
 
 bool QtPlatform::setupPrinter(QWidget* parent)
 {
+    // Qt's print dialog serves as the set-up: it chooses and sets up the
+    // printer and prints nothing, so it neither says "Print" nor offers a
+    // file to print to (which would ask to overwrite one).
     QPrintDialog dlg(&printer(), parent);
+    dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (auto* buttons = dlg.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText("OK");
     return dlg.exec() == QDialog::Accepted;
 }
 

@@ -7,25 +7,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/Platform.h"
 #include "platform/qt/GuiServices.h"
+#include "platform/qt/PrintJob.h"
 
 namespace veltrane {
 namespace {
-
-bool choosePdfFile(QPrinter& printer)
-{
-    SaveFileRequest req;
-    req.title = "No printer is installed: print to a PDF file";
-    req.filter = "PDF files (*.pdf)|*.pdf";
-    req.defaultExt = "pdf";
-    const std::optional<std::string> file = platform().chooseSaveFile(req);
-    if (!file || file->empty())
-        return false;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(*file));
-    return true;
-}
 
 // The listing's face, smaller where the widest line would not fit the page.
 QFont fittingFont(const QPrinter& printer, const std::vector<QString>& lines, double width)
@@ -47,7 +33,7 @@ QFont fittingFont(const QPrinter& printer, const std::vector<QString>& lines, do
 
 bool PrintTextLines(QPrinter& printer, const std::vector<std::string>& lines, const std::string& jobName)
 {
-    if (guiServices().printerNames().empty() && !choosePdfFile(printer))
+    if (guiServices().printerNames().empty() && !ChoosePdfFile(printer))
         return false;
     printer.setDocName(QString::fromStdString(jobName));
 
@@ -56,14 +42,10 @@ bool PrintTextLines(QPrinter& printer, const std::vector<std::string>& lines, co
     for (const std::string& l : lines)
         text.push_back(QString::fromStdString(l));
 
+    PrintJob job(printer);
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        const QString target =
-            printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
-        showError("Error", "The text could not be printed: the printer \"" + target.toStdString() +
-                               "\" could not be started.");
+    if (!job.begin(painter, "text"))
         return false;
-    }
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
     const QFont font = fittingFont(printer, text, page.width());
     painter.setFont(font);
@@ -78,7 +60,7 @@ bool PrintTextLines(QPrinter& printer, const std::vector<std::string>& lines, co
             printer.newPage();
         painter.drawText(QPointF(0.0, row * lineHeight + fm.ascent()), text[i]);
     }
-    return painter.end();
+    return job.finish(painter);
 }
 
 }  // namespace veltrane

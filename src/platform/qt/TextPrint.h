@@ -16,8 +16,8 @@ constexpr double TextPrintPointSize = 8.25;
 
 // Prints on the given printer under the job name. On a machine without any
 // printer the user chooses a PDF file first. False, with nothing printed,
-// when the user gave none or the printer could not be started (an "Error"
-// box says which).
+// when the user gave none, or when the printer could not be started or the
+// PDF file not written (a box says why).
 bool PrintTextLines(QPrinter& printer, const std::vector<std::string>& lines, const std::string& jobName);
 
 }  // namespace veltrane

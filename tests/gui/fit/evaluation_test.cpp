@@ -2,8 +2,14 @@
 // minimum, the scan table without scans, and what its exports write.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QPushButton>
+#include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <regex>
@@ -14,7 +20,10 @@
 #include "gui/fit/Auswertungdlg.h"
 #include "gui/fit/RangeBars.h"
 #include "platform/ScriptedPlatform.h"
+#include "platform/qt/GuiServices.h"
+#include "plot/DruckDlg.h"
 #include "plot/Lineplot.h"
+#include "support/WriteFailures.h"
 
 using namespace fittest;
 
@@ -194,6 +203,36 @@ TEST_F(Evaluation, UntickedScansLeaveTheReportAndThePlot)
     EXPECT_EQ(std::count(r.begin(), r.end(), "Scanfiles:"), 0);
     EXPECT_FALSE(dlg.DataPlot->GetdoPlot(0));  // the scan's column
     EXPECT_TRUE(dlg.DataPlot->GetdoPlot(1));
+}
+
+// Without a printer, the report and the minimum plot printed onto a full
+// device, and the plot saved there, are "I/O Error"s that leave no file.
+TEST_F(Evaluation, OutputsOntoAFullDeviceAreIoErrors)
+{
+    struct NoPrinter {
+        veltrane::ScriptedGuiServices gui;
+        NoPrinter() { gui.printers.clear(), veltrane::installGuiServices(&gui); }
+        ~NoPrinter() { veltrane::installGuiServices(nullptr); }
+    } noPrinter;
+    open();
+    veltrane::test::DeviceNode full;
+    script.saveAnswers = {full.path(), full.path(), full.path(), full.path()};
+    QTimer::singleShot(0, [] {
+        auto* print = qobject_cast<TDruckDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(print, nullptr);
+        print->PrinterOKBtn->click();
+    });
+    for (const char* name : {"PrintPlot", "PrintData", "ExportPlot", "ExportData"}) {
+        auto* action = dlg.findChild<QAction*>(name);
+        ASSERT_NE(action, nullptr) << name;
+        action->trigger();
+    }
+    ASSERT_EQ(script.boxes.size(), 4u);
+    for (const auto& box : script.boxes) {
+        EXPECT_EQ(box.caption, "I/O Error");
+        EXPECT_NE(box.text.find(std::strerror(ENOSPC)), std::string::npos) << box.text;
+    }
+    EXPECT_TRUE(full.intact());
 }
 
 }  // namespace
