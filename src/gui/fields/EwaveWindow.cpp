@@ -3,12 +3,16 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "fields/FieldSelection.h"
 #include "gui/fields/EHOptiondlg.h"
+#include "gui/fields/EwaveSetup.h"
+#include "gui/fields/FieldPlot.h"
 #include "gui/fields/FitStatus.h"
 #include "plot/Lineplot.h"
 
@@ -23,13 +27,11 @@ TEwaveWindow::TEwaveWindow(Document& doc, veltrane::RunControl& run, QWidget* pa
     Plot->setMinimumSize(420, 360);
     Plot->Y1Axis().SetTitle("");
     Plot->Y2Axis().SetTitle("");
-    // The layer table and the comment go under the legend, at the left,
-    // where a depth profile starts in the first half-space; the field
-    // peaks at the interfaces further right stay in sight.
-    Plot->TextBox1().SetLeft(45);
-    Plot->TextBox1().SetTop(125);
-    Plot->TextBox2().SetLeft(45);
-    Plot->TextBox2().SetTop(245);
+    // Where the user put a box, it stays.
+    Plot->OnUserChange = [this](TLinePlot&, TUserChange what) {
+        if (what == TUserChange::Position)
+            boxesDragged_ = true;
+    };
 
     Timer = new QTimer(this);
     Timer->setObjectName("Timer");
@@ -206,6 +208,52 @@ void TEwaveWindow::FitStatus1SpeedButton1Click()
 {
     stopAll_ = true;
     run_.Stop();
+}
+
+void TEwaveWindow::PlotData()
+{
+    const TEHFieldSet fields = doc_.EHOptionpara.Fields;
+    Plot->Setrepaintcomp(false);
+    Plot->DeleteAllCol();
+    const int part = veltrane::AddFieldColumns(*Plot, ExportList(), doc_.Simparameter.PolArt, fields, AngleMode());
+    Plot->SetisY2Axis(true);
+    if (!AngleMode())
+        Plot->XAxis().SetTitle(veltrane::AbsoluteScale(fields) ? "absolute Layer-System [nm]"
+                                                               : "relative Layer-System [%]");
+    Plot->Legend().SetTitle1("Part: " + veltrane::ewave::PartText(part));
+    Plot->Autoscale(true, true, true);
+    WriteBoxes();
+    Plot->Setrepaintcomp(true);
+    PlaceBoxes();
+}
+
+void TEwaveWindow::PlaceBoxes()
+{
+    if (boxesDragged_ || Plot->GetColanz() == 0)
+        return;
+    Plot->Bitmap();  // lays out the plot area
+    veltrane::PlaceFieldBoxes(*Plot);
+}
+
+void TEwaveWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    PlaceBoxes();
+}
+
+void TEwaveWindow::WriteBoxes()
+{
+    veltrane::WriteLayerSystem(*Plot, doc_.Simparameter, Computed, ShowLayerBtn->isChecked(), AngleMode(),
+                               !AngleMode());
+    veltrane::WriteComment(*Plot, doc_, ShowKommentBtn->isChecked());
+}
+
+void TEwaveWindow::OptionsTaken(bool recalc)
+{
+    if (recalc || ViewMoved())
+        Recalculate();
+    else
+        PlotData();
 }
 
 void TEwaveWindow::OptionBtnClick()

@@ -67,11 +67,18 @@ public:
     void mansimBtnClick();
     void FitStatus1SpeedButton1Click();
 
+    // The field columns of the samples, the axis and legend titles and the
+    // text boxes; the boxes are then placed apart, unless the user has
+    // dragged one.
+    void PlotData();
+
 public slots:
     void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The boxes follow the plot area's new size.
+    void resizeEvent(QResizeEvent* event) override;
 
     virtual void FormShow() = 0;
     virtual void FormClose() = 0;
@@ -80,11 +87,17 @@ protected:
     // The samples the export writes, and whether they run over angles.
     virtual const TEWaveList& ExportList() const = 0;
     virtual bool AngleMode() const = 0;
-    // The text boxes of the plot, after a change of the tool bar's buttons.
-    virtual void WriteBoxes() = 0;
+    // The text boxes of the plot, named after what the samples were
+    // computed for.
+    void WriteBoxes();
     // The options dialog closed with OK; recalc when the fields must be
-    // computed again.
-    virtual void OptionsTaken(bool recalc) = 0;
+    // computed again. A view moved since the last computation computes
+    // too: the plot would name the new angle or place over the old samples.
+    void OptionsTaken(bool recalc);
+    // The view's angle, limits or place differ from those of the samples.
+    virtual bool ViewMoved() const = 0;
+    // Everything computed again, as after a change of the point count.
+    virtual void Recalculate() = 0;
     virtual void AfterManualSimulation() = 0;
 
     // One computation: the first call stops the timer, drops what was
@@ -108,12 +121,16 @@ protected:
     Document& doc_;
     veltrane::RunControl& run_;
     TAusgabe Ausgabe;
+    // The options the shown samples were computed with.
+    TEHOptionpara Computed;
 
 private:
     void BuildToolBar();
+    void PlaceBoxes();
     int computing_ = 0;
     bool stopAll_ = false;
     bool closePending_ = false;
     int closeResult_ = QDialog::Rejected;
     TEHOptiondlg* options_ = nullptr;
+    bool boxesDragged_ = false;
 };

@@ -164,6 +164,7 @@ void TEwavedlgD::FormShow()
     InitViews();
     SetCalcParameter();
     CreateCalcEwave_D(calc_, run_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
+    Computed = doc_.EHOptionpara;
     Plot->DeleteAllCol();
     Plot->update();
     SetTimerAction(taAll, 1.0);
@@ -291,6 +292,7 @@ void TEwavedlgD::ThetaBoxClick()
     TTheta2Editdlg& dlg = Theta2Editdlg();
     dlg.SetTheta1(thetaview_->GetTheta1());
     dlg.SetTheta2(thetaview_->GetTheta2());
+    dlg.SetRange(ThetaViewRange(doc_.Simparameter));
     if (dlg.exec() != QDialog::Accepted)
         return;
     thetaview_->SetTheta1(dlg.GetTheta1());

@@ -60,7 +60,6 @@ public:
     // the angle scan; a place the stack does not hold stops it first.
     void CalculateAll(bool forced);
     void Calculate();
-    void PlotData();
 
     void CalcBtnClick();
     void ThetaBoxClick();
@@ -78,8 +77,8 @@ protected:
     void EnableControls(bool on) override;
     const TEWaveList& ExportList() const override { return EWaveList; }
     bool AngleMode() const override { return true; }
-    void WriteBoxes() override;
-    void OptionsTaken(bool recalc) override;
+    bool ViewMoved() const override;
+    void Recalculate() override { CalculateAll(true); }
     void AfterManualSimulation() override;
     void DropQueued() override { TimerAction = taNone; }
 

@@ -62,37 +62,16 @@ void TEwavedlgD::RunScan()
 {
     BeginCompute();
     SetCalcParameter();
+    Computed = doc_.EHOptionpara;
     RunCalcEwave_D(calc_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
     PlotData();
     EndCompute();
 }
 
-void TEwavedlgD::PlotData()
+bool TEwavedlgD::ViewMoved() const
 {
-    Plot->Setrepaintcomp(false);
-    Plot->DeleteAllCol();
-    const int part = AddFieldColumns(*Plot, EWaveList, doc_.Simparameter.PolArt, doc_.EHOptionpara.Fields, true);
-    Plot->SetisY2Axis(true);
-    Plot->Legend().SetTitle1("Part: " + ewave::PartText(part));
-    Plot->Autoscale(true, true, true);
-    WriteBoxes();
-    Plot->Setrepaintcomp(true);
-}
-
-void TEwavedlgD::WriteBoxes()
-{
-    WriteLayerSystem(*Plot, doc_, ShowLayerBtn->isChecked(), true, false);
-    WriteComment(*Plot, doc_, ShowKommentBtn->isChecked());
-}
-
-void TEwavedlgD::OptionsTaken(bool recalc)
-{
-    if (recalc) {
-        CalculateAll(true);
-        return;
-    }
-    SetCalcParameter();
-    PlotData();
+    return thetaview_->GetTheta1() != Computed.Theta1 || thetaview_->GetTheta2() != Computed.Theta2 ||
+           ehview_->LayerNr != Computed.LayerNr || ehview_->Layerpos != Computed.Layerpos;
 }
 
 void TEwavedlgD::AfterManualSimulation()

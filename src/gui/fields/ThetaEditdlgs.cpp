@@ -10,6 +10,8 @@
 #include <algorithm>
 
 #include "controls/RIEdit.h"
+#include "platform/CFormat.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -42,10 +44,20 @@ void buttons(QDialog* dlg, QVBoxLayout* outer, QPushButton*& ok, QPushButton*& c
 }
 
 
-double valueOr(const TRIEdit* e, double keep)
+// The edit's angle, or keep when it is empty; false, after the "Error" box
+// and with the edit focused, when the range does not hold the angle.
+bool takeAngle(TRIEdit* e, double keep, veltrane::AngleRange range, double& angle)
 {
     const double v = e->Getdouble();
-    return v == Riedit::NADN ? keep : v;
+    angle = v == Riedit::NADN ? keep : v;
+    if (v == Riedit::NADN || (v >= range.from - 1e-9 && v <= range.to + 1e-9))
+        return true;
+    const char sep = veltrane::platform().decimalSeparator();
+    auto deg = [sep](double d) { return veltrane::floatToText(d, sep) + "\xC2\xB0"; };
+    veltrane::showError("Error", "wrong Theta :" + deg(v) + " (" + deg(range.from) + "-" + deg(range.to) + ")");
+    e->setFocus();
+    e->selectAll();
+    return false;
 }
 
 }  // namespace
@@ -86,7 +98,10 @@ void TTheta1Editdlg::showEvent(QShowEvent* event)
 
 void TTheta1Editdlg::accept()
 {
-    theta_ = valueOr(nTheta, theta_);
+    double theta = 0.0;
+    if (!takeAngle(nTheta, theta_, range_, theta))
+        return;
+    theta_ = theta;
     QDialog::accept();
 }
 
@@ -122,7 +137,9 @@ void TTheta2Editdlg::showEvent(QShowEvent* event)
 
 void TTheta2Editdlg::accept()
 {
-    const double a = valueOr(nTheta1, theta1_), b = valueOr(nTheta2, theta2_);
+    double a = 0.0, b = 0.0;
+    if (!takeAngle(nTheta1, theta1_, range_, a) || !takeAngle(nTheta2, theta2_, range_, b))
+        return;
     theta1_ = std::min(a, b);
     theta2_ = std::max(a, b);
     QDialog::accept();

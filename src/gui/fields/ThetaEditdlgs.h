@@ -1,9 +1,12 @@
 #pragma once
 // The small dialogs that take an angle typed by the user: one Theta for the
 // depth window, the two limits for the angle-range window. An empty edit
-// keeps the angle it had.
+// keeps the angle it had; an angle the window's scroll bars cannot reach
+// is refused with an "Error" box and the dialog stays open.
 
 #include <QDialog>
+
+#include "fields/ThetaCurve.h"
 
 class QPushButton;
 class TRIEdit;
@@ -18,6 +21,7 @@ public:
 
     void SetTheta(double theta);
     double GetTheta() const { return theta_; }
+    void SetRange(veltrane::AngleRange range) { range_ = range; }
 
     TRIEdit* nTheta;
     QPushButton* OkBtn;
@@ -31,6 +35,7 @@ protected:
 
 private:
     double theta_ = 0.0;
+    veltrane::AngleRange range_{0.0, 90.0};
 };
 
 class TTheta2Editdlg : public QDialog {
@@ -43,6 +48,7 @@ public:
     // After OK the lower limit is the smaller of the two.
     double GetTheta1() const { return theta1_; }
     double GetTheta2() const { return theta2_; }
+    void SetRange(veltrane::AngleRange range) { range_ = range; }
 
     TRIEdit* nTheta1;
     TRIEdit* nTheta2;
@@ -58,4 +64,5 @@ protected:
 private:
     double theta1_ = 0.0;
     double theta2_ = 0.0;
+    veltrane::AngleRange range_{0.0, 90.0};
 };

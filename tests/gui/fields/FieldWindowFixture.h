@@ -5,11 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QToolButton>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <string>
 #include <vector>
@@ -59,6 +60,17 @@ struct FieldWindowTest : ::testing::Test {
             if (onPass)
                 onPass(pass);
         };
+    }
+
+    // Runs f on the modal dialog that the next call opens.
+    template <class Dialog>
+    static void onModal(std::function<void(Dialog&)> f)
+    {
+        QTimer::singleShot(0, [f] {
+            auto* dlg = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            f(*dlg);
+        });
     }
 
     veltrane::ScriptedPlatform script;
