@@ -17,7 +17,7 @@
 #include "plot/Lineplot.h"
 
 TEwaveWindow::TEwaveWindow(Document& doc, veltrane::RunControl& run, QWidget* parent)
-    : QDialog(parent), doc_(doc), run_(run)
+    : QDialog(parent), doc_(doc), run_(run), runState_(run)
 {
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -38,6 +38,12 @@ TEwaveWindow::TEwaveWindow(Document& doc, veltrane::RunControl& run, QWidget* pa
     Timer->setSingleShot(true);
     Timer->setInterval(500);
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+    runState_.OnBegin = [this] {
+        Timer->stop();
+        EnableControls(false);
+    };
+    runState_.OnEnd = [this] { EnableControls(true); };
+    runState_.OnClose = [this](int result) { done(result); };
 
     auto button = [this](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
@@ -143,24 +149,16 @@ void TEwaveWindow::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    closePending_ = false;
     run_.SetDisplay(FitStatus1);
     FormShow();
 }
 
 void TEwaveWindow::done(int result)
 {
-    // The running loop works on this window's calculator and samples: it
-    // is stopped, and the window closes when it has returned.
-    if (Computing()) {
-        run_.Stop();
-        stopAll_ = true;
-        closePending_ = true;
-        closeResult_ = result;
+    if (!runState_.Close(result))
         return;
-    }
     Timer->stop();
-    DropQueued();
+    runState_.Drop();
     FormClose();
     run_.SetDisplay(nullptr);
     QDialog::done(result);
@@ -174,41 +172,19 @@ void TEwaveWindow::EnableControls(bool on)
     mansimBtn->setEnabled(on && bool(OnManualSimulation));
 }
 
-void TEwaveWindow::BeginCompute()
+bool TEwaveWindow::QueueTimer(TTimerAction action, int timerIndex)
 {
-    if (computing_++ > 0)
-        return;
-    stopAll_ = false;
+    if (!runState_.Queue(action))
+        return false;
     Timer->stop();
-    DropQueued();
-    EnableControls(false);
-}
-
-void TEwaveWindow::EndCompute()
-{
-    if (--computing_ > 0)
-        return;
-    EnableControls(true);
-    if (closePending_) {
-        closePending_ = false;
-        done(closeResult_);
+    if (const int ms = veltrane::FieldRunState::Interval(timerIndex)) {
+        Timer->setInterval(ms);
+        Timer->start();
     }
+    return true;
 }
 
-void TEwaveWindow::StartTimer(int index)
-{
-    Timer->stop();
-    if (index <= 0)
-        return;
-    Timer->setInterval(index * 500);
-    Timer->start();
-}
-
-void TEwaveWindow::FitStatus1SpeedButton1Click()
-{
-    stopAll_ = true;
-    run_.Stop();
-}
+void TEwaveWindow::FitStatus1SpeedButton1Click() { runState_.Stop(); }
 
 void TEwaveWindow::PlotData()
 {

@@ -5,16 +5,16 @@
 // computation ends before anything it uses goes away.
 //
 // Both windows are shown modally (exec). A computation runs in the window's
-// event passes; the window's controls are disabled meanwhile, the timer is
-// stopped and a queued recalculation dropped, so that no second computation
-// can start inside the first. Closing the window during a computation
-// stops it and closes once it has returned.
+// event passes; its stages, its stop, a close asked for meanwhile and the
+// timer's queued work are kept by the window's FieldRunState, and the
+// window disables its controls and stops its timer while it runs.
 
 #include <QDialog>
 #include <functional>
 
 #include "document/Document.h"
 #include "fields/Ausgabe.h"
+#include "gui/fields/FieldRunState.h"
 #include "platform/RunControl.h"
 
 class QAction;
@@ -35,7 +35,8 @@ public:
     // Opens the manual simulation over this window; the host supplies it.
     std::function<void()> OnManualSimulation;
 
-    bool Computing() const { return computing_ > 0; }
+    bool Computing() const { return runState_.Busy(); }
+    const veltrane::FieldRunState& RunState() const { return runState_; }
     TEHOptiondlg& EHOptiondlg();
 
     QToolBar* ToolBar;
@@ -100,19 +101,13 @@ protected:
     virtual void Recalculate() = 0;
     virtual void AfterManualSimulation() = 0;
 
-    // One computation: the first call stops the timer, drops what was
-    // queued (DropQueued) and disables the controls; the last one enables
-    // them again and carries out a close asked for meanwhile. Stages of one
-    // computation nest.
-    void BeginCompute();
-    void EndCompute();
-    virtual void DropQueued() {}
-    // Stop was pressed (or the window closed) since the computation began:
-    // the remaining stages are not started.
-    bool StopRequested() const { return stopAll_; }
-    // The timer after a change: index n fires after n x 500 ms; index 0
-    // leaves it stopped, and only Calc computes.
-    void StartTimer(int index);
+    veltrane::FieldRunState::Stage OpenStage() { return runState_.Open(); }
+    veltrane::FieldRunState::Stage NextStage() { return runState_.Next(); }
+    // Queues what the timer is to do and starts it with the delay of the
+    // options' index (index 0 leaves it stopped: only Calc computes);
+    // false, doing nothing, during a run.
+    bool QueueTimer(TTimerAction action, int timerIndex);
+    TTimerAction TakeTimerAction() { return runState_.Take(); }
 
     // The side panel left of the plot, filled by each window above its
     // buttons and the progress frame.
@@ -127,10 +122,7 @@ protected:
 private:
     void BuildToolBar();
     void PlaceBoxes();
-    int computing_ = 0;
-    bool stopAll_ = false;
-    bool closePending_ = false;
-    int closeResult_ = QDialog::Rejected;
+    veltrane::FieldRunState runState_;
     TEHOptiondlg* options_ = nullptr;
     bool boxesDragged_ = false;
 };

@@ -16,28 +16,30 @@ using namespace veltrane;
 
 void TEwavedlgD::CalculateAll(bool forced)
 {
-    if (Computing())
+    const auto all = OpenStage();
+    if (!all)
         return;
-    BeginCompute();
     const TEHOptionpara& o = doc_.EHOptionpara;
     const bool moved1 = thetaview_->GetTheta1() != o.Theta1;
     const bool moved2 = thetaview_->GetTheta2() != o.Theta2;
-    if (ehview_->SetScrollBar(doc_.Simparameter, o)) {
-        if ((moved1 || forced) && !StopRequested())
-            CalcProfile(false);
-        if ((moved2 || forced) && !StopRequested())
-            CalcProfile(true);
+    if (!ehview_->SetScrollBar(doc_.Simparameter, o))
+        return;
+    for (FieldStage stage : FieldRunState::Plan(moved1, moved2, forced)) {
+        if (stage != FieldStage::Scan) {
+            CalcProfile(stage == FieldStage::ProfileEH2);
+            continue;
+        }
         LayerBox->show();
         LayerBox->update();
-        if (!StopRequested())
-            RunScan();
+        RunScan();
     }
-    EndCompute();
 }
 
 void TEwavedlgD::CalcProfile(bool upper)
 {
-    BeginCompute();
+    const auto stage = NextStage();
+    if (!stage)
+        return;
     SetCalcParameter();
     TEHOptionpara profile = doc_.EHOptionpara;
     profile.Theta = upper ? profile.Theta2 : profile.Theta1;
@@ -48,24 +50,24 @@ void TEwavedlgD::CalcProfile(bool upper)
     RunCalcEwave_T(calc, doc_.Simparameter, profile, list);
     DeleteCalcEwave_T(calc);
     LayerBox->update();
-    EndCompute();
 }
 
 void TEwavedlgD::Calculate()
 {
-    if (Computing())
-        return;
-    RunScan();
+    const auto stage = OpenStage();
+    if (stage)
+        RunScan();
 }
 
 void TEwavedlgD::RunScan()
 {
-    BeginCompute();
+    const auto stage = NextStage();
+    if (!stage)
+        return;
     SetCalcParameter();
     Computed = doc_.EHOptionpara;
     RunCalcEwave_D(calc_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
     PlotData();
-    EndCompute();
 }
 
 bool TEwavedlgD::ViewMoved() const

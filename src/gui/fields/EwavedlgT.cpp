@@ -72,8 +72,7 @@ void TEwavedlgT::FormShow()
     Computed = doc_.EHOptionpara;
     Plot->DeleteAllCol();
     Plot->update();
-    Timer->setInterval(500);
-    Timer->start();
+    QueueTimer(taAll, 1);
 }
 
 void TEwavedlgT::FormClose() { DeleteCalcEwave_T(calc_); }
@@ -113,14 +112,13 @@ void TEwavedlgT::EnableControls(bool on)
 
 void TEwavedlgT::Calculate()
 {
-    if (Computing())
+    const auto stage = OpenStage();
+    if (!stage)
         return;
-    BeginCompute();
     SetCalcParameter();
     Computed = doc_.EHOptionpara;
     RunCalcEwave_T(calc_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
     PlotData();
-    EndCompute();
 }
 
 bool TEwavedlgT::ViewMoved() const { return view_->GetTheta1() != Computed.Theta; }
@@ -128,7 +126,8 @@ bool TEwavedlgT::ViewMoved() const { return view_->GetTheta1() != Computed.Theta
 void TEwavedlgT::TimerTimer()
 {
     Timer->stop();
-    Calculate();
+    if (TakeTimerAction() != taNone)
+        Calculate();
 }
 
 void TEwavedlgT::CalcBtnClick()
@@ -139,10 +138,8 @@ void TEwavedlgT::CalcBtnClick()
 
 void TEwavedlgT::Theta_ScrollBarScroll(int position)
 {
-    if (Computing())
-        return;
-    StartTimer(doc_.EHOptionpara.Timer);
-    view_->ScrollTheta1(position);
+    if (QueueTimer(taTheta1, doc_.EHOptionpara.Timer))
+        view_->ScrollTheta1(position);
 }
 
 void TEwavedlgT::ThetaBoxClick()

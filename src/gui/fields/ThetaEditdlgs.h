@@ -4,41 +4,26 @@
 // keeps the angle it had; an angle the window's scroll bars cannot reach
 // is refused with an "Error" box and the dialog stays open.
 
-#include <QDialog>
+#include "gui/fields/FieldEditdlg.h"
 
-#include "fields/ThetaCurve.h"
-
-class QPushButton;
-class TRIEdit;
-
-// Gives the edit the focus with the caret after its text, nothing selected.
-void FocusAtEnd(TRIEdit* edit);
-
-class TTheta1Editdlg : public QDialog {
+class TTheta1Editdlg : public TFieldEditdlg {
     Q_OBJECT
 public:
     explicit TTheta1Editdlg(QWidget* parent = nullptr);
 
     void SetTheta(double theta);
     double GetTheta() const { return theta_; }
-    void SetRange(veltrane::AngleRange range) { range_ = range; }
 
     TRIEdit* nTheta;
-    QPushButton* OkBtn;
-    QPushButton* CloseBtn;
-
-public slots:
-    void accept() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    bool Take() override;
 
 private:
     double theta_ = 0.0;
-    veltrane::AngleRange range_{0.0, 90.0};
 };
 
-class TTheta2Editdlg : public QDialog {
+class TTheta2Editdlg : public TFieldEditdlg {
     Q_OBJECT
 public:
     explicit TTheta2Editdlg(QWidget* parent = nullptr);
@@ -48,21 +33,14 @@ public:
     // After OK the lower limit is the smaller of the two.
     double GetTheta1() const { return theta1_; }
     double GetTheta2() const { return theta2_; }
-    void SetRange(veltrane::AngleRange range) { range_ = range; }
 
     TRIEdit* nTheta1;
     TRIEdit* nTheta2;
-    QPushButton* OkBtn;
-    QPushButton* CloseBtn;
-
-public slots:
-    void accept() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    bool Take() override;
 
 private:
     double theta1_ = 0.0;
     double theta2_ = 0.0;
-    veltrane::AngleRange range_{0.0, 90.0};
 };

@@ -71,10 +71,10 @@ TEST_F(LayerWindow, MovingTheUpperLimitRecomputesOnlyItsProfile)
     const TEWaveList eh1 = window->ProfileEH1();
     labels.clear();
     window->Theta_ScrollBar2->setValue(window->Theta_ScrollBar2->value() - 20);
-    EXPECT_EQ(window->TimerAction, taTheta2);
+    EXPECT_EQ(window->RunState().Queued(), taTheta2);
     // Moving the place next still recomputes the moved limit's profile.
     window->Layer_ScrollBar->setValue(window->Layer_ScrollBar->value() + 10);
-    EXPECT_EQ(window->TimerAction, taTheta2);
+    EXPECT_EQ(window->RunState().Queued(), taTheta2);
     ASSERT_TRUE(WaitFor([this] { return seen("Calculating Ewave at Pos"); }));
     EXPECT_EQ(labels, (std::vector<std::string>{"Calculating Ewave at 61\xC2\xB0", "Calculating Ewave at Pos"}));
     EXPECT_EQ(window->ProfileEH1().size(), eh1.size());
