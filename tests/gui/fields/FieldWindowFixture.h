@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "document/Defaults.h"
+#include "gui/fields/EwaveWindow.h"
 #include "gui/fields/FitStatus.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/ScriptedRunControl.h"
@@ -71,6 +74,17 @@ struct FieldWindowTest : ::testing::Test {
             ASSERT_NE(dlg, nullptr);
             f(*dlg);
         });
+    }
+
+    // The samples on show are those that Calc computes for the view now:
+    // the export before and after it is the same.
+    void expectExportAsAfterCalc(TEwaveWindow& window)
+    {
+        window.Data2ClipboardBtn->trigger();
+        const std::string shown = script.clipboardText;
+        window.CalcBtn->click();
+        window.Data2ClipboardBtn->trigger();
+        EXPECT_TRUE(script.clipboardText == shown) << "the export is not that of what Calc computes";
     }
 
     veltrane::ScriptedPlatform script;
