@@ -3,17 +3,21 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "fields/FieldSelection.h"
 #include "gui/fields/EHOptiondlg.h"
+#include "gui/fields/EwaveSetup.h"
+#include "gui/fields/FieldPlot.h"
 #include "gui/fields/FitStatus.h"
 #include "plot/Lineplot.h"
 
 TEwaveWindow::TEwaveWindow(Document& doc, veltrane::RunControl& run, QWidget* parent)
-    : QDialog(parent), doc_(doc), run_(run)
+    : QDialog(parent), doc_(doc), run_(run), runState_(run)
 {
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -23,19 +27,23 @@ TEwaveWindow::TEwaveWindow(Document& doc, veltrane::RunControl& run, QWidget* pa
     Plot->setMinimumSize(420, 360);
     Plot->Y1Axis().SetTitle("");
     Plot->Y2Axis().SetTitle("");
-    // The layer table and the comment go under the legend, at the left,
-    // where a depth profile starts in the first half-space; the field
-    // peaks at the interfaces further right stay in sight.
-    Plot->TextBox1().SetLeft(45);
-    Plot->TextBox1().SetTop(125);
-    Plot->TextBox2().SetLeft(45);
-    Plot->TextBox2().SetTop(245);
+    // Where the user put a box, it stays.
+    Plot->OnUserChange = [this](TLinePlot&, TUserChange what) {
+        if (what == TUserChange::Position)
+            boxesDragged_ = true;
+    };
 
     Timer = new QTimer(this);
     Timer->setObjectName("Timer");
     Timer->setSingleShot(true);
     Timer->setInterval(500);
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+    runState_.OnBegin = [this] {
+        Timer->stop();
+        EnableControls(false);
+    };
+    runState_.OnEnd = [this] { EnableControls(true); };
+    runState_.OnClose = [this](int result) { done(result); };
 
     auto button = [this](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
@@ -141,24 +149,16 @@ void TEwaveWindow::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    closePending_ = false;
     run_.SetDisplay(FitStatus1);
     FormShow();
 }
 
 void TEwaveWindow::done(int result)
 {
-    // The running loop works on this window's calculator and samples: it
-    // is stopped, and the window closes when it has returned.
-    if (Computing()) {
-        run_.Stop();
-        stopAll_ = true;
-        closePending_ = true;
-        closeResult_ = result;
+    if (!runState_.Close(result))
         return;
-    }
     Timer->stop();
-    DropQueued();
+    runState_.Drop();
     FormClose();
     run_.SetDisplay(nullptr);
     QDialog::done(result);
@@ -172,40 +172,64 @@ void TEwaveWindow::EnableControls(bool on)
     mansimBtn->setEnabled(on && bool(OnManualSimulation));
 }
 
-void TEwaveWindow::BeginCompute()
+bool TEwaveWindow::QueueTimer(TTimerAction action, int timerIndex)
 {
-    if (computing_++ > 0)
-        return;
-    stopAll_ = false;
+    if (!runState_.Queue(action))
+        return false;
     Timer->stop();
-    DropQueued();
-    EnableControls(false);
-}
-
-void TEwaveWindow::EndCompute()
-{
-    if (--computing_ > 0)
-        return;
-    EnableControls(true);
-    if (closePending_) {
-        closePending_ = false;
-        done(closeResult_);
+    if (const int ms = veltrane::FieldRunState::Interval(timerIndex)) {
+        Timer->setInterval(ms);
+        Timer->start();
     }
+    return true;
 }
 
-void TEwaveWindow::StartTimer(int index)
+void TEwaveWindow::FitStatus1SpeedButton1Click() { runState_.Stop(); }
+
+void TEwaveWindow::PlotData()
 {
-    Timer->stop();
-    if (index <= 0)
+    const TEHFieldSet fields = doc_.EHOptionpara.Fields;
+    Plot->Setrepaintcomp(false);
+    Plot->DeleteAllCol();
+    const int part = veltrane::AddFieldColumns(*Plot, ExportList(), doc_.Simparameter.PolArt, fields, AngleMode());
+    Plot->SetisY2Axis(true);
+    if (!AngleMode())
+        Plot->XAxis().SetTitle(veltrane::AbsoluteScale(fields) ? "absolute Layer-System [nm]"
+                                                               : "relative Layer-System [%]");
+    Plot->Legend().SetTitle1("Part: " + veltrane::ewave::PartText(part));
+    Plot->Autoscale(true, true, true);
+    WriteBoxes();
+    Plot->Setrepaintcomp(true);
+    PlaceBoxes();
+}
+
+void TEwaveWindow::PlaceBoxes()
+{
+    if (boxesDragged_ || Plot->GetColanz() == 0)
         return;
-    Timer->setInterval(index * 500);
-    Timer->start();
+    Plot->Bitmap();  // lays out the plot area
+    veltrane::PlaceFieldBoxes(*Plot);
 }
 
-void TEwaveWindow::FitStatus1SpeedButton1Click()
+void TEwaveWindow::resizeEvent(QResizeEvent* event)
 {
-    stopAll_ = true;
-    run_.Stop();
+    QDialog::resizeEvent(event);
+    PlaceBoxes();
+}
+
+void TEwaveWindow::WriteBoxes()
+{
+    veltrane::WriteLayerSystem(*Plot, doc_.Simparameter, Computed, ShowLayerBtn->isChecked(), AngleMode(),
+                               !AngleMode());
+    veltrane::WriteComment(*Plot, doc_, ShowKommentBtn->isChecked());
+}
+
+void TEwaveWindow::OptionsTaken(bool recalc)
+{
+    if (recalc || ViewMoved())
+        Recalculate();
+    else
+        PlotData();
 }
 
 void TEwaveWindow::OptionBtnClick()

@@ -5,16 +5,16 @@
 // computation ends before anything it uses goes away.
 //
 // Both windows are shown modally (exec). A computation runs in the window's
-// event passes; the window's controls are disabled meanwhile, the timer is
-// stopped and a queued recalculation dropped, so that no second computation
-// can start inside the first. Closing the window during a computation
-// stops it and closes once it has returned.
+// event passes; its stages, its stop, a close asked for meanwhile and the
+// timer's queued work are kept by the window's FieldRunState, and the
+// window disables its controls and stops its timer while it runs.
 
 #include <QDialog>
 #include <functional>
 
 #include "document/Document.h"
 #include "fields/Ausgabe.h"
+#include "gui/fields/FieldRunState.h"
 #include "platform/RunControl.h"
 
 class QAction;
@@ -35,7 +35,8 @@ public:
     // Opens the manual simulation over this window; the host supplies it.
     std::function<void()> OnManualSimulation;
 
-    bool Computing() const { return computing_ > 0; }
+    bool Computing() const { return runState_.Busy(); }
+    const veltrane::FieldRunState& RunState() const { return runState_; }
     TEHOptiondlg& EHOptiondlg();
 
     QToolBar* ToolBar;
@@ -67,11 +68,18 @@ public:
     void mansimBtnClick();
     void FitStatus1SpeedButton1Click();
 
+    // The field columns of the samples, the axis and legend titles and the
+    // text boxes; the boxes are then placed apart, unless the user has
+    // dragged one.
+    void PlotData();
+
 public slots:
     void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The boxes follow the plot area's new size.
+    void resizeEvent(QResizeEvent* event) override;
 
     virtual void FormShow() = 0;
     virtual void FormClose() = 0;
@@ -80,26 +88,26 @@ protected:
     // The samples the export writes, and whether they run over angles.
     virtual const TEWaveList& ExportList() const = 0;
     virtual bool AngleMode() const = 0;
-    // The text boxes of the plot, after a change of the tool bar's buttons.
-    virtual void WriteBoxes() = 0;
+    // The text boxes of the plot, named after what the samples were
+    // computed for.
+    void WriteBoxes();
     // The options dialog closed with OK; recalc when the fields must be
-    // computed again.
-    virtual void OptionsTaken(bool recalc) = 0;
+    // computed again. A view moved since the last computation computes
+    // too: the plot would name the new angle or place over the old samples.
+    void OptionsTaken(bool recalc);
+    // The view's angle, limits or place differ from those of the samples.
+    virtual bool ViewMoved() const = 0;
+    // Everything computed again, as after a change of the point count.
+    virtual void Recalculate() = 0;
     virtual void AfterManualSimulation() = 0;
 
-    // One computation: the first call stops the timer, drops what was
-    // queued (DropQueued) and disables the controls; the last one enables
-    // them again and carries out a close asked for meanwhile. Stages of one
-    // computation nest.
-    void BeginCompute();
-    void EndCompute();
-    virtual void DropQueued() {}
-    // Stop was pressed (or the window closed) since the computation began:
-    // the remaining stages are not started.
-    bool StopRequested() const { return stopAll_; }
-    // The timer after a change: index n fires after n x 500 ms; index 0
-    // leaves it stopped, and only Calc computes.
-    void StartTimer(int index);
+    veltrane::FieldRunState::Stage OpenStage() { return runState_.Open(); }
+    veltrane::FieldRunState::Stage NextStage() { return runState_.Next(); }
+    // Queues what the timer is to do and starts it with the delay of the
+    // options' index (index 0 leaves it stopped: only Calc computes);
+    // false, doing nothing, during a run.
+    bool QueueTimer(TTimerAction action, int timerIndex);
+    TTimerAction TakeTimerAction() { return runState_.Take(); }
 
     // The side panel left of the plot, filled by each window above its
     // buttons and the progress frame.
@@ -108,12 +116,13 @@ protected:
     Document& doc_;
     veltrane::RunControl& run_;
     TAusgabe Ausgabe;
+    // The options the shown samples were computed with.
+    TEHOptionpara Computed;
 
 private:
     void BuildToolBar();
-    int computing_ = 0;
-    bool stopAll_ = false;
-    bool closePending_ = false;
-    int closeResult_ = QDialog::Rejected;
+    void PlaceBoxes();
+    veltrane::FieldRunState runState_;
     TEHOptiondlg* options_ = nullptr;
+    bool boxesDragged_ = false;
 };

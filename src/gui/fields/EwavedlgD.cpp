@@ -164,6 +164,7 @@ void TEwavedlgD::FormShow()
     InitViews();
     SetCalcParameter();
     CreateCalcEwave_D(calc_, run_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
+    Computed = doc_.EHOptionpara;
     Plot->DeleteAllCol();
     Plot->update();
     SetTimerAction(taAll, 1.0);
@@ -225,26 +226,15 @@ void TEwavedlgD::EnableControls(bool on)
         FieldGroupS->setEnabled(on);
 }
 
-void TEwavedlgD::SetTimerAction(int action, double factor)
+bool TEwavedlgD::SetTimerAction(TTimerAction action, double factor)
 {
-    // One recalculation covers what was queued before it: a moved limit
-    // still needs its profile when the place moves next, and everything
-    // still needs computing after the window was shown.
-    const bool keep = TimerAction == taAll || (action == taPosition && (TimerAction == taTheta1 ||
-                                                                        TimerAction == taTheta2));
-    if (!keep)
-        TimerAction = action;
-    StartTimer(int(factor + 0.5));
+    return QueueTimer(action, int(factor + 0.5));
 }
 
 void TEwavedlgD::TimerTimer()
 {
     Timer->stop();
-    if (Computing())
-        return;
-    const int action = TimerAction;
-    TimerAction = taNone;
-    switch (action) {
+    switch (TakeTimerAction()) {
     case taTheta1:
     case taTheta2: CalculateAll(false); break;
     case taAll: CalculateAll(true); break;
@@ -255,33 +245,26 @@ void TEwavedlgD::TimerTimer()
 
 void TEwavedlgD::CalcBtnClick()
 {
-    TimerAction = taTheta1;
     Timer->stop();
-    TimerTimer();
+    CalculateAll(false);
 }
 
 void TEwavedlgD::Theta_ScrollBar1Scroll(int position)
 {
-    if (Computing())
-        return;
-    SetTimerAction(taTheta1, doc_.EHOptionpara.Timer);
-    thetaview_->ScrollTheta1(position);
+    if (SetTimerAction(taTheta1, doc_.EHOptionpara.Timer))
+        thetaview_->ScrollTheta1(position);
 }
 
 void TEwavedlgD::Theta_ScrollBar2Scroll(int position)
 {
-    if (Computing())
-        return;
-    SetTimerAction(taTheta2, doc_.EHOptionpara.Timer);
-    thetaview_->ScrollTheta2(position);
+    if (SetTimerAction(taTheta2, doc_.EHOptionpara.Timer))
+        thetaview_->ScrollTheta2(position);
 }
 
 void TEwavedlgD::Layer_ScrollBarScroll(int position)
 {
-    if (Computing())
-        return;
-    SetTimerAction(taPosition, doc_.EHOptionpara.Timer);
-    ehview_->ScrollPosition(position);
+    if (SetTimerAction(taPosition, doc_.EHOptionpara.Timer))
+        ehview_->ScrollPosition(position);
 }
 
 void TEwavedlgD::ThetaBoxClick()
@@ -291,6 +274,7 @@ void TEwavedlgD::ThetaBoxClick()
     TTheta2Editdlg& dlg = Theta2Editdlg();
     dlg.SetTheta1(thetaview_->GetTheta1());
     dlg.SetTheta2(thetaview_->GetTheta2());
+    dlg.SetRange(ThetaViewRange(doc_.Simparameter));
     if (dlg.exec() != QDialog::Accepted)
         return;
     thetaview_->SetTheta1(dlg.GetTheta1());

@@ -25,9 +25,6 @@ class TPaintBox;
 class TTheta2Editdlg;
 class TThetaview;
 
-// What the timer does when it fires.
-enum TTimerAction : int { taNone = 0, taTheta1 = 1, taTheta2 = 2, taAll = 3, taPosition = 4 };
-
 class TEwavedlgD : public TEwaveWindow {
     Q_OBJECT
 public:
@@ -43,7 +40,6 @@ public:
     QScrollBar* Layer_ScrollBar;
     TEnableRadioGroup* FieldGroupP;
     TEnableRadioGroup* FieldGroupS;
-    int TimerAction = taNone;
 
     TThetaview& Thetaview() { return *thetaview_; }
     TEHview& EHview() { return *ehview_; }
@@ -55,12 +51,12 @@ public:
 
     void InitViews();
     void SetCalcParameter();
-    void SetTimerAction(int action, double factor);
+    // False, queueing nothing, during a run.
+    bool SetTimerAction(TTimerAction action, double factor);
     // Recomputes the profiles whose angle moved (both when forced), then
     // the angle scan; a place the stack does not hold stops it first.
     void CalculateAll(bool forced);
     void Calculate();
-    void PlotData();
 
     void CalcBtnClick();
     void ThetaBoxClick();
@@ -78,10 +74,9 @@ protected:
     void EnableControls(bool on) override;
     const TEWaveList& ExportList() const override { return EWaveList; }
     bool AngleMode() const override { return true; }
-    void WriteBoxes() override;
-    void OptionsTaken(bool recalc) override;
+    bool ViewMoved() const override;
+    void Recalculate() override { CalculateAll(true); }
     void AfterManualSimulation() override;
-    void DropQueued() override { TimerAction = taNone; }
 
 private:
     void BuildViews();

@@ -16,28 +16,30 @@ using namespace veltrane;
 
 void TEwavedlgD::CalculateAll(bool forced)
 {
-    if (Computing())
+    const auto all = OpenStage();
+    if (!all)
         return;
-    BeginCompute();
     const TEHOptionpara& o = doc_.EHOptionpara;
     const bool moved1 = thetaview_->GetTheta1() != o.Theta1;
     const bool moved2 = thetaview_->GetTheta2() != o.Theta2;
-    if (ehview_->SetScrollBar(doc_.Simparameter, o)) {
-        if ((moved1 || forced) && !StopRequested())
-            CalcProfile(false);
-        if ((moved2 || forced) && !StopRequested())
-            CalcProfile(true);
+    if (!ehview_->SetScrollBar(doc_.Simparameter, o))
+        return;
+    for (FieldStage stage : FieldRunState::Plan(moved1, moved2, forced)) {
+        if (stage != FieldStage::Scan) {
+            CalcProfile(stage == FieldStage::ProfileEH2);
+            continue;
+        }
         LayerBox->show();
         LayerBox->update();
-        if (!StopRequested())
-            RunScan();
+        RunScan();
     }
-    EndCompute();
 }
 
 void TEwavedlgD::CalcProfile(bool upper)
 {
-    BeginCompute();
+    const auto stage = NextStage();
+    if (!stage)
+        return;
     SetCalcParameter();
     TEHOptionpara profile = doc_.EHOptionpara;
     profile.Theta = upper ? profile.Theta2 : profile.Theta1;
@@ -48,51 +50,30 @@ void TEwavedlgD::CalcProfile(bool upper)
     RunCalcEwave_T(calc, doc_.Simparameter, profile, list);
     DeleteCalcEwave_T(calc);
     LayerBox->update();
-    EndCompute();
 }
 
 void TEwavedlgD::Calculate()
 {
-    if (Computing())
-        return;
-    RunScan();
+    const auto stage = OpenStage();
+    if (stage)
+        RunScan();
 }
 
 void TEwavedlgD::RunScan()
 {
-    BeginCompute();
+    const auto stage = NextStage();
+    if (!stage)
+        return;
     SetCalcParameter();
+    Computed = doc_.EHOptionpara;
     RunCalcEwave_D(calc_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
     PlotData();
-    EndCompute();
 }
 
-void TEwavedlgD::PlotData()
+bool TEwavedlgD::ViewMoved() const
 {
-    Plot->Setrepaintcomp(false);
-    Plot->DeleteAllCol();
-    const int part = AddFieldColumns(*Plot, EWaveList, doc_.Simparameter.PolArt, doc_.EHOptionpara.Fields, true);
-    Plot->SetisY2Axis(true);
-    Plot->Legend().SetTitle1("Part: " + ewave::PartText(part));
-    Plot->Autoscale(true, true, true);
-    WriteBoxes();
-    Plot->Setrepaintcomp(true);
-}
-
-void TEwavedlgD::WriteBoxes()
-{
-    WriteLayerSystem(*Plot, doc_, ShowLayerBtn->isChecked(), true, false);
-    WriteComment(*Plot, doc_, ShowKommentBtn->isChecked());
-}
-
-void TEwavedlgD::OptionsTaken(bool recalc)
-{
-    if (recalc) {
-        CalculateAll(true);
-        return;
-    }
-    SetCalcParameter();
-    PlotData();
+    return thetaview_->GetTheta1() != Computed.Theta1 || thetaview_->GetTheta2() != Computed.Theta2 ||
+           ehview_->LayerNr != Computed.LayerNr || ehview_->Layerpos != Computed.Layerpos;
 }
 
 void TEwavedlgD::AfterManualSimulation()

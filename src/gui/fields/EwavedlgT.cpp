@@ -69,10 +69,10 @@ void TEwavedlgT::FormShow()
     InitThetaview();
     SetCalcParameter();
     CreateCalcEwave_T(calc_, run_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
+    Computed = doc_.EHOptionpara;
     Plot->DeleteAllCol();
     Plot->update();
-    Timer->setInterval(500);
-    Timer->start();
+    QueueTimer(taAll, 1);
 }
 
 void TEwavedlgT::FormClose() { DeleteCalcEwave_T(calc_); }
@@ -112,39 +112,22 @@ void TEwavedlgT::EnableControls(bool on)
 
 void TEwavedlgT::Calculate()
 {
-    if (Computing())
+    const auto stage = OpenStage();
+    if (!stage)
         return;
-    BeginCompute();
     SetCalcParameter();
+    Computed = doc_.EHOptionpara;
     RunCalcEwave_T(calc_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
     PlotData();
-    EndCompute();
 }
 
-void TEwavedlgT::PlotData()
-{
-    const TEHFieldSet fields = doc_.EHOptionpara.Fields;
-    Plot->Setrepaintcomp(false);
-    Plot->DeleteAllCol();
-    const int part = AddFieldColumns(*Plot, EWaveList, doc_.Simparameter.PolArt, fields, false);
-    Plot->SetisY2Axis(true);
-    Plot->XAxis().SetTitle(AbsoluteScale(fields) ? "absolute Layer-System [nm]" : "relative Layer-System [%]");
-    Plot->Legend().SetTitle1("Part: " + ewave::PartText(part));
-    Plot->Autoscale(true, true, true);
-    WriteBoxes();
-    Plot->Setrepaintcomp(true);
-}
-
-void TEwavedlgT::WriteBoxes()
-{
-    WriteLayerSystem(*Plot, doc_, ShowLayerBtn->isChecked(), false, true);
-    WriteComment(*Plot, doc_, ShowKommentBtn->isChecked());
-}
+bool TEwavedlgT::ViewMoved() const { return view_->GetTheta1() != Computed.Theta; }
 
 void TEwavedlgT::TimerTimer()
 {
     Timer->stop();
-    Calculate();
+    if (TakeTimerAction() != taNone)
+        Calculate();
 }
 
 void TEwavedlgT::CalcBtnClick()
@@ -155,10 +138,8 @@ void TEwavedlgT::CalcBtnClick()
 
 void TEwavedlgT::Theta_ScrollBarScroll(int position)
 {
-    if (Computing())
-        return;
-    StartTimer(doc_.EHOptionpara.Timer);
-    view_->ScrollTheta1(position);
+    if (QueueTimer(taTheta1, doc_.EHOptionpara.Timer))
+        view_->ScrollTheta1(position);
 }
 
 void TEwavedlgT::ThetaBoxClick()
@@ -167,20 +148,11 @@ void TEwavedlgT::ThetaBoxClick()
         return;
     TTheta1Editdlg& dlg = Theta1Editdlg();
     dlg.SetTheta(view_->GetTheta1());
+    dlg.SetRange(ThetaViewRange(doc_.Simparameter));
     if (dlg.exec() != QDialog::Accepted)
         return;
     view_->SetTheta1(dlg.GetTheta());
     Calculate();
-}
-
-void TEwavedlgT::OptionsTaken(bool recalc)
-{
-    if (recalc) {
-        Calculate();
-        return;
-    }
-    SetCalcParameter();
-    PlotData();
 }
 
 void TEwavedlgT::AfterManualSimulation()

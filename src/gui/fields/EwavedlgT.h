@@ -39,7 +39,6 @@ public:
     void InitThetaview();
     void SetCalcParameter();
     void Calculate();
-    void PlotData();
 
     void CalcBtnClick();
     void ThetaBoxClick();
@@ -52,8 +51,8 @@ protected:
     void EnableControls(bool on) override;
     const TEWaveList& ExportList() const override { return EWaveList; }
     bool AngleMode() const override { return false; }
-    void WriteBoxes() override;
-    void OptionsTaken(bool recalc) override;
+    bool ViewMoved() const override;
+    void Recalculate() override { Calculate(); }
     void AfterManualSimulation() override;
 
 private:

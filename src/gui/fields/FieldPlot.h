@@ -22,14 +22,23 @@ int AddFieldColumns(TLinePlot& plot, const TEWaveList& list, std::int32_t polArt
                     bool angleMode);
 
 // A blue line over the left axis's range at every layer boundary of a
-// depth profile.
+// depth profile, broken where the legend or a text box stands: the lines
+// are drawn after them.
 void PaintLayerLines(TLinePlot& plot, TPlotCanvas& c, const TEWaveList& list, TEHFieldSet fields);
 
-// The layer table in text box 1, ending with the Theta line or the layer
-// position line; hidden for a document without layers, else shown as
+// The layer table of the document's stack in text box 1, ending with the
+// Theta line or the layer position line of the options the samples were
+// computed with; hidden for a document without layers, else shown as
 // visible says.
-void WriteLayerSystem(TLinePlot& plot, const Document& doc, bool visible, bool positionLine, bool thetaLine);
+void WriteLayerSystem(TLinePlot& plot, const TSimparameter& p, const TEHOptionpara& computed, bool visible,
+                      bool positionLine, bool thetaLine);
 // The comment in text box 2; a blank comment hides the box.
 void WriteComment(TLinePlot& plot, const Document& doc, bool visible);
+
+// Moves the legend and the text boxes apart and off the curves as far as
+// the plot area allows (see BoxPlacement.h), after a composition that laid
+// out the area. Boxes hidden by the tool bar keep a place of their own, so
+// that showing one again covers nothing.
+void PlaceFieldBoxes(TLinePlot& plot);
 
 }  // namespace veltrane

@@ -3,20 +3,14 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QShowEvent>
-#include <QVBoxLayout>
 
 #include "controls/RIEdit.h"
 #include "document/Records.h"
-#include "gui/fields/ThetaEditdlgs.h"
 #include "gui/simulation/UpDown.h"
-#include "platform/Platform.h"
 
-TLayerposEditdlg::TLayerposEditdlg(QWidget* parent) : QDialog(parent)
+TLayerposEditdlg::TLayerposEditdlg(QWidget* parent)
+    : TFieldEditdlg(parent, "LayerposEditdlg", "Edit Layerposition")
 {
-    setObjectName("LayerposEditdlg");
-    setWindowTitle("Edit Layerposition");
     layernr = new TRIEdit(this);
     layernr->setObjectName("layernr");
     layernr->SetEditType(reInteger);
@@ -27,6 +21,7 @@ TLayerposEditdlg::TLayerposEditdlg(QWidget* parent) : QDialog(parent)
     valueedit = new TRIEdit(this);
     valueedit->setObjectName("valueedit");
     valueedit->setFixedWidth(100);
+    SetFocusEdit(valueedit);
 
     auto* nrRow = new QHBoxLayout;
     nrRow->setSpacing(0);
@@ -37,28 +32,12 @@ TLayerposEditdlg::TLayerposEditdlg(QWidget* parent) : QDialog(parent)
     posRow->addWidget(valueedit);
     posRow->addWidget(new QLabel("[nm]", this));
     posRow->addStretch();
-    auto* form = new QFormLayout;
     auto* nrLabel = new QLabel("Layer-Nr:", this);
     nrLabel->setBuddy(layernr);
-    form->addRow(nrLabel, nrRow);
+    Form()->addRow(nrLabel, nrRow);
     auto* posLabel = new QLabel("Layer-Position:", this);
     posLabel->setBuddy(valueedit);
-    form->addRow(posLabel, posRow);
-
-    OkBtn = new QPushButton("Ok", this);
-    OkBtn->setObjectName("OkBtn");
-    OkBtn->setDefault(true);
-    CloseBtn = new QPushButton("Close", this);
-    CloseBtn->setObjectName("CloseBtn");
-    connect(OkBtn, &QPushButton::clicked, this, &TLayerposEditdlg::accept);
-    connect(CloseBtn, &QPushButton::clicked, this, &TLayerposEditdlg::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CloseBtn);
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(form);
-    outer->addLayout(buttons);
+    Form()->addRow(posLabel, posRow);
 }
 
 void TLayerposEditdlg::SetMaxLayer(int count) { NrUpDown->SetMax(count); }
@@ -75,23 +54,15 @@ void TLayerposEditdlg::SetPosition(double position)
     valueedit->SetDouble(position);
 }
 
-void TLayerposEditdlg::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    FocusAtEnd(valueedit);
-}
-
-void TLayerposEditdlg::accept()
+bool TLayerposEditdlg::Take()
 {
     const int nr = layernr->GetInteger();
     const int max = NrUpDown->Max();
     if (nr == Riedit::NAIN || nr < 1 || nr > max) {
-        veltrane::showError("Error", "wrong Layer-Nr (1-" + std::to_string(max) + ")");
-        layernr->setFocus();
-        layernr->selectAll();
-        return;
+        Refuse(layernr, "wrong Layer-Nr (1-" + std::to_string(max) + ")");
+        return false;
     }
     layerNr_ = nr - 1;
     position_ = valueedit->Getdouble();
-    QDialog::accept();
+    return true;
 }

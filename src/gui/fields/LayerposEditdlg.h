@@ -2,13 +2,11 @@
 // The small dialog that takes a place in the stack: a layer number counted
 // from 1 (up to the stack's layer count) and a position inside it in nm.
 
-#include <QDialog>
+#include "gui/fields/FieldEditdlg.h"
 
-class QPushButton;
-class TRIEdit;
 class TUpDown;
 
-class TLayerposEditdlg : public QDialog {
+class TLayerposEditdlg : public TFieldEditdlg {
     Q_OBJECT
 public:
     explicit TLayerposEditdlg(QWidget* parent = nullptr);
@@ -24,16 +22,11 @@ public:
     TRIEdit* layernr;
     TUpDown* NrUpDown;
     TRIEdit* valueedit;
-    QPushButton* OkBtn;
-    QPushButton* CloseBtn;
-
-public slots:
-    // A layer the stack does not have is refused with an "Error" box and
-    // the dialog stays open.
-    void accept() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    // A layer the stack does not have is refused with an "Error" box and
+    // the dialog stays open.
+    bool Take() override;
 
 private:
     int layerNr_ = 0;

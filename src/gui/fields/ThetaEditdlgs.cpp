@@ -1,75 +1,13 @@
 #include "gui/fields/ThetaEditdlgs.h"
 
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QShowEvent>
-#include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "controls/RIEdit.h"
 
-namespace {
-
-TRIEdit* angleEdit(QDialog* dlg, QFormLayout* form, const char* name, const QString& caption)
+TTheta1Editdlg::TTheta1Editdlg(QWidget* parent) : TFieldEditdlg(parent, "Theta1Editdlg", "Edit Theta")
 {
-    auto* e = new TRIEdit(dlg);
-    e->setObjectName(name);
-    e->setFixedWidth(100);
-    auto* label = new QLabel(caption, dlg);
-    label->setBuddy(e);
-    form->addRow(label, e);
-    return e;
-}
-
-// "Ok" and "Close" under the edits.
-void buttons(QDialog* dlg, QVBoxLayout* outer, QPushButton*& ok, QPushButton*& close)
-{
-    ok = new QPushButton("Ok", dlg);
-    ok->setObjectName("OkBtn");
-    ok->setDefault(true);
-    close = new QPushButton("Close", dlg);
-    close->setObjectName("CloseBtn");
-    QObject::connect(ok, &QPushButton::clicked, dlg, &QDialog::accept);
-    QObject::connect(close, &QPushButton::clicked, dlg, &QDialog::reject);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(close);
-    outer->addLayout(row);
-}
-
-
-double valueOr(const TRIEdit* e, double keep)
-{
-    const double v = e->Getdouble();
-    return v == Riedit::NADN ? keep : v;
-}
-
-}  // namespace
-
-// The dialog's showing gives the focus widget a tab focus, which selects
-// its whole text; the caret goes behind the text once that is done.
-void FocusAtEnd(TRIEdit* e)
-{
-    e->setFocus();
-    QTimer::singleShot(0, e, [e] {
-        e->deselect();
-        e->end(false);
-    });
-}
-
-TTheta1Editdlg::TTheta1Editdlg(QWidget* parent) : QDialog(parent)
-{
-    setObjectName("Theta1Editdlg");
-    setWindowTitle("Edit Theta");
-    auto* outer = new QVBoxLayout(this);
-    auto* form = new QFormLayout;
-    outer->addLayout(form);
-    nTheta = angleEdit(this, form, "nTheta", "Theta [\u00B0] :");
-    buttons(this, outer, OkBtn, CloseBtn);
+    nTheta = AddEdit("nTheta", "Theta [\u00B0] :");
+    SetFocusEdit(nTheta);
 }
 
 void TTheta1Editdlg::SetTheta(double theta)
@@ -78,28 +16,13 @@ void TTheta1Editdlg::SetTheta(double theta)
     nTheta->SetDouble(theta);
 }
 
-void TTheta1Editdlg::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    FocusAtEnd(nTheta);
-}
+bool TTheta1Editdlg::Take() { return TakeAngle(nTheta, theta_, theta_); }
 
-void TTheta1Editdlg::accept()
+TTheta2Editdlg::TTheta2Editdlg(QWidget* parent) : TFieldEditdlg(parent, "Theta2Editdlg", "Edit Theta Limits")
 {
-    theta_ = valueOr(nTheta, theta_);
-    QDialog::accept();
-}
-
-TTheta2Editdlg::TTheta2Editdlg(QWidget* parent) : QDialog(parent)
-{
-    setObjectName("Theta2Editdlg");
-    setWindowTitle("Edit Theta Limits");
-    auto* outer = new QVBoxLayout(this);
-    auto* form = new QFormLayout;
-    outer->addLayout(form);
-    nTheta1 = angleEdit(this, form, "nTheta1", "from Theta [\u00B0] :");
-    nTheta2 = angleEdit(this, form, "nTheta2", "to     Theta [\u00B0] :");
-    buttons(this, outer, OkBtn, CloseBtn);
+    nTheta1 = AddEdit("nTheta1", "from Theta [\u00B0] :");
+    nTheta2 = AddEdit("nTheta2", "to     Theta [\u00B0] :");
+    SetFocusEdit(nTheta1);
 }
 
 void TTheta2Editdlg::SetTheta1(double theta)
@@ -114,16 +37,12 @@ void TTheta2Editdlg::SetTheta2(double theta)
     nTheta2->SetDouble(theta);
 }
 
-void TTheta2Editdlg::showEvent(QShowEvent* event)
+bool TTheta2Editdlg::Take()
 {
-    QDialog::showEvent(event);
-    FocusAtEnd(nTheta1);
-}
-
-void TTheta2Editdlg::accept()
-{
-    const double a = valueOr(nTheta1, theta1_), b = valueOr(nTheta2, theta2_);
+    double a = 0.0, b = 0.0;
+    if (!TakeAngle(nTheta1, theta1_, a) || !TakeAngle(nTheta2, theta2_, b))
+        return false;
     theta1_ = std::min(a, b);
     theta2_ = std::max(a, b);
-    QDialog::accept();
+    return true;
 }

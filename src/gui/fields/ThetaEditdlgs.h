@@ -1,17 +1,12 @@
 #pragma once
 // The small dialogs that take an angle typed by the user: one Theta for the
 // depth window, the two limits for the angle-range window. An empty edit
-// keeps the angle it had.
+// keeps the angle it had; an angle the window's scroll bars cannot reach
+// is refused with an "Error" box and the dialog stays open.
 
-#include <QDialog>
+#include "gui/fields/FieldEditdlg.h"
 
-class QPushButton;
-class TRIEdit;
-
-// Gives the edit the focus with the caret after its text, nothing selected.
-void FocusAtEnd(TRIEdit* edit);
-
-class TTheta1Editdlg : public QDialog {
+class TTheta1Editdlg : public TFieldEditdlg {
     Q_OBJECT
 public:
     explicit TTheta1Editdlg(QWidget* parent = nullptr);
@@ -20,20 +15,15 @@ public:
     double GetTheta() const { return theta_; }
 
     TRIEdit* nTheta;
-    QPushButton* OkBtn;
-    QPushButton* CloseBtn;
-
-public slots:
-    void accept() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    bool Take() override;
 
 private:
     double theta_ = 0.0;
 };
 
-class TTheta2Editdlg : public QDialog {
+class TTheta2Editdlg : public TFieldEditdlg {
     Q_OBJECT
 public:
     explicit TTheta2Editdlg(QWidget* parent = nullptr);
@@ -46,14 +36,9 @@ public:
 
     TRIEdit* nTheta1;
     TRIEdit* nTheta2;
-    QPushButton* OkBtn;
-    QPushButton* CloseBtn;
-
-public slots:
-    void accept() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    bool Take() override;
 
 private:
     double theta1_ = 0.0;

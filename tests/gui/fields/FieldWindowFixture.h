@@ -5,16 +5,20 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "document/Defaults.h"
+#include "gui/fields/EwaveWindow.h"
 #include "gui/fields/FitStatus.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/ScriptedRunControl.h"
@@ -59,6 +63,28 @@ struct FieldWindowTest : ::testing::Test {
             if (onPass)
                 onPass(pass);
         };
+    }
+
+    // Runs f on the modal dialog that the next call opens.
+    template <class Dialog>
+    static void onModal(std::function<void(Dialog&)> f)
+    {
+        QTimer::singleShot(0, [f] {
+            auto* dlg = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            f(*dlg);
+        });
+    }
+
+    // The samples on show are those that Calc computes for the view now:
+    // the export before and after it is the same.
+    void expectExportAsAfterCalc(TEwaveWindow& window)
+    {
+        window.Data2ClipboardBtn->trigger();
+        const std::string shown = script.clipboardText;
+        window.CalcBtn->click();
+        window.Data2ClipboardBtn->trigger();
+        EXPECT_TRUE(script.clipboardText == shown) << "the export is not that of what Calc computes";
     }
 
     veltrane::ScriptedPlatform script;

@@ -1,7 +1,9 @@
 // The field window at one layer position on the demo stack: its limits and
 // place, what moving a limit recomputes, its stop, a place the stack does
 // not hold, and the layer view.
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -15,6 +17,7 @@
 #include "gui/fields/EHview.h"
 #include "gui/fields/EwavedlgD.h"
 #include "gui/fields/LayerposEditdlg.h"
+#include "gui/fields/ThetaEditdlgs.h"
 #include "gui/fields/Thetaview.h"
 #include "plot/Lineplot.h"
 
@@ -30,15 +33,6 @@ struct LayerWindow : FieldWindowTest {
     void firstRun()
     {
         ASSERT_TRUE(WaitFor([this] { return !labels.empty() && !window->Computing(); }));
-    }
-    template <class Dialog>
-    static void onModal(std::function<void(Dialog&)> f)
-    {
-        QTimer::singleShot(0, [f] {
-            auto* dlg = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dlg, nullptr);
-            f(*dlg);
-        });
     }
     bool seen(const std::string& label) const { return std::find(labels.begin(), labels.end(), label) != labels.end(); }
     std::unique_ptr<TEwavedlgD> window;
@@ -77,16 +71,63 @@ TEST_F(LayerWindow, MovingTheUpperLimitRecomputesOnlyItsProfile)
     const TEWaveList eh1 = window->ProfileEH1();
     labels.clear();
     window->Theta_ScrollBar2->setValue(window->Theta_ScrollBar2->value() - 20);
-    EXPECT_EQ(window->TimerAction, taTheta2);
+    EXPECT_EQ(window->RunState().Queued(), taTheta2);
     // Moving the place next still recomputes the moved limit's profile.
     window->Layer_ScrollBar->setValue(window->Layer_ScrollBar->value() + 10);
-    EXPECT_EQ(window->TimerAction, taTheta2);
+    EXPECT_EQ(window->RunState().Queued(), taTheta2);
     ASSERT_TRUE(WaitFor([this] { return seen("Calculating Ewave at Pos"); }));
     EXPECT_EQ(labels, (std::vector<std::string>{"Calculating Ewave at 61\xC2\xB0", "Calculating Ewave at Pos"}));
     EXPECT_EQ(window->ProfileEH1().size(), eh1.size());
     EXPECT_EQ(window->ProfileEH1().front().Feld[ehHy].modulusSqr, eh1.front().Feld[ehHy].modulusSqr);
     EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta2, 61.0);
     EXPECT_DOUBLE_EQ(doc.EHOptionpara.Layerpos, 26.0);
+}
+
+// Limit and place moved without computing, then only the part changed:
+// the window computes first, so that its layer box and its export belong
+// to the same limits and place.
+TEST_F(LayerWindow, OptionChangeAfterUncomputedMovesComputesFirst)
+{
+    open();
+    firstRun();
+    window->Theta_ScrollBar1->setValue(window->Theta_ScrollBar1->value() + 10);
+    window->Layer_ScrollBar->setValue(window->Layer_ScrollBar->value() + 10);
+    ASSERT_FALSE(window->Timer->isActive());
+    labels.clear();
+    onModal<TEHOptiondlg>([](TEHOptiondlg& d) {
+        d.FieldPartGroup->button(1)->click();
+        d.OkBtn->click();
+    });
+    window->OptionBtn->click();
+    EXPECT_TRUE(seen("Calculating Ewave at Pos"));
+    EXPECT_EQ(window->Plot->TextBox1().Text2()[0], "Layer: Nr=2   Pos=26[nm]");
+    EXPECT_DOUBLE_EQ(window->Samples().front().Theta, 48.0);
+    expectExportAsAfterCalc(*window);
+}
+
+// Limits beyond the X range, which the scroll bars cannot reach, are
+// refused and the dialog stays open.
+TEST_F(LayerWindow, TypedLimitOutsideTheScrollRangeIsRefused)
+{
+    open();
+    firstRun();
+    onModal<TTheta2Editdlg>([this](TTheta2Editdlg& d) {
+        d.nTheta1->setText("48");
+        d.nTheta2->setText("70");
+        d.OkBtn->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(script.boxTexts(), std::vector<std::string>{"wrong Theta :70\xC2\xB0 (45\xC2\xB0-65\xC2\xB0)"});
+        d.nTheta1->setText("-5");
+        d.nTheta2->setText("62");
+        d.OkBtn->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(script.boxes.back().text, "wrong Theta :-5\xC2\xB0 (45\xC2\xB0-65\xC2\xB0)");
+        d.nTheta1->setText("48");
+        d.OkBtn->click();
+    });
+    window->ThetaBoxClick();
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta1, 48.0);
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta2, 62.0);
 }
 
 // One press of Stop ends the whole calculation, not only its first stage.

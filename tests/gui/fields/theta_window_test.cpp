@@ -131,6 +131,48 @@ TEST_F(ThetaWindow, PartOrScaleChangeReplotsWithoutComputing)
     EXPECT_DOUBLE_EQ(window->Samples().front().Pos, -40.0);
 }
 
+// Scrolled without computing, then only the part changed: the window
+// computes first, so that its layer box and its export belong to one angle.
+TEST_F(ThetaWindow, OptionChangeAfterAnUncomputedScrollComputesFirst)
+{
+    open();
+    firstRun();
+    window->Theta_ScrollBar->setValue(window->Theta_ScrollBar->value() + 10);
+    ASSERT_FALSE(window->Timer->isActive());
+    labels.clear();
+    onModal<TEHOptiondlg>([](TEHOptiondlg& d) {
+        d.FieldPartGroup->button(0)->click();
+        d.OkBtn->click();
+    });
+    window->OptionBtn->click();
+    EXPECT_EQ(labels, std::vector<std::string>{"Calculating Ewave at 53\xC2\xB0"});
+    EXPECT_EQ(window->Plot->TextBox1().Text2()[0], "Theta=53\xC2\xB0");
+    expectExportAsAfterCalc(*window);
+}
+
+// The scroll bar reaches the X range, 45 to 65 degrees: a typed angle
+// beyond it is refused and the dialog stays open.
+TEST_F(ThetaWindow, TypedThetaOutsideTheScrollRangeIsRefused)
+{
+    open();
+    firstRun();
+    const int passes = run.passes;
+    onModal<TTheta1Editdlg>([this, passes](TTheta1Editdlg& d) {
+        d.nTheta->setText("200");
+        d.OkBtn->click();
+        EXPECT_TRUE(d.isVisible());
+        ASSERT_EQ(script.boxes.size(), 1u);
+        EXPECT_EQ(script.boxes[0].caption, "Error");
+        EXPECT_EQ(script.boxes[0].text, "wrong Theta :200\xC2\xB0 (45\xC2\xB0-65\xC2\xB0)");
+        EXPECT_EQ(run.passes, passes);
+        d.nTheta->setText("65");
+        d.OkBtn->click();
+    });
+    window->ThetaBoxClick();
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta, 65.0);
+    EXPECT_EQ(window->Plot->TextBox1().Text2()[0], "Theta=65\xC2\xB0");
+}
+
 TEST_F(ThetaWindow, ScrollingRestartsTheOneShotTimer)
 {
     doc.EHOptionpara.Timer = 2;

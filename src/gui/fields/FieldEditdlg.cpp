@@ -1,0 +1,85 @@
+#include "gui/fields/FieldEditdlg.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "controls/RIEdit.h"
+#include "platform/CFormat.h"
+#include "platform/Platform.h"
+
+TFieldEditdlg::TFieldEditdlg(QWidget* parent, const char* name, const QString& title) : QDialog(parent)
+{
+    setObjectName(name);
+    setWindowTitle(title);
+    auto* outer = new QVBoxLayout(this);
+    form_ = new QFormLayout;
+    outer->addLayout(form_);
+    OkBtn = new QPushButton("Ok", this);
+    OkBtn->setObjectName("OkBtn");
+    OkBtn->setDefault(true);
+    CloseBtn = new QPushButton("Close", this);
+    CloseBtn->setObjectName("CloseBtn");
+    connect(OkBtn, &QPushButton::clicked, this, &TFieldEditdlg::accept);
+    connect(CloseBtn, &QPushButton::clicked, this, &TFieldEditdlg::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(OkBtn);
+    row->addWidget(CloseBtn);
+    outer->addLayout(row);
+}
+
+TRIEdit* TFieldEditdlg::AddEdit(const char* name, const QString& caption, int width)
+{
+    auto* e = new TRIEdit(this);
+    e->setObjectName(name);
+    e->setFixedWidth(width);
+    auto* label = new QLabel(caption, this);
+    label->setBuddy(e);
+    form_->addRow(label, e);
+    return e;
+}
+
+// The dialog's showing gives the focus widget a tab focus, which selects
+// its whole text; the caret goes behind the text once that is done.
+void TFieldEditdlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    TRIEdit* e = focus_;
+    if (!e)
+        return;
+    e->setFocus();
+    QTimer::singleShot(0, e, [e] {
+        e->deselect();
+        e->end(false);
+    });
+}
+
+void TFieldEditdlg::accept()
+{
+    if (Take())
+        QDialog::accept();
+}
+
+bool TFieldEditdlg::TakeAngle(TRIEdit* edit, double keep, double& angle)
+{
+    const double v = edit->Getdouble();
+    if (v == Riedit::NADN || (v >= range_.from - 1e-9 && v <= range_.to + 1e-9)) {
+        angle = v == Riedit::NADN ? keep : v;
+        return true;
+    }
+    const char sep = veltrane::platform().decimalSeparator();
+    auto deg = [sep](double d) { return veltrane::floatToText(d, sep) + "\xC2\xB0"; };
+    Refuse(edit, "wrong Theta :" + deg(v) + " (" + deg(range_.from) + "-" + deg(range_.to) + ")");
+    return false;
+}
+
+void TFieldEditdlg::Refuse(TRIEdit* edit, const std::string& message)
+{
+    veltrane::showError("Error", message);
+    edit->setFocus();
+    edit->selectAll();
+}
