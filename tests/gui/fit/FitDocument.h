@@ -1,17 +1,60 @@
 #pragma once
-// A document for the fit and evaluation windows: the sensor of FitSensor.h
-// and a measured scan file written from it by the engine with deterministic
-// noise, read back through the scan-file reader.
+// A document for the fit and evaluation windows and for the fit run, which
+// is tested without Qt (nothing here needs it): the demo sensor (p light,
+// Theta 40 to 60 in 200 points) with a 20 nm film, and a measured scan file
+// written from it by the engine with deterministic noise, read back through
+// the scan-file reader.
 
-#include <QTemporaryDir>
+#include <cstdint>
 #include <fstream>
+#include <memory>
 #include <string>
 
-#include "FitSensor.h"
 #include "document/Defaults.h"
 #include "document/ScanFile.h"
+#include "optics/CalcPlasmon.h"
+#include "support/Stacks.h"
 
 namespace fittest {
+
+constexpr int FilmLayer = 2;  // 0-based row of the film
+constexpr int FilmThicknessSlot = FilmLayer * 7;
+constexpr double FilmNm = 20.0;
+
+inline TSimparameter sensor()
+{
+    TSimparameter p = veltrane::stacks::demo();
+    p.PolArt = paP;
+    p.PolMode = pmP;
+    p.Dicke[FilmLayer] = FilmNm;
+    veltrane::stacks::thetaScan(p, 40.0, 60.0, 200);
+    return p;
+}
+
+inline TResColList simulate(const TSimparameter& p)
+{
+    std::unique_ptr<TCalcPlasmon> calc;
+    TResColList results;
+    CreateCalcPlasmon(calc, p, results, veltrane::ErrorReport::ToCaller);
+    RunCalcPlasmon(calc.get(), p, results, veltrane::ErrorReport::ToCaller);
+    return results;
+}
+
+// Noise in [-amplitude, amplitude] from a fixed linear congruential
+// sequence, the same on every run.
+class Noise {
+public:
+    explicit Noise(double amplitude) : amplitude_(amplitude) {}
+    double next()
+    {
+        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return amplitude_ * (double(state_ >> 11) / double(1ULL << 53) * 2.0 - 1.0);
+    }
+
+private:
+    double amplitude_;
+    std::uint64_t state_ = 20261207;
+};
 
 // The Rp curve of the record as a measured two-column scan file, with two
 // header lines and a comma as decimal separator, as a German system writes.
@@ -33,11 +76,11 @@ inline void writeScanFile(const std::string& path, const TSimparameter& p, doubl
 
 // The document of a fit: defaults, the sensor record with the film at
 // startNm, and the scan file of the true film read in.
-inline Document fitDocument(const QTemporaryDir& dir, double startNm, double noise = 0.002)
+inline Document fitDocument(const std::string& folder, double startNm, double noise = 0.002)
 {
     Document doc = DefaultDocument();
     const TSimparameter truth = sensor();
-    const std::string path = (dir.path() + "/sensor.dat").toStdString();
+    const std::string path = folder + "/sensor.dat";
     writeScanFile(path, truth, noise);
     AddScanFile(path, doc.ScanColList);
     doc.Simparameter = truth;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -30,7 +31,7 @@ using namespace fittest;
 namespace {
 
 struct FitWindow : ::testing::Test {
-    explicit FitWindow(double startNm = 15.0) : doc(fitDocument(dir, startNm))
+    explicit FitWindow(double startNm = 15.0) : doc(fitDocument(dir.path().toStdString(), startNm))
     {
         doc.Optionpara.Iteranz = 40;
     }

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "document/Defaults.h"
+#include "gui/fit/FitDocument.h"
 #include "gui/fit/FitRun.h"
-#include "gui/fit/FitSensor.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/ScriptedRunControl.h"
 
@@ -49,11 +49,10 @@ struct FitRunTest : ::testing::Test {
         fit.SetView(&view);
     }
     // What the window does on showing, with the markers over the whole scan.
-    void show(int item = -2)
+    void show()
     {
         fit.Parameter() = doc.Simparameter;
-        const int shown = fit.Show();
-        fit.Choose(item == -2 ? shown : item);
+        fit.Choose(fit.Show());
         fit.Resample(40.0, 60.0);
     }
 
@@ -64,20 +63,6 @@ struct FitRunTest : ::testing::Test {
     FitRun fit{doc, run};
     MarkingView view{fit};
 };
-
-TEST_F(FitRunTest, ShowOffersTheFittableScansAndKeepsTheChoice)
-{
-    doc.ScanColList.insert(doc.ScanColList.begin(), TScanColrec{});  // header only
-    doc.ScanColList.push_back(doc.ScanColList[1]);
-    show(1);
-    EXPECT_EQ(fit.Offered(), (std::vector<int>{1, 2}));
-    EXPECT_EQ(fit.ChosenScan(), 2);
-    EXPECT_EQ(fit.Show(), 1);  // shown again: the same scan
-    doc.ScanColList.pop_back();
-    EXPECT_EQ(fit.Show(), 0);
-    doc.ScanColList[1].Points.clear();
-    EXPECT_EQ(fit.Show(), -1);
-}
 
 TEST_F(FitRunTest, StartIsRefusedWithoutAScanAndWhileASearchRuns)
 {
