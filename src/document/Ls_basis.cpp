@@ -142,6 +142,14 @@ void TLS_Basis::RWEnumBlock(std::int32_t& v, int dir)
         v = std::int32_t(std::uint32_t(decodeLE(b, 4)));
 }
 
+void TLS_Basis::RWEnumByte(std::int32_t& v, int dir)
+{
+    std::uint8_t low = std::uint8_t(v);
+    RWBuffer(&low, 1, dir);
+    if (dir == DirRead)
+        v = low;
+}
+
 std::string TLS_Basis::RWMagic(std::string& magic, int dir)
 {
     char bytes[4] = {};

@@ -17,6 +17,11 @@ constexpr int DirWrite = 1;
 // A document string holds at most this many characters in the file.
 constexpr int MaxFileStringLength = 255;
 
+// What the versions' scan records differ in: version 2.00 stores the kind in
+// one byte and has no visible flag; versions 3.x store the kind as a block of
+// four bytes and the visible flag before the points.
+enum class TScanForm { V200, V300 };
+
 class TLS_Basis {
 public:
     TLS_Basis() = default;
@@ -40,12 +45,25 @@ public:
     void RWIntText(std::int32_t& v, int dir);
     // Enumerations of versions 3.x: a block of four bytes.
     void RWEnumBlock(std::int32_t& v, int dir);
+    // Enumerations of version 2.00: one byte, read into the cleared value.
+    void RWEnumByte(std::int32_t& v, int dir);
     // The options block, laid out alike in every version.
     void RWOptions(TOptionpara& o, int dir);
     std::string RWMagic(std::string& magic, int dir);
     double RWVersion(std::string& text, int dir);
     void ReadOldHeader(double& first, double& second);
     void RWSizeHeader(int dir);
+
+    // The curves and scans, one routine each for every version. A list is
+    // its count, then its items; reading appends to the list, and every
+    // count is checked against the bytes left before anything is allocated.
+    void RWResColList(TResColList& list, int dir);
+    void RWResColrec(TResColrec& c, int dir);
+    void RWResPunkt(TResPunkt& p, int dir);
+    void RWScanColList(TScanColList& list, TScanForm form, int dir);
+    void RWScanColrec(TScanColrec& s, TScanForm form, int dir);
+    void RWScanPoints(TScanColrec& s, int dir);
+    void RWScanPunkt(TScanPunkt& p, int dir);
 
     // Raises unless n items of at least itemBytes each fit into what is
     // left of the file: a damaged count never allocates without bound.

@@ -9,10 +9,6 @@
 namespace V200 {
 namespace {
 
-constexpr std::size_t kScanMinBytes = 8 + 8 + 1 + 5 + 5 + 4;
-constexpr std::size_t kScanPunktBytes = 2 * 8;
-constexpr std::size_t kCurveMinBytes = 5 + 8 + 4;
-constexpr std::size_t kResPunktBytes = 7 * 8 + 1;
 constexpr std::size_t kAxisMinBytes = 5 + 8 + 8 + 1 + 1 + 2;
 constexpr std::size_t kPlotMinBytes = 1 + 4 + 3 * kAxisMinBytes + 5 + 4 * 4 + 1;
 
@@ -54,8 +50,8 @@ void TLS_V200::ReadFile(veltrane::ByteReader& in, std::string& versionText)
     ReadOldHeader(HeaderVersion, second);
     RWSimparameter(DirRead);
     RWOptionpara(DirRead);
-    RWScanColList(DirRead);
-    RWResColList(DirRead);
+    RWScanColList(ScanColList, TScanForm::V200, DirRead);
+    RWResColList(ResColList, DirRead);
     RWPlotwindowList(DirRead);
     RWAuswertungpara(DirRead);
 }
@@ -63,10 +59,7 @@ void TLS_V200::ReadFile(veltrane::ByteReader& in, std::string& versionText)
 void TLS_V200::RWEnum(std::int32_t& v, int dir)
 {
     assert(EnumSize == 1);  // fixed: a 2.00 file has no size header
-    std::uint8_t low = std::uint8_t(v);
-    RWBuffer(&low, 1, dir);
-    if (dir == DirRead)
-        v = low;
+    RWEnumByte(v, dir);
 }
 
 void TLS_V200::RWEnumSet(TCurveSet& v, int dir)
@@ -122,71 +115,6 @@ void TLS_V200::RWSimparameter(int dir)
 void TLS_V200::RWOptionpara(int dir)
 {
     RWOptions(Optionpara, dir);
-}
-
-void TLS_V200::RWScanColList(int dir)
-{
-    std::int32_t n = std::int32_t(ScanColList.size());
-    RWInt(n, dir);
-    if (dir == DirRead) {
-        CheckCount(n, kScanMinBytes, "scans");
-        ScanColList.resize(std::size_t(n));
-    }
-    for (TScanColrec& s : ScanColList)
-        RWScanColrec(s, dir);
-}
-
-void TLS_V200::RWScanColrec(TScanColrec& s, int dir)
-{
-    RWDouble(s.Scalefactor, dir);
-    RWDouble(s.Shiftfactor, dir);
-    RWEnum(s.Kind, dir);
-    RWString(s.Name, dir);
-    RWString(s.Path, dir);
-    std::int32_t m = std::int32_t(s.Points.size());
-    RWInt(m, dir);
-    if (dir == DirRead) {
-        CheckCount(m, kScanPunktBytes, "scan points");
-        s.Points.resize(std::size_t(m));
-    }
-    for (TScanPunkt& p : s.Points) {
-        RWDouble(p.x, dir);
-        RWDouble(p.y, dir);
-    }
-}
-
-void TLS_V200::RWResColList(int dir)
-{
-    std::int32_t n = std::int32_t(ResColList.size());
-    RWInt(n, dir);
-    if (dir == DirRead) {
-        CheckCount(n, kCurveMinBytes, "curves");
-        ResColList.resize(std::size_t(n));
-    }
-    for (TResColrec& c : ResColList)
-        RWResColrec(c, dir);
-}
-
-void TLS_V200::RWResColrec(TResColrec& c, int dir)
-{
-    RWString(c.Title, dir);
-    RWDouble(c.Zvalue, dir);
-    std::int32_t m = std::int32_t(c.Points.size());
-    RWInt(m, dir);
-    if (dir == DirRead) {
-        CheckCount(m, kResPunktBytes, "points");
-        c.Points.resize(std::size_t(m));
-    }
-    for (TResPunkt& p : c.Points) {
-        RWDouble(p.x, dir);
-        RWDouble(p.Rp, dir);
-        RWDouble(p.Tp, dir);
-        RWDouble(p.Rs, dir);
-        RWDouble(p.Ts, dir);
-        RWDouble(p.Psi, dir);
-        RWDouble(p.Delta, dir);
-        RWBool(p.valid, dir);
-    }
 }
 
 void TLS_V200::RWPlotwindowList(int dir)

@@ -84,10 +84,6 @@ public:
     void RWEnumSet(TCurveSet& v, int dir);
     void RWSimparameter(int dir);
     void RWOptionpara(int dir);
-    void RWScanColList(int dir);
-    void RWScanColrec(TScanColrec& s, int dir);
-    void RWResColList(int dir);
-    void RWResColrec(TResColrec& c, int dir);
     void RWPlotwindowList(int dir);
     void RWPlotwindowpara(int dir);
     void RWAxispara(TAxispara& a, int dir);

@@ -7,25 +7,11 @@ namespace {
 
 const std::string kMagic = "VTN";
 
-// Smallest file form of each repeated item: a damaged count is refused
-// before anything is allocated for it.
-constexpr std::size_t kCurveMinBytes = 5 + 8 + 4;       // title, Z value, point count
-constexpr std::size_t kResPunktBytes = 7 * 8 + 1;
-constexpr std::size_t kScanMinBytes = 8 + 8 + 8 + 5 + 5 + 1 + 4;
-constexpr std::size_t kScanPunktBytes = 2 * 8;
-
 void checkLayerCount(std::int32_t n)
 {
     if (n < 0 || n > MaxLayers)
         throw veltrane::EStreamError("Read error: " + std::to_string(n) +
                                      " layers; a document holds 0 to 30.");
-}
-
-std::int32_t countOf(std::size_t n)
-{
-    if (n > std::size_t(INT32_MAX))
-        throw veltrane::EStreamError("Write error: too many items for the document file.");
-    return std::int32_t(n);
 }
 
 }  // namespace
@@ -93,8 +79,8 @@ void TLS_V300::RWBody(int dir)
     RWOptionpara(dir);
     RWPlotwindowpara(dir);
     RWAuswertungpara(dir);
-    RWResColList(dir);
-    RWScanColList(dir);
+    RWResColList(ResColList, dir);
+    RWScanColList(ScanColList, TScanForm::V300, dir);
 }
 
 void TLS_V300::RWSimparameter(int dir)
@@ -222,87 +208,6 @@ void TLS_V300::RWAuswertungpara(int dir)
     RWInt(a.Datakind, dir);
     RWBool(a.Reg, dir);
     RWInt(a.reg_width, dir);
-}
-
-template <typename List, typename RWItem>
-void TLS_V300::RWList(List& list, std::size_t minItemBytes, const char* what, int dir, RWItem rwItem)
-{
-    std::int32_t n = dir == DirRead ? 0 : countOf(list.size());
-    RWInt(n, dir);
-    if (dir == DirRead) {
-        CheckCount(n, minItemBytes, what);
-        list.reserve(list.size() + std::size_t(n));
-        for (std::int32_t i = 0; i < n; ++i)
-            (this->*rwItem)(list.emplace_back(), dir);
-    } else {
-        for (auto& item : list)
-            (this->*rwItem)(item, dir);
-    }
-}
-
-void TLS_V300::RWResColList(int dir)
-{
-    RWList(ResColList, kCurveMinBytes, "curves", dir, &TLS_V300::RWResColrec);
-}
-
-void TLS_V300::RWResColrec(TResColrec& c, int dir)
-{
-    RWString(c.Title, dir);
-    RWDouble(c.Zvalue, dir);
-    std::int32_t m = dir == DirRead ? 0 : countOf(c.Points.size());
-    RWInt(m, dir);
-    if (dir == DirRead) {
-        CheckCount(m, kResPunktBytes, "points");
-        c.Points.resize(std::size_t(m));
-    }
-    for (TResPunkt& p : c.Points)
-        RWResPunkt(p, dir);
-}
-
-void TLS_V300::RWResPunkt(TResPunkt& p, int dir)
-{
-    RWDouble(p.x, dir);
-    RWDouble(p.Rp, dir);
-    RWDouble(p.Tp, dir);
-    RWDouble(p.Rs, dir);
-    RWDouble(p.Ts, dir);
-    RWDouble(p.Psi, dir);
-    RWDouble(p.Delta, dir);
-    RWBool(p.valid, dir);
-}
-
-void TLS_V300::RWScanColList(int dir)
-{
-    RWList(ScanColList, kScanMinBytes, "scans", dir, &TLS_V300::RWScanColrec);
-}
-
-void TLS_V300::RWScanColrec(TScanColrec& s, int dir)
-{
-    RWDouble(s.Scalefactor, dir);
-    RWDouble(s.Shiftfactor, dir);
-    RWEnumBlock(s.Kind, dir);
-    RWString(s.Name, dir);
-    RWString(s.Path, dir);
-    RWBool(s.Visible, dir);
-    RWScanPoints(s, dir);
-}
-
-void TLS_V300::RWScanPoints(TScanColrec& s, int dir)
-{
-    std::int32_t m = dir == DirRead ? 0 : countOf(s.Points.size());
-    RWInt(m, dir);
-    if (dir == DirRead) {
-        CheckCount(m, kScanPunktBytes, "scan points");
-        s.Points.resize(std::size_t(m));
-    }
-    for (TScanPunkt& p : s.Points)
-        RWScanPunkt(p, dir);
-}
-
-void TLS_V300::RWScanPunkt(TScanPunkt& p, int dir)
-{
-    RWDouble(p.x, dir);
-    RWDouble(p.y, dir);
 }
 
 }  // namespace V300

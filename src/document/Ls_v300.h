@@ -49,19 +49,6 @@ public:
     void RWPlotwindowpara(int dir);
     void RWAxispara(TAxispara& a, int dir);
     void RWAuswertungpara(int dir);
-    void RWResColList(int dir);
-    void RWResColrec(TResColrec& c, int dir);
-    void RWResPunkt(TResPunkt& p, int dir);
-    void RWScanColList(int dir);
-    void RWScanColrec(TScanColrec& s, int dir);
-    void RWScanPoints(TScanColrec& s, int dir);
-    void RWScanPunkt(TScanPunkt& p, int dir);
-
-private:
-    // A count, then the items; on reading the count is checked against the
-    // bytes left before anything is allocated.
-    template <typename List, typename RWItem>
-    void RWList(List& list, std::size_t minItemBytes, const char* what, int dir, RWItem rwItem);
 };
 
 void CopyResColList(const TResColList& from, TResColList& to);

@@ -1,7 +1,8 @@
 #pragma once
-// Exceptions of the class library the program was written against, kept by
-// name: list errors (out-of-range indices, singular matrices) and math errors
-// (raised by the checked math functions with their German message text).
+// Failures told apart by type where a computation catches them: a math error
+// (raised by the checked math functions with their German message text) only
+// marks one point invalid; a list error (an index out of range, a singular
+// matrix) is not caught there and ends the run with its message.
 
 #include <stdexcept>
 #include <string>

@@ -23,8 +23,8 @@ struct MessageRequest {
     BoxIcon icon = BoxIcon::None;
 };
 
-// Filters use the "Description (*.ext)|*.ext|..." form of the file dialogs
-// the program was designed with; the Qt side translates them.
+// Filters are one plain string of "Description (*.ext)|*.ext|..." pairs: the
+// seam carries no Qt types, and the Qt side translates them.
 struct OpenFileRequest {
     std::string title;
     std::string filter;

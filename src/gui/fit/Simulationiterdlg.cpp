@@ -10,7 +10,6 @@
 #include <QSignalBlocker>
 
 #include "controls/RIEdit.h"
-#include "document/NumericHelpers.h"
 #include "gui/fit/FitScans.h"
 #include "gui/fit/RangeBars.h"
 #include "platform/Platform.h"
@@ -19,12 +18,12 @@
 using namespace veltrane::fit;
 
 TSimulationiterdlg::TSimulationiterdlg(Document& doc, veltrane::RunControl& run, QWidget* parent)
-    : QDialog(parent), doc_(doc), run_(run), Iter(doc.ScanColList, doc.Optionpara, run)
+    : QDialog(parent), doc_(doc), fit_(doc, run)
 {
     setObjectName("Simulationiterdlg");
     setWindowTitle("iterative Simulation");
     CreateForm();
-    Iter.SetHost(this);
+    fit_.SetView(this);
     ScandataBox->setCurrentIndex(0);
     Plot->DeleteAllCol();
     Plot->AddCol();
@@ -33,7 +32,7 @@ TSimulationiterdlg::TSimulationiterdlg(Document& doc, veltrane::RunControl& run,
     resize(1100, 560);
 }
 
-TSimulationiterdlg::~TSimulationiterdlg() { Iter.SetHost(nullptr); }
+TSimulationiterdlg::~TSimulationiterdlg() { fit_.SetView(nullptr); }
 
 void TSimulationiterdlg::showEvent(QShowEvent* event)
 {
@@ -44,11 +43,11 @@ void TSimulationiterdlg::showEvent(QShowEvent* event)
 
 void TSimulationiterdlg::FormShow()
 {
-    const auto parts = PartCaptions(Iter.Parameter.EpsMode);
+    const auto parts = PartCaptions(Parameter().EpsMode);
     for (int k = 0; k < 6; ++k)
         RealImagLabels[std::size_t(k)]->setText(QString::fromStdString(parts[std::size_t(k % 2)]));
 
-    Iter.BuildSlots();
+    const int item = fit_.Show();
     {
         const QSignalBlocker block(LayerScrollBar);
         LayerScrollBar->setValue(1);
@@ -57,55 +56,38 @@ void TSimulationiterdlg::FormShow()
     LayerPosLabel->setText("1");
     FillGrid();
 
-    savedFactors_ = SaveScaleFactors(doc_.ScanColList);
-    offered_ = FittableScans(doc_.ScanColList);
-    int item = 0;
-    for (std::size_t i = 0; i < offered_.size(); ++i)
-        if (offered_[i] == chosenScan_)
-            item = int(i);
     {
         const QSignalBlocker block(ScanfileBox);
         ScanfileBox->clear();
-        for (int index : offered_)
+        for (int index : fit_.Offered())
             ScanfileBox->addItem(QString::fromStdString(doc_.ScanColList[std::size_t(index)].Name));
-        ScanfileBox->setCurrentIndex(offered_.empty() ? -1 : item);
+        ScanfileBox->setCurrentIndex(item);
     }
     nIternum->clear();
     nIterlim->clear();
     ChooseScan();
-    if (chosenScan_ >= 0) {
-        Iter.PutFitRange(Iter.Parameter);
-        ComputeOnce();
-    } else {
-        Iter.ResultList.clear();
-    }
+    fit_.ComputeOnce();
     DrawSimulation();
     scalerangBtnClick();
 }
 
 void TSimulationiterdlg::ChooseScan()
 {
-    const int item = ScanfileBox->currentIndex();
-    chosenScan_ = item >= 0 && item < int(offered_.size()) ? offered_[std::size_t(item)] : -1;
-    Iter.ScanIndex = chosenScan_;
+    fit_.Choose(ScanfileBox->currentIndex());
     DrawScan();
     RebuildMarkers();
-    if (chosenScan_ >= 0) {
-        Iter.LeftLimit = RangeBars->LeftValue();
-        Iter.RightLimit = RangeBars->RightValue();
-        Iter.ResampleScan();
-    }
+    fit_.Resample(RangeBars->LeftValue(), RangeBars->RightValue());
     ShowScaleFactor();
 }
 
 void TSimulationiterdlg::RebuildMarkers()
 {
-    if (chosenScan_ < 0) {
+    if (ChosenScan() < 0) {
         nleftlimit->SethasValue(false);
         nrightlimit->SethasValue(false);
         return;
     }
-    const ScanExtent e = ScanExtentOf(doc_.ScanColList[std::size_t(chosenScan_)]);
+    const ScanExtent e = ScanExtentOf(doc_.ScanColList[std::size_t(ChosenScan())]);
     RangeBars->Rebuild(e.first, e.last);
     ShowLimits();
 }
@@ -119,11 +101,11 @@ void TSimulationiterdlg::ShowLimits()
 void TSimulationiterdlg::FillGrid()
 {
     const char sep = veltrane::platform().decimalSeparator();
-    const bool running = Running();
+    const bool running = fit_.Running();
     for (int r = 0; r < GridRows; ++r) {
         LayerNr[std::size_t(r)]->setText(QString::fromStdString(RowLabel(firstLayer_, r)));
         for (int c = 0; c < GridColumns; ++c) {
-            const SlotCell cell = CellOf(Iter, SlotAt(firstLayer_, r, c), sep);
+            const SlotCell cell = CellOf(Fit(), SlotAt(firstLayer_, r, c), sep);
             QCheckBox* cb = CheckBoxes[std::size_t(r * GridColumns + c)];
             cb->setText(QString::fromStdString(cell.caption));
             cb->setChecked(cell.checked);
@@ -139,7 +121,7 @@ void TSimulationiterdlg::StoreMarks()
             const int slot = SlotAt(firstLayer_, r, c);
             if (slot < 0 || slot >= TSimulationiter::SlotCount)
                 continue;
-            TParamSlot& s = Iter.ParamSlots[std::size_t(slot)];
+            TParamSlot& s = Fit().ParamSlots[std::size_t(slot)];
             // A disabled slot cannot be marked, whatever its box shows.
             s.marked = s.enabled && CheckBoxes[std::size_t(r * GridColumns + c)]->isChecked();
         }
@@ -167,14 +149,16 @@ void TSimulationiterdlg::ScandataBoxClick()
 
 void TSimulationiterdlg::TakeChoices()
 {
-    Iter.Datakind = std::max(0, ScandataBox->currentIndex());
-    Iter.Iterartgroup = XMinimumBtn->isChecked() ? TSimulationiter::XMinimum : TSimulationiter::FullSpectrum;
-    Iter.FitScale = CheckBox0->isChecked();
-    Iter.LeftLimit = RangeBars->LeftValue();
-    Iter.RightLimit = RangeBars->RightValue();
+    StoreMarks();
+    TSimulationiter& iter = Fit();
+    iter.Datakind = std::max(0, ScandataBox->currentIndex());
+    iter.Iterartgroup = XMinimumBtn->isChecked() ? TSimulationiter::XMinimum : TSimulationiter::FullSpectrum;
+    iter.FitScale = CheckBox0->isChecked();
+    iter.LeftLimit = RangeBars->LeftValue();
+    iter.RightLimit = RangeBars->RightValue();
 }
 
-void TSimulationiterdlg::SetRunning(bool running)
+void TSimulationiterdlg::ShowRunning(bool running)
 {
     for (QWidget* w : lockedWhileRunning_)
         w->setEnabled(!running);
@@ -182,68 +166,36 @@ void TSimulationiterdlg::SetRunning(bool running)
     if (running) {
         ZoomBtn->setChecked(false);
         Plot->isZoom = false;
+        StopBtn->setFocus();
     } else {
         // The grid enables only the boxes whose slots can be marked.
         FillGrid();
+        DrawSimulation();
+        ShowScaleFactor();
     }
 }
 
-void TSimulationiterdlg::StartBtnClick()
-{
-    if (Running())
-        return;
-    StoreMarks();
-    TakeChoices();
-    if (!Iter.ResampleScan())
-        return;
-    DrawScan();
-    SetRunning(true);
-    StopBtn->setFocus();
-    Iter.Iteration();
-    SetRunning(false);
-    DrawSimulation();
-    ShowScaleFactor();
-}
+void TSimulationiterdlg::StartBtnClick() { fit_.Start(); }
 
-void TSimulationiterdlg::StopBtnClick()
-{
-    Iter.Stop();
-    BeepTenTimes();
-}
+void TSimulationiterdlg::StopBtnClick() { fit_.Stop(); }
 
 void TSimulationiterdlg::OkBtnClick()
 {
-    if (Running())
-        return;
-    if (chosenScan_ >= 0) {
-        Iter.LeftLimit = RangeBars->LeftValue();
-        Iter.RightLimit = RangeBars->RightValue();
-        if (Iter.ResampleScan())
-            Iter.PutFitRange(Iter.Parameter);
-    }
-    // The chosen scan keeps the factor it was fitted with.
-    RestoreScaleFactors(doc_.ScanColList, savedFactors_, chosenScan_);
-    QDialog::accept();
+    if (fit_.Accept(RangeBars->LeftValue(), RangeBars->RightValue()))
+        QDialog::accept();
 }
 
 void TSimulationiterdlg::CloseBtnClick() { reject(); }
 
 void TSimulationiterdlg::reject()
 {
-    // Escape or Close while the search runs would pull the window from
-    // under it.
-    if (Running())
-        return;
-    RestoreScaleFactors(doc_.ScanColList, savedFactors_);
-    QDialog::reject();
+    if (fit_.Reject())
+        QDialog::reject();
 }
 
 void TSimulationiterdlg::closeEvent(QCloseEvent* event)
 {
-    if (Running()) {
-        // As the main window does: the run is asked to end, and the window
-        // can be closed once it has.
-        run_.Stop();
+    if (!fit_.MayClose()) {
         event->ignore();
         return;
     }
@@ -261,13 +213,13 @@ void TSimulationiterdlg::HelpBtnClick() { veltrane::platform().showHelp("PAGE_SI
 void TSimulationiterdlg::ScrollBar_LScroll()
 {
     nleftlimit->SetDouble(RangeBars->LeftValue());
-    Iter.LeftLimit = RangeBars->LeftValue();
+    Fit().LeftLimit = RangeBars->LeftValue();
 }
 
 void TSimulationiterdlg::ScrollBar_RScroll()
 {
     nrightlimit->SetDouble(RangeBars->RightValue());
-    Iter.RightLimit = RangeBars->RightValue();
+    Fit().RightLimit = RangeBars->RightValue();
 }
 
 void TSimulationiterdlg::ZoomBtnClick() { Plot->isZoom = ZoomBtn->isChecked(); }

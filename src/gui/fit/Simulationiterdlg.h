@@ -17,6 +17,7 @@
 
 #include "document/Document.h"
 #include "fitting/SimulationIter.h"
+#include "gui/fit/FitRun.h"
 #include "gui/fit/FitSlotGrid.h"
 #include "platform/RunControl.h"
 
@@ -31,15 +32,15 @@ class TLinePlot;
 class TRangeBars;
 class TRIEdit;
 
-class TSimulationiterdlg : public QDialog, private veltrane::FitHost {
+class TSimulationiterdlg : public QDialog, private veltrane::fit::FitRunView {
     Q_OBJECT
 public:
     TSimulationiterdlg(Document& doc, veltrane::RunControl& run, QWidget* parent = nullptr);
     ~TSimulationiterdlg() override;
 
     // The dialog's own copy of the parameter record.
-    TSimparameter& Parameter() { return Iter.Parameter; }
-    TSimulationiter& Fit() { return Iter; }
+    TSimparameter& Parameter() { return fit_.Parameter(); }
+    TSimulationiter& Fit() { return fit_.Search(); }
     // Opens the options dialog on its fit page; true when options changed.
     std::function<bool()> OpenOptions;
 
@@ -94,8 +95,8 @@ public:
     void ShowallBtnClick();
 
     // The document index of the chosen scan; -1 when no scan can be fitted.
-    int ChosenScan() const { return chosenScan_; }
-    const std::vector<int>& OfferedScans() const { return offered_; }
+    int ChosenScan() const { return fit_.ChosenScan(); }
+    const std::vector<int>& OfferedScans() const { return fit_.Offered(); }
     int FirstLayer() const { return firstLayer_; }
 
 public slots:
@@ -115,26 +116,19 @@ private:
     void ChooseScan();
     void RebuildMarkers();
     void ShowLimits();
-    void ComputeOnce();
     void DrawScan();
     void DrawSimulation();
     void ShowScaleFactor();
-    void SetRunning(bool running);
-    // Reads the choices of the window into the search.
-    void TakeChoices();
 
-    // What the search shows while it runs.
+    // What the run and the search ask of the window.
+    void TakeChoices() override;
+    void ShowRunning(bool running) override;
     void ShowIteration(const std::string& iternum, const std::string& divergence) override;
     void VertexShown() override;
     void ScanChanged() override;
-    bool Running() const { return run_.Active(); }
 
     Document& doc_;
-    veltrane::RunControl& run_;
-    TSimulationiter Iter;
+    veltrane::fit::FitRun fit_;
     int firstLayer_ = 1;
-    std::vector<double> savedFactors_;
-    std::vector<int> offered_;
-    int chosenScan_ = -1;
     std::vector<QWidget*> lockedWhileRunning_;
 };

@@ -1,15 +1,12 @@
 // The fit window's plot (the chosen scan as symbols, the simulated curve as
-// a line), its one computation on showing, and what the running search
-// shows through the window.
+// a line) and what the running search shows through the window.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <algorithm>
-#include <memory>
 
 #include "document/CurveQuantity.h"
 #include "gui/fit/Simulationiterdlg.h"
-#include "optics/CalcPlasmon.h"
 #include "platform/CFormat.h"
 #include "platform/Platform.h"
 #include "plot/Lineplot.h"
@@ -39,14 +36,6 @@ const char* leftAxisTitle(int datakind)
 
 }  // namespace
 
-void TSimulationiterdlg::ComputeOnce()
-{
-    std::unique_ptr<TCalcPlasmon> calc;
-    if (CreateCalcPlasmon(calc, Iter.Parameter, Iter.ResultList, veltrane::ErrorReport::ShowBox) && calc)
-        RunCalcPlasmon(calc.get(), Iter.Parameter, Iter.ResultList, veltrane::ErrorReport::ShowBox);
-    DeleteCalcPlasmon(calc);
-}
-
 void TSimulationiterdlg::DrawScan()
 {
     TLinePlot& plot = *Plot;
@@ -56,8 +45,8 @@ void TSimulationiterdlg::DrawScan()
     plot.SetSymbolsize(ScanCol, 5);
     plot.SetSymbolArt(ScanCol, saSquare);
     plot.SetSymbolColor(ScanCol, pcBlack);
-    if (chosenScan_ >= 0) {
-        const TScanColrec& scan = doc_.ScanColList[std::size_t(chosenScan_)];
+    if (ChosenScan() >= 0) {
+        const TScanColrec& scan = doc_.ScanColList[std::size_t(ChosenScan())];
         plot.SetColTitle(ScanCol, "iterative Simualtion  " + scan.Name);
         for (const TScanPunkt& p : scan.Points)
             plot.AddData(ScanCol, p.x + scan.Shiftfactor, p.y * scan.Scalefactor, true);
@@ -76,8 +65,8 @@ void TSimulationiterdlg::DrawSimulation()
     plot.SetPlotArt(SimCol, paLine);
     plot.SetLineArt(SimCol, laSolid);
     plot.SetLineColor(SimCol, pcRed);
-    if (!Iter.ResultList.empty()) {
-        const TResColrec& col = Iter.ResultList.front();
+    if (!Fit().ResultList.empty()) {
+        const TResColrec& col = Fit().ResultList.front();
         plot.SetColTitle(SimCol, quantityName(kind) + col.Title);
         for (const TResPunkt& p : col.Points)
             plot.AddData(SimCol, p.x, quantity(p, kind), p.valid != 0);
@@ -89,11 +78,11 @@ void TSimulationiterdlg::DrawSimulation()
 
 void TSimulationiterdlg::ShowScaleFactor()
 {
-    if (chosenScan_ < 0) {
+    if (ChosenScan() < 0) {
         CheckBox0->setText("");
         return;
     }
-    const double f = doc_.ScanColList[std::size_t(chosenScan_)].Scalefactor;
+    const double f = doc_.ScanColList[std::size_t(ChosenScan())].Scalefactor;
     CheckBox0->setText(QString::fromStdString(veltrane::floatToText(f, veltrane::platform().decimalSeparator())));
 }
 

@@ -1,10 +1,10 @@
 #pragma once
-// A document for the fit and evaluation windows: the demo sensor (p light,
+// A document for the fit and evaluation windows and for the fit run, which
+// is tested without Qt (nothing here needs it): the demo sensor (p light,
 // Theta 40 to 60 in 200 points) with a 20 nm film, and a measured scan file
 // written from it by the engine with deterministic noise, read back through
 // the scan-file reader.
 
-#include <QTemporaryDir>
 #include <cstdint>
 #include <fstream>
 #include <memory>
@@ -76,11 +76,11 @@ inline void writeScanFile(const std::string& path, const TSimparameter& p, doubl
 
 // The document of a fit: defaults, the sensor record with the film at
 // startNm, and the scan file of the true film read in.
-inline Document fitDocument(const QTemporaryDir& dir, double startNm, double noise = 0.002)
+inline Document fitDocument(const std::string& folder, double startNm, double noise = 0.002)
 {
     Document doc = DefaultDocument();
     const TSimparameter truth = sensor();
-    const std::string path = (dir.path() + "/sensor.dat").toStdString();
+    const std::string path = folder + "/sensor.dat";
     writeScanFile(path, truth, noise);
     AddScanFile(path, doc.ScanColList);
     doc.Simparameter = truth;

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <regex>
 
 #include "FitDocument.h"
@@ -30,7 +31,7 @@ using namespace fittest;
 namespace {
 
 struct Evaluation : ::testing::Test {
-    Evaluation() : doc(fitDocument(dir, FilmNm, 0.0))
+    Evaluation() : doc(fitDocument(dir.path().toStdString(), FilmNm, 0.0))
     {
         // Three curves over the film's thickness.
         TSimparameter& p = doc.Simparameter;
@@ -151,7 +152,7 @@ TEST_F(Evaluation, WithoutScansTheEmptyScanRowStandsForNoScan)
     EXPECT_EQ(r[r.size() - 3], "|" + std::string(32, ' ') + "|" + std::string(12, ' ') + "|" + std::string(12, ' ') + "|");
 
     // With a scan its row names its file.
-    doc.ScanColList.push_back(fitDocument(dir, FilmNm).ScanColList[0]);
+    doc.ScanColList.push_back(fitDocument(dir.path().toStdString(), FilmNm).ScanColList[0]);
     dlg.reject();
     open();
     dlg.ScanValueGrid->selectRow(1);
