@@ -10,8 +10,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QScreen>
 #include <QTextBrowser>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
