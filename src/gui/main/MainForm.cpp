@@ -10,6 +10,7 @@
 #include "document/Defaults.h"
 #include "gui/fit/Auswertungdlg.h"
 #include "gui/fit/Simulationiterdlg.h"
+#include "gui/main/DocumentFlow.h"
 #include "gui/main/MainManualHost.h"
 #include "gui/simulation/Optiondlg.h"
 #include "gui/simulation/ShowPlotdlg.h"
@@ -21,6 +22,7 @@
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocument())
 {
     setObjectName("MainForm");
+    CreateDocumentFlow();
     Plot_ = new TLinePlot(this);
     Plot_->setObjectName("Plot");
     setCentralWidget(Plot_);
@@ -66,12 +68,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocumen
 
 TMainForm::~TMainForm() { qApp->removeEventFilter(this); }
 
-std::string TMainForm::MakeTitletext()
-{
-    doc_.Titletext = "Veltrane Version " + Version + " [" + doc_.FileName + "]";
-    return doc_.Titletext;
-}
-
 void TMainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
@@ -92,16 +88,10 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    switch (veltrane::askYesNoCancel("Exit", "Save file?")) {
-    case veltrane::BoxAnswer::Yes:
-        if (Save())
-            event->accept();
-        else
-            event->ignore();
-        break;
-    case veltrane::BoxAnswer::No: event->accept(); break;
-    default: event->ignore(); break;
-    }
+    if (flow_->MayClose())
+        event->accept();
+    else
+        event->ignore();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)

@@ -17,6 +17,8 @@
 class QAction;
 class QLabel;
 class TAuswertungdlg;
+class TDocumentFlow;
+class TDocumentHost;
 class TEwavedlgD;
 class TEwavedlgT;
 class TExportDatadlg;
@@ -46,19 +48,14 @@ public:
     // Titletext.
     std::string MakeTitletext();
 
-    // Document commands and their routines.
+    // Document commands: the document flow does their work.
     void NewdocumentClick();
     void FileOpenItemClick();
     void FileSaveItemClick();
     void FileSaveAsItemClick();
     void FileExitItemClick();
+    // A new document: every part at its defaults, "untitled".
     void NewDocument();
-    void ClearDocument();
-    void OpenDocument();
-    void LoadFile(const std::string& name);
-    bool Save();
-    bool SaveAs();
-    bool SaveFile(const std::string& name);
     void RunSimulation();
 
     // The main plot.
@@ -148,6 +145,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreateDocumentFlow();
     void CreateCommands();
     void CreateScanDialogs();
     QAction* AddCommand(const char* name, const QString& caption, const QString& hint, void (TMainForm::*handler)());
@@ -159,6 +157,8 @@ private:
     void ShowStatus(const QString& text);
 
     Document doc_;
+    std::unique_ptr<TDocumentHost> documentHost_;
+    std::unique_ptr<TDocumentFlow> flow_;
     veltrane::QtRunControl run_;
     TLinePlot* Plot_ = nullptr;
     TOrvelAboutbox* Aboutbox_ = nullptr;

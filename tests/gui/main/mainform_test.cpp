@@ -1,10 +1,7 @@
 #include <QStatusBar>
 #include <algorithm>
-#include <fstream>
 
 #include "MainFormFixture.h"
-#include "document/ByteSink.h"
-#include "document/DocumentFile.h"
 #include "gui/simulation/ShowPlotdlg.h"
 #include "controls/AboutBox.h"
 #include "plot/DruckDlg.h"
@@ -112,59 +109,6 @@ TEST_F(MainWindowTest, SaveNewAndOpenRestoreTheDocument)
     EXPECT_EQ(form.Plot().GetColTitle(1), "Ts");
     EXPECT_FALSE(form.NeverSaved);
     EXPECT_FALSE(form.Modified);
-}
-
-// A version 3.00 file whose X axis scans the wavelength, a kind this
-// version no longer has.
-static void writeWavelengthFile(Document doc, const std::string& path)
-{
-    doc.Simparameter.XAxis = {9, 400.0, 800.0, 3, 120, 0.5, 0};
-    veltrane::MemorySink sink;
-    veltrane::WriteDocument(sink, Documentrec(doc), "03.00");
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(sink.bytes.data()),
-                                               std::streamsize(sink.bytes.size()));
-}
-
-TEST_F(MainWindowTest, AConvertedFileIsRecomputedAndStaysUntitled)
-{
-    simulateDemo();
-    writeWavelengthFile(form.Doc(), path("old.vtn"));
-    form.Modified = false;
-    script.openAnswers.push_back({path("old.vtn")});
-    trigger("FileOpenItem");
-    ASSERT_FALSE(script.boxes.empty());
-    EXPECT_EQ(script.boxes.back().caption, "Warning");
-    EXPECT_NE(script.boxes.back().text.find("'wavelength'"), std::string::npos);
-    EXPECT_EQ(form.Doc().Simparameter.XAxis.Typ, 0);
-    ASSERT_EQ(form.Doc().ResColList.size(), 1u);
-    EXPECT_EQ(form.Doc().ResColList[0].Points.size(), 120u);  // recomputed on 0..90
-    EXPECT_EQ(form.windowTitle().toStdString(), "Veltrane Version 3.02 [untitled]");
-    EXPECT_TRUE(form.NeverSaved);
-}
-
-TEST_F(MainWindowTest, ADamagedFileGivesOneIoErrorAndNoHalfDocument)
-{
-    simulateDemo();
-    script.saveAnswers.push_back(path("good.vtn"));
-    trigger("FileSaveAsItem");
-    std::ifstream in(path("good.vtn"), std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), {});
-    std::ofstream(path("cut.vtn"), std::ios::binary) << bytes.substr(0, bytes.size() / 2);
-    script.openAnswers.push_back({path("cut.vtn")});
-    trigger("FileOpenItem");
-    ASSERT_EQ(script.boxes.size(), 1u);
-    EXPECT_EQ(script.boxes[0].caption, "I/O Error");
-    EXPECT_TRUE(form.Doc().ResColList.empty());
-    EXPECT_EQ(form.Doc().Simparameter.Layeranz, 0);
-    EXPECT_EQ(form.windowTitle().toStdString(), "Veltrane Version 3.02 [untitled]");
-
-    // A name that is not a document is refused before anything is cleared.
-    simulateDemo();
-    form.Modified = false;
-    script.openAnswers.push_back({path("demo.vtn.bak")});
-    trigger("FileOpenItem");
-    EXPECT_EQ(script.boxes.back().text, "is not a Veltrane-File (*.vtn)");
-    EXPECT_EQ(form.Doc().ResColList.size(), 1u);
 }
 
 // Every change of the document marks it, so that Open asks before it
