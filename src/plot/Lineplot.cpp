@@ -45,6 +45,7 @@ TLinePlot::~TLinePlot() = default;
 void TLinePlot::AxisValueChange()
 {
     stale_ = true;
+    ClearReadout();
     update();
 }
 
@@ -120,6 +121,7 @@ void TLinePlot::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     stale_ = true;
+    ClearReadout();
 }
 
 const QImage& TLinePlot::Bitmap()

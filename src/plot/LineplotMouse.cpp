@@ -52,6 +52,13 @@ void TLinePlot::ApplyCursor()
 
 QString TLinePlot::ReadoutText() const { return readout_->text(); }
 
+void TLinePlot::ClearReadout()
+{
+    // Hosts add points one by one: clearing an empty label costs nothing.
+    if (readout_ && !readout_->text().isEmpty())
+        readout_->clear();
+}
+
 void TLinePlot::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
