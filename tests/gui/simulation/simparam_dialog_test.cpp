@@ -111,6 +111,28 @@ TEST_F(SimparamDialog, RefusedOkShowsTheBoxAndKeepsEverything)
     EXPECT_EQ(doc.Simparameter.XAxis.bis, 70.0);
 }
 
+TEST_F(SimparamDialog, AZStepTypedWithAnExponentIsTheNumberTyped)
+{
+    dlg.SimPageControl->setCurrentIndex(1);
+    dlg.ZAxisBox->setCurrentIndex(2);  // a thickness, of layer 2
+    retype(dlg.nZ_von, "10");
+    retype(dlg.nZ_bis, "20");
+    // Half typed, the exponent has no value: refused as an empty step.
+    retype(dlg.nZColstep, "1e");
+    EXPECT_EQ(dlg.nZColstep->text(), "1e");
+    dlg.OkBtn->click();
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].text, "no Z-Axis stepvalue");
+    EXPECT_TRUE(dlg.isVisible());
+
+    QTest::keyClicks(dlg.nZColstep, "-3");
+    EXPECT_EQ(dlg.nZColstep->text(), "1e-3");
+    dlg.OkBtn->click();
+    EXPECT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(doc.Simparameter.ZAxis.Colstep, 0.001);
+}
+
 TEST_F(SimparamDialog, InputModeAndAnisoRowsChangeTheTable)
 {
     EXPECT_EQ(dlg.Panel_Eps[0]->text(), "Eps-X");
