@@ -210,4 +210,38 @@ TEST_F(SimparamDialog, TriangularPrismHidesAndClearsPhi)
     EXPECT_FALSE(dlg.nPrismawinkel->isHidden());
 }
 
+// Pixels from the right edge of a to the left edge of b, both in b's parent.
+int gapBetween(const QWidget* a, const QWidget* b)
+{
+    return b->x() - a->mapTo(b->parentWidget(), QPoint(a->width(), 0)).x();
+}
+
+TEST_F(SimparamDialog, TheLayerTableHoldsTogetherWhenTheDialogGrows)
+{
+    // Per row: number to aniso box, aniso box to first edit, last edit to
+    // the scroll bar.
+    auto gaps = [this] {
+        std::vector<std::array<int, 3>> out;
+        for (const TSimparamdlg::RowControls& r : dlg.Rows)
+            out.push_back({gapBetween(r.XSchichtNr, r.Aniso), gapBetween(r.Aniso, r.Edits[rcDicke]),
+                           gapBetween(r.Edits[rcEpsZI], dlg.LayerScrollBar)});
+        return out;
+    };
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    const std::vector<std::array<int, 3>> before = gaps();
+    const int editWidth = edit(0, rcDicke)->width();
+    for (const auto& g : before)
+        for (int d : g)
+            EXPECT_TRUE(d >= 0 && d < 30) << d;
+
+    dlg.resize(dlg.size() * 1.6);
+    QApplication::processEvents();
+    EXPECT_EQ(gaps(), before);
+    // The edits take the width; the rows stay in line.
+    EXPECT_GT(edit(0, rcDicke)->width(), editWidth * 3 / 2);
+    for (int j = 1; j < SimparLayerRows; ++j)
+        EXPECT_EQ(dlg.Rows[std::size_t(j)].XSchichtNr->x(), dlg.Rows[0].XSchichtNr->x());
+    EXPECT_EQ(dlg.Panel_Eps[2]->geometry().right(), edit(0, rcEpsZI)->geometry().right());
+}
+
 }  // namespace
