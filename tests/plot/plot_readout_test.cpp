@@ -56,3 +56,15 @@ TEST(PlotReadout, AnyChangeOfDataAxesOrLayoutEmptiesIt)
         EXPECT_TRUE(s.plot.ReadoutText().startsWith("(X: ")) << c.what;
     }
 }
+
+TEST(PlotReadout, AMoveRightAfterAChangeReadsTheNewPicture)
+{
+    // No paint comes between the change and the move.
+    ShownPlot s;
+    s.plot.SetisY2Axis(true);
+    s.move({300, 200});
+    ASSERT_TRUE(s.plot.Mousekord().InPlot);
+    // Both axes run from 0 to 100 and share the plot rectangle.
+    EXPECT_EQ(s.plot.Mousekord().Y2, s.plot.Mousekord().Y1);
+    EXPECT_TRUE(s.plot.ReadoutText().contains("  Y2: ")) << s.plot.ReadoutText().toStdString();
+}
