@@ -127,12 +127,6 @@ TEST(AxisLabels, TheLimitsLabelPushesOutItsNeighbour)
         for (int px = before.Right; px < keep.Left; ++px)
             dark += (img.pixel(px, y) & 0xFFFFFF) == 0;
     EXPECT_EQ(dark, 0);
-    // The labels painted are those listed: 1E300 stands in its cell.
-    int inKeep = 0;
-    for (int y = keep.Top; y < keep.Bottom; ++y)
-        for (int px = keep.Left; px < keep.Right; ++px)
-            inKeep += (img.pixel(px, y) & 0xFFFFFF) == 0;
-    EXPECT_GT(inKeep, 20);
 }
 
 }  // namespace
