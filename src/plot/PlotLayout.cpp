@@ -34,23 +34,18 @@ TPlotLayout LayoutPlot(const TPlotLayoutInput& in, TAxis& x, TAxis& y1, TAxis& y
     if (in.isY2Axis)
         lo.Y2w = layoutYAxis(y2, H, lo.Xh, lo.Tt, lo.Ta, m, lo.Y2Overlap);
 
-    // The spacing is checked on the X axis as it is painted: its labels
-    // reach half their width beyond both ends, and the axis ends where the
-    // wider of that overhang and the Y label column leaves room.
     int xo = 0;
-    auto lengthX = [&] {
-        const int right = in.isY2Axis ? std::max(xo, lo.Y2w) : xo;
-        return W - 20 - std::max(xo, lo.Y1w) - right + 2 * xo;
-    };
     x.SetOverlap(0);
-    x.SetFirstRealvalue(lengthX());
-    int L = 0;
+    auto lengthX = [&] { return W - 20 - lo.Y1w - (in.isY2Axis ? lo.Y2w : 0) + 2 * xo; };
+    int L = lengthX();
+    x.SetFirstRealvalue(L);
     for (int n = 0;; ++n) {
-        const int tw = x.GetmaxTextbreite(m);
+        int space = x.Getminspace(L);
+        int tw = x.GetmaxTextbreite(m);
         xo = tw / 2;
         x.SetOverlap(xo);
         L = lengthX();
-        if (tw + 2 < x.Getminspace(L) || n >= MaxCoarsening)
+        if (tw + 2 < space || n >= MaxCoarsening)
             break;
         x.SetNextRealvalue(L);
     }
