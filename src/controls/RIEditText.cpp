@@ -232,9 +232,43 @@ char typedChar(char c, TRIEditTyp type, char sep)
     return c;
 }
 
+bool isNumberStart(std::string_view s, TRIEditTyp type, bool onlyPositive, char sep)
+{
+    if (type == reText)
+        return false;
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    auto digits = [&] {
+        const std::size_t from = i;
+        while (i < n && isDigit(s[i]))
+            ++i;
+        return i - from;
+    };
+    if (i < n && (s[i] == '+' || s[i] == '-')) {
+        if (s[i++] == '-' && onlyPositive)
+            return i == n;
+    }
+    std::size_t mantissa = digits();
+    if (type == reInteger || type == reLongint)
+        return mantissa == 0 && i == n;
+    if (i < n && s[i] == sep) {
+        ++i;
+        mantissa += digits();
+    }
+    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+        // An exponent needs a mantissa; with its digits the text is complete.
+        ++i;
+        if (i < n && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        return mantissa > 0 && digits() == 0 && i == n;
+    }
+    return mantissa == 0 && i == n;
+}
+
 bool keepTyped(std::string_view newText, TRIEditTyp type, bool onlyPositive, char sep)
 {
-    return newText.empty() || newText == "-" || TestRIstr(newText, type, onlyPositive, sep);
+    return newText.empty() || isNumberStart(newText, type, onlyPositive, sep) ||
+           TestRIstr(newText, type, onlyPositive, sep);
 }
 
 }  // namespace veltrane::riedit

@@ -50,10 +50,15 @@ std::string integerText(int v);
 // Whether s holds a value of the type (reText accepts everything).
 bool TestRIstr(std::string_view s, TRIEditTyp type, bool onlyPositive, char sep);
 
+// Whether s is the start of a number of the type that is not yet one:
+// "-", "+", ".", "2e", "2e-" for the floating types, a lone sign for the
+// integer types. With onlyPositive the only start with a minus is "-".
+bool isNumberStart(std::string_view s, TRIEditTyp type, bool onlyPositive, char sep);
 // The character a control of the type inserts for a typed character.
 char typedChar(char c, TRIEditTyp type, char sep);
-// Whether the text a keystroke produced may stay: empty, a lone "-", or a
-// value of the type.
+// Whether the text a keystroke produced may stay: empty, the start of a
+// number, or a value of the type. A start has no value yet: the getters
+// give the no-value marker, as for an empty control.
 bool keepTyped(std::string_view newText, TRIEditTyp type, bool onlyPositive, char sep);
 
 }  // namespace veltrane::riedit

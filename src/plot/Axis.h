@@ -9,12 +9,20 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "plot/DecimalDigits.h"
 #include "plot/Linedef.h"
 #include "plot/PlotTypes.h"
 
 class TPlotCanvas;
+
+// A tick label as the axis paints it: its text in a half-open cell.
+struct TAxisLabel {
+    double Value = 0.0;
+    std::string Text;
+    TRect Cell;
+};
 
 class TAxis {
 public:
@@ -86,6 +94,12 @@ public:
     std::string GetLabel(double v) const;
 
     void PaintAxis(TPlotCanvas& c, const TRect& rect, TColor background);
+    // The major tick values from StartValue to EndValue.
+    std::vector<double> TickValues() const;
+    // The labels PaintAxis draws for the plot rectangle rect, in tick order.
+    // No two overlap: a label that would is left out, except the one at the
+    // end of the axis, which stays and leaves out its neighbours instead.
+    std::vector<TAxisLabel> Labels(const TRect& rect, const TTextMeasure& m);
 
     // Engine steps, public for the dialogs and the tests.
     void Checkminmaxvalue(double& min, double& max) const;
@@ -117,7 +131,10 @@ protected:
     // The geometry of one axis class.
     virtual void SetPixelsFromRect(const TRect& rect) = 0;
     virtual void PaintAxisLine(TPlotCanvas& c, const TRect& rect) = 0;
+    // The major tick line; its label is one of Labels.
     virtual void PaintHauptunterteilung(TPlotCanvas& c, const TRect& rect, double value) = 0;
+    // The cell of a label w x h pixels at the tick pixel p.
+    virtual TRect LabelCell(const TRect& rect, int p, int w, int h) const = 0;
     virtual void PaintNebenunterteilung(TPlotCanvas& c, const TRect& rect, double value, int length) = 0;
     virtual void PaintGitterLine(TPlotCanvas& c, const TRect& rect, int p) = 0;
     void Paintgitter(TPlotCanvas& c, const TRect& rect);
@@ -159,6 +176,7 @@ protected:
     void SetPixelsFromRect(const TRect& r) override;
     void PaintAxisLine(TPlotCanvas& c, const TRect& r) override;
     void PaintHauptunterteilung(TPlotCanvas& c, const TRect& r, double value) override;
+    TRect LabelCell(const TRect& r, int p, int w, int h) const override;
     void PaintNebenunterteilung(TPlotCanvas& c, const TRect& r, double value, int length) override;
     void PaintGitterLine(TPlotCanvas& c, const TRect& r, int p) override;
 };
@@ -168,6 +186,7 @@ protected:
     void SetPixelsFromRect(const TRect& r) override;
     void PaintAxisLine(TPlotCanvas& c, const TRect& r) override;
     void PaintHauptunterteilung(TPlotCanvas& c, const TRect& r, double value) override;
+    TRect LabelCell(const TRect& r, int p, int w, int h) const override;
     void PaintNebenunterteilung(TPlotCanvas& c, const TRect& r, double value, int length) override;
     void PaintGitterLine(TPlotCanvas& c, const TRect& r, int p) override;
 };
@@ -177,6 +196,7 @@ protected:
     void SetPixelsFromRect(const TRect& r) override;
     void PaintAxisLine(TPlotCanvas& c, const TRect& r) override;
     void PaintHauptunterteilung(TPlotCanvas& c, const TRect& r, double value) override;
+    TRect LabelCell(const TRect& r, int p, int w, int h) const override;
     void PaintNebenunterteilung(TPlotCanvas& c, const TRect& r, double value, int length) override;
     void PaintGitterLine(TPlotCanvas& c, const TRect& r, int p) override;
 };

@@ -32,12 +32,10 @@ void TAxis::PaintAxisTicks(TPlotCanvas& c, const TRect& rect)
     const int penWidth = 1;
     const int m = 3 * penWidth;
     int count = 10;
-    double x = StartValue_;
-    PaintHauptunterteilung(c, rect, x);
-    for (int i = 1; i <= MaxTicks; ++i) {
-        double y = NextValue(i, x);
-        if (!(y <= EndValue_))
-            break;
+    const std::vector<double> ticks = TickValues();
+    PaintHauptunterteilung(c, rect, ticks.front());
+    for (std::size_t i = 1; i < ticks.size(); ++i) {
+        const double x = ticks[i - 1], y = ticks[i];
         int d = std::abs(Kor2Pkt(y) - Kor2Pkt(x));
         if (double(d) / count < m)
             count = std::max(1, d / m);
@@ -47,8 +45,9 @@ void TAxis::PaintAxisTicks(TPlotCanvas& c, const TRect& rect)
             PaintNebenunterteilung(c, rect, v, len);
         }
         PaintHauptunterteilung(c, rect, y);
-        x = y;
     }
+    for (const TAxisLabel& label : Labels(rect, c))
+        c.TextOut(label.Cell.Left, label.Cell.Top, label.Text);
 }
 
 void TAxis::Paintgitter(TPlotCanvas& c, const TRect& rect)
@@ -88,8 +87,11 @@ void TXAxis::PaintHauptunterteilung(TPlotCanvas& c, const TRect& r, double value
 {
     int p = Kor2Pkt(value);
     Plotline4(c, p, r.Bottom + 15, p, r.Bottom);
-    std::string label = GetLabel(value);
-    c.TextOut(p - c.TextWidth(label) / 2, r.Bottom + 17, label);
+}
+
+TRect TXAxis::LabelCell(const TRect& r, int p, int w, int h) const
+{
+    return {p - w / 2, r.Bottom + 17, p - w / 2 + w, r.Bottom + 17 + h};
 }
 
 void TXAxis::PaintNebenunterteilung(TPlotCanvas& c, const TRect& r, double value, int length)
@@ -110,8 +112,11 @@ void TY1Axis::PaintHauptunterteilung(TPlotCanvas& c, const TRect& r, double valu
 {
     int p = Kor2Pkt(value);
     Plotline4(c, r.Left - 15, p, r.Left, p);
-    std::string label = GetLabel(value);
-    c.TextOut(r.Left - 17 - c.TextWidth(label), p - c.TextHeight(label) / 2, label);
+}
+
+TRect TY1Axis::LabelCell(const TRect& r, int p, int w, int h) const
+{
+    return {r.Left - 17 - w, p - h / 2, r.Left - 17, p - h / 2 + h};
 }
 
 void TY1Axis::PaintNebenunterteilung(TPlotCanvas& c, const TRect& r, double value, int length)
@@ -132,8 +137,11 @@ void TY2Axis::PaintHauptunterteilung(TPlotCanvas& c, const TRect& r, double valu
 {
     int p = Kor2Pkt(value);
     Plotline4(c, r.Right + 15, p, r.Right, p);
-    std::string label = GetLabel(value);
-    c.TextOut(r.Right + 17, p - c.TextHeight(label) / 2, label);
+}
+
+TRect TY2Axis::LabelCell(const TRect& r, int p, int w, int h) const
+{
+    return {r.Right + 17, p - h / 2, r.Right + 17 + w, p - h / 2 + h};
 }
 
 void TY2Axis::PaintNebenunterteilung(TPlotCanvas& c, const TRect& r, double value, int length)

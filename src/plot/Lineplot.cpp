@@ -60,6 +60,7 @@ TLinePlot::~TLinePlot() = default;
 void TLinePlot::AxisValueChange()
 {
     stale_ = true;
+    ClearReadout();
     update();
 }
 
@@ -135,6 +136,7 @@ void TLinePlot::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     stale_ = true;
+    ClearReadout();
 }
 
 const QImage& TLinePlot::Bitmap()

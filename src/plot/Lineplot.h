@@ -198,9 +198,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     // The text measure the layout uses; the canvas's fonts by default.
     virtual const TTextMeasure& LayoutMeasure(const TPlotCanvas& c) const;
+    void ColumnsChanged() override { ClearReadout(); }
 
 private:
     void RefreshMouse(int x, int y);
+    // The read-out belongs to the picture under the mouse: once data, axes
+    // or layout change, it is empty until the mouse moves again.
+    void ClearReadout();
     TPlotElements Elements() const;
     void FinishElementDrag(TPoint mouse);
     void FinishZoom();

@@ -25,6 +25,9 @@ TPlotElements TLinePlot::Elements() const
 
 void TLinePlot::RefreshMouse(int x, int y)
 {
+    // Read the picture as it is about to be shown, not the one it replaces.
+    if (repaintcomp_ && !BitmapCurrent())
+        ComposeBitmap();
     if (!plotDrawn_) {
         // No plot on the screen: nothing to read out, nothing to grab.
         mouse_ = TMousekord{x, y};
@@ -51,6 +54,13 @@ void TLinePlot::ApplyCursor()
 }
 
 QString TLinePlot::ReadoutText() const { return readout_->text(); }
+
+void TLinePlot::ClearReadout()
+{
+    // Hosts add points one by one: clearing an empty label costs nothing.
+    if (readout_ && !readout_->text().isEmpty())
+        readout_->clear();
+}
 
 void TLinePlot::mousePressEvent(QMouseEvent* event)
 {

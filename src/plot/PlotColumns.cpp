@@ -53,13 +53,16 @@ const TDPunkt* TPlotColumns::Point(int col, int i, const char* nameN, const char
 int TPlotColumns::AddCol()
 {
     cols_.emplace_back();
+    ColumnsChanged();
     return int(cols_.size()) - 1;
 }
 
 void TPlotColumns::AddData(int col, double x, double y, bool valid)
 {
-    if (TDataCol* c = Col(col, "AddData"))
+    if (TDataCol* c = Col(col, "AddData")) {
         c->Points.push_back({x, y, valid});
+        ColumnsChanged();
+    }
 }
 
 TDataCol TPlotColumns::GetColrec(int col) const
@@ -120,8 +123,10 @@ TDPunkt TPlotColumns::GetData(int col, int i) const
 
 void TPlotColumns::SetData(int col, int i, double x, double y, bool valid)
 {
-    if (TDPunkt* p = Point(col, i, "SetData: [n]", "SetData: [m]"))
+    if (TDPunkt* p = Point(col, i, "SetData: [n]", "SetData: [m]")) {
         *p = {x, y, valid};
+        ColumnsChanged();
+    }
 }
 
 bool TPlotColumns::GetDataValid(int col, int i) const
@@ -132,26 +137,40 @@ bool TPlotColumns::GetDataValid(int col, int i) const
 
 void TPlotColumns::SetDataValid(int col, int i, bool valid)
 {
-    if (TDPunkt* p = Point(col, i, "SetData: [n]", "SetData: [m]"))
+    if (TDPunkt* p = Point(col, i, "SetData: [n]", "SetData: [m]")) {
         p->valid = valid;
+        ColumnsChanged();
+    }
+}
+
+void TPlotColumns::DeleteAllCol()
+{
+    cols_.clear();
+    ColumnsChanged();
 }
 
 void TPlotColumns::DeleteCol(int col)
 {
-    if (Col(col, "DeleteCol"))
+    if (Col(col, "DeleteCol")) {
         cols_.erase(cols_.begin() + col);
+        ColumnsChanged();
+    }
 }
 
 void TPlotColumns::DeleteColData(int col)
 {
-    if (TDataCol* c = Col(col, "deleteColData"))
+    if (TDataCol* c = Col(col, "deleteColData")) {
         c->Points.clear();
+        ColumnsChanged();
+    }
 }
 
 void TPlotColumns::DeleteData(int col, int i)
 {
-    if (Point(col, i, "deleteData: [n]", "deleteData: [m]"))
+    if (Point(col, i, "deleteData: [n]", "deleteData: [m]")) {
         cols_[std::size_t(col)].Points.erase(cols_[std::size_t(col)].Points.begin() + i);
+        ColumnsChanged();
+    }
 }
 
 void TPlotColumns::SetProzentPunkte(int col, std::int32_t percent)

@@ -3,7 +3,8 @@
 // fill and style them. Every index is checked; a bad one is reported as a
 // list-range error (shown only while ShowListRangError is set) and the
 // operation does nothing. Nothing here repaints: the host repaints after a
-// batch of changes.
+// batch of changes. A change of points or columns is announced through
+// ColumnsChanged.
 
 #include <cstdint>
 #include <string>
@@ -13,6 +14,7 @@
 
 class TPlotColumns {
 public:
+    virtual ~TPlotColumns() = default;
     bool ShowListRangError = false;
 
     int AddCol();
@@ -30,7 +32,7 @@ public:
     void SetData(int col, int i, double x, double y, bool valid);
     bool GetDataValid(int col, int i) const;
     void SetDataValid(int col, int i, bool valid);
-    void DeleteAllCol() { cols_.clear(); }
+    void DeleteAllCol();
     void DeleteCol(int col);
     void DeleteColData(int col);
     void DeleteData(int col, int i);
@@ -71,6 +73,8 @@ public:
     static std::string RangeErrorText(const std::string& name, int index, int maxIndex);
 
 protected:
+    // Called after columns or points were added, changed or deleted.
+    virtual void ColumnsChanged() {}
     void ShowRangeError(const std::string& name, int index, int maxIndex) const;
 
 private:

@@ -30,4 +30,6 @@ struct TPlotLayoutInput {
 // rectangles. The coarsening of each axis stops after MaxCoarsening steps.
 TPlotLayout LayoutPlot(const TPlotLayoutInput& in, TAxis& x, TAxis& y1, TAxis& y2, const TTextMeasure& m);
 
-constexpr int MaxCoarsening = 40;
+// A decade axis coarsens by one decade per step: enough steps for one that
+// spans every double.
+constexpr int MaxCoarsening = 650;

@@ -121,6 +121,48 @@ TEST_P(SeparatorTest, TypedSeparatorsBecomeTheLocaleOneExceptInText)
     EXPECT_FALSE(keepTyped(std::string("1") + sep, reInteger, false, sep));
 }
 
+TEST_P(SeparatorTest, StartsOfNumbersStayWhileTypedAndHaveNoValue)
+{
+    const char sep = GetParam();
+    // start: the text is the beginning of a number, not yet one; keep: a
+    // keystroke that produced it stands.
+    struct Case { std::string text; TRIEditTyp type; bool onlyPositive; bool start; bool keep; };
+    const Case cases[] = {
+        {"-", reDouble, false, true, true},      {"+", reDouble, false, true, true},
+        {".", reDouble, false, true, true},      {"-.", reDouble, false, true, true},
+        {"2.", reDouble, false, false, true},    {"1e", reDouble, false, true, true},
+        {"1E", reExtended, false, true, true},   {"1e-", reDouble, false, true, true},
+        {"1e+", reDouble, false, true, true},    {".5e", reDouble, false, true, true},
+        {"-2.e-", reDouble, false, true, true},   {"1e-3", reDouble, false, false, true},
+        {"1e-300", reDouble, false, false, true}, {"1e", reDouble, true, true, true},
+        {"1e-", reDouble, true, true, true},     {"-", reDouble, true, true, true},
+        {"-.", reDouble, true, false, false},    {"-1e", reDouble, true, false, false},
+        {"e", reDouble, false, false, false},    {".e", reDouble, false, false, false},
+        {"-e", reDouble, false, false, false},   {"1e-e", reDouble, false, false, false},
+        {"1ee", reDouble, false, false, false},  {"1e3.", reDouble, false, false, false},
+        {"1e3e", reDouble, false, false, false}, {"1e400", reDouble, false, false, false},
+        {"1e400", reExtended, false, false, true}, {"1-", reDouble, false, false, false},
+        {"-", reInteger, false, true, true},     {"+", reLongint, false, true, true},
+        {"-", reInteger, true, true, true},      {".", reInteger, false, false, false},
+        {"1e", reInteger, false, false, false},  {"-5", reLongint, true, false, false},
+        {"1e", reText, false, false, true},
+    };
+    for (const auto& c : cases) {
+        const std::string t = withSep(c.text, sep);
+        EXPECT_EQ(isNumberStart(t, c.type, c.onlyPositive, sep), c.start) << t << " type " << int(c.type);
+        EXPECT_EQ(keepTyped(t, c.type, c.onlyPositive, sep), c.keep) << t << " type " << int(c.type);
+        if (c.start) {
+            EXPECT_FALSE(TestRIstr(t, c.type, c.onlyPositive, sep)) << t;
+            EXPECT_EQ(doubleOf(t, sep), Riedit::NADN) << t;
+            EXPECT_EQ(integerOf(t, sep), Riedit::NAIN) << t;
+        }
+    }
+    // Only the given separator starts a fraction.
+    const char other = sep == '.' ? ',' : '.';
+    EXPECT_FALSE(isNumberStart(std::string(1, other), reDouble, false, sep));
+    EXPECT_FALSE(keepTyped(std::string("1") + other + "e", reDouble, false, sep));
+}
+
 TEST_P(SeparatorTest, SetterTextsRoundTripWhateverTheProcessLocale)
 {
     const char sep = GetParam();

@@ -69,7 +69,8 @@ TEST_P(EditWidgetTest, TypingFiltersEveryCharacter)
         {reDouble, false, "1,", "1."},    {reDouble, false, "1.", "1."},    {reDouble, false, "1a2", "12"},
         {reDouble, false, "-3,5", "-3.5"}, {reDouble, true, "-", "-"},       {reDouble, true, "-5", "-"},
         {reInteger, false, "12,", "12"},  {reInteger, false, "1.2", "12"},  {reLongint, false, "-7", "-7"},
-        {reExtended, false, "2.5e3", "2.53"}, {reText, false, "a,b.c", "a,b.c"},
+        {reExtended, false, "2.5e3", "2.5e3"}, {reDouble, false, "1e-3", "1e-3"}, {reDouble, false, "1e-e3", "1e-3"},
+        {reDouble, true, "1e-3", "1e-3"}, {reDouble, false, "-,5E+2", "-.5E+2"}, {reText, false, "a,b.c", "a,b.c"},
         {reInteger, true, "2147483647", "2147483647"}, {reInteger, false, "21474836479", "2147483647"},
     };
     for (const auto& c : cases) {
@@ -142,11 +143,37 @@ TEST_P(EditWidgetTest, RejectedKeystrokeRestoresTextAndCaret)
     EXPECT_EQ(edit->cursorPosition(), 1);
     EXPECT_FALSE(edit->hasSelectedText());
 
-    // Backspace is filtered too: "1e5" without its "5" would no longer be a number.
+    // Backspace is filtered too: "1e5" may lose its "5", the start of a
+    // number, but not its "1".
     edit->SetText("1e5");
     edit->setCursorPosition(3);
     QTest::keyClick(edit, Qt::Key_Backspace);
-    EXPECT_EQ(edit->GetText(), "1e5");
+    EXPECT_EQ(edit->GetText(), "1e");
+    edit->setCursorPosition(1);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->GetText(), "1e");
+    EXPECT_EQ(edit->cursorPosition(), 1);
+}
+
+TEST_P(EditWidgetTest, ExponentsTypedKeyByKeyReadBackAsTyped)
+{
+    struct Case { const char* keys; double value; };
+    for (const Case& c : {Case{"1e-3", 0.001}, Case{"1e-300", 1e-300}, Case{"2,5E+2", 250.0},
+                          Case{"-.5e1", -5.0}, Case{"1e", Riedit::NADN}, Case{"1e-", Riedit::NADN},
+                          Case{".", Riedit::NADN}, Case{"-", Riedit::NADN}}) {
+        edit->SethasValue(false);
+        type(QString::fromLatin1(c.keys));
+        EXPECT_EQ(edit->Getdouble(), c.value) << c.keys;
+        EXPECT_EQ(edit->GethasValue(), c.value != Riedit::NADN) << c.keys;
+    }
+    // An incomplete number is no integer either, and pasting (assigning)
+    // stays unfiltered: the getters judge it.
+    edit->SethasValue(false);
+    type("1e");
+    EXPECT_EQ(edit->GetInteger(), Riedit::NAIN);
+    edit->SetText("1e-x");
+    EXPECT_EQ(edit->GetText(), "1e-x");
+    EXPECT_EQ(edit->Getdouble(), Riedit::NADN);
 }
 
 TEST_P(EditWidgetTest, SettersWriteTheLocaleTextAndRoundTrip)

@@ -235,6 +235,10 @@ void TSimparamdlg::buildLayerPage(QWidget* page)
         grid->addWidget(Panel_EpsR[std::size_t(k)], 1, 3 + 2 * k);
         grid->addWidget(Panel_EpsI[std::size_t(k)], 1, 4 + 2 * k);
     }
+    // A wider dialog widens the edits alone: the number and the aniso box
+    // of each row stay beside its first edit, the scroll bar beside its last.
+    for (int k = 0; k < RowColumnCount; ++k)
+        grid->setColumnStretch(2 + k, 1);
     const char* const columns[RowColumnCount] = {"Dicke", "EpsXR", "EpsXI", "EpsYR", "EpsYI", "EpsZR", "EpsZI"};
     for (int j = 0; j < SimparLayerRows; ++j) {
         RowControls& c = Rows[std::size_t(j)];
@@ -250,6 +254,9 @@ void TSimparamdlg::buildLayerPage(QWidget* page)
         grid->addWidget(c.Aniso, 2 + j, 1, Qt::AlignCenter);
         for (int k = 0; k < RowColumnCount; ++k) {
             TRIEdit* e = numberEdit(page, columns[k] + n);
+            e->setMinimumWidth(NumberWidth);
+            e->setMaximumWidth(QWIDGETSIZE_MAX);
+            e->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
             c.Edits[std::size_t(k)] = e;
             grid->addWidget(e, 2 + j, 2 + k);
         }

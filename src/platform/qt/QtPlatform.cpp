@@ -19,6 +19,8 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "platform/qt/OpenFileDialog.h"
+
 namespace veltrane {
 namespace {
 
@@ -37,6 +39,34 @@ QMessageBox::Icon qtIcon(BoxIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// "*.[eE][lL][lL]" for "*.ell".
+QString anyCase(const QString& pattern)
+{
+    QString out;
+    for (QChar c : pattern)
+        out += c.toLower() != c.toUpper() ? QString('[') + c.toLower() + c.toUpper() + ']' : QString(c);
+    return out;
+}
+
+// Patterns listed in several cases ("*.ell;*.ELL") mean every case: one
+// pattern that also matches "*.Ell", where a chooser matches with case.
+QStringList caseMergedPatterns(const QStringList& patterns)
+{
+    QStringList out, spelled;
+    for (const QString& p : patterns) {
+        qsizetype same = 0;
+        while (same < spelled.size() && spelled[same].compare(p, Qt::CaseInsensitive) != 0)
+            ++same;
+        if (same == spelled.size()) {
+            spelled << p;
+            out << p;
+        } else if (spelled[same] != p && !p.contains('[')) {
+            out[same] = anyCase(p);
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 QString qtFilter(const std::string& filter)
@@ -45,11 +75,13 @@ QString qtFilter(const std::string& filter)
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString desc = parts[i].trimmed();
-        QString patterns = parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ');
-        // Qt reads the patterns from the parentheses of the description.
-        if (!desc.contains('(') || !desc.contains(patterns))
-            desc += " (" + patterns + ")";
-        out << desc;
+        const QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        const QString listed = patterns.join(' ');
+        if (!desc.contains('(') || !desc.contains(listed))
+            desc += " (" + listed + ")";
+        // Qt reads the patterns from the last parentheses; the choosers
+        // hide them, so the description shows what it lists.
+        out << desc + " (" + caseMergedPatterns(patterns).join(' ') + ")";
     }
     return out.join(";;");
 }
@@ -83,7 +115,8 @@ BoxAnswer QtPlatform::message(const MessageRequest& r)
 
 std::vector<std::string> QtPlatform::chooseOpenFiles(const OpenFileRequest& r)
 {
-    QFileDialog dlg(QApplication::activeWindow(), q(r.title), q(r.initialDir), qtFilter(r.filter));
+    OpenFileDialog dlg(QApplication::activeWindow(), q(r.title), q(r.initialDir), qtFilter(r.filter));
+    dlg.setOption(QFileDialog::HideNameFilterDetails);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(r.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     if (!r.defaultExt.empty())
@@ -100,6 +133,7 @@ std::vector<std::string> QtPlatform::chooseOpenFiles(const OpenFileRequest& r)
 std::optional<std::string> QtPlatform::chooseSaveFile(const SaveFileRequest& r)
 {
     QFileDialog dlg(QApplication::activeWindow(), q(r.title), q(r.initialDir), qtFilter(r.filter));
+    dlg.setOption(QFileDialog::HideNameFilterDetails);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     if (!r.defaultExt.empty())

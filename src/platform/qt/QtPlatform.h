@@ -43,7 +43,8 @@ private:
     QString helpFolder_;
 };
 
-// Translates "Bitmaps (*.bmp)|*.bmp|All (*.*)|*.*" into a Qt name filter.
+// Translates "Bitmaps (*.bmp)|*.bmp|All (*.*)|*.*" into Qt name filters
+// for a chooser that hides the filter details: "Bitmaps (*.bmp) (*.bmp)".
 QString qtFilter(const std::string& filter);
 
 }  // namespace veltrane

@@ -111,6 +111,28 @@ TEST_F(SimparamDialog, RefusedOkShowsTheBoxAndKeepsEverything)
     EXPECT_EQ(doc.Simparameter.XAxis.bis, 70.0);
 }
 
+TEST_F(SimparamDialog, AZStepTypedWithAnExponentIsTheNumberTyped)
+{
+    dlg.SimPageControl->setCurrentIndex(1);
+    dlg.ZAxisBox->setCurrentIndex(2);  // a thickness, of layer 2
+    retype(dlg.nZ_von, "10");
+    retype(dlg.nZ_bis, "20");
+    // Half typed, the exponent has no value: refused as an empty step.
+    retype(dlg.nZColstep, "1e");
+    EXPECT_EQ(dlg.nZColstep->text(), "1e");
+    dlg.OkBtn->click();
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].text, "no Z-Axis stepvalue");
+    EXPECT_TRUE(dlg.isVisible());
+
+    QTest::keyClicks(dlg.nZColstep, "-3");
+    EXPECT_EQ(dlg.nZColstep->text(), "1e-3");
+    dlg.OkBtn->click();
+    EXPECT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(doc.Simparameter.ZAxis.Colstep, 0.001);
+}
+
 TEST_F(SimparamDialog, InputModeAndAnisoRowsChangeTheTable)
 {
     EXPECT_EQ(dlg.Panel_Eps[0]->text(), "Eps-X");
@@ -186,6 +208,40 @@ TEST_F(SimparamDialog, TriangularPrismHidesAndClearsPhi)
     dlg.PrismartBox->setCurrentIndex(prCone);
     EXPECT_FALSE(dlg.PhiGroupBox->isHidden());
     EXPECT_FALSE(dlg.nPrismawinkel->isHidden());
+}
+
+// Pixels from the right edge of a to the left edge of b, both in b's parent.
+int gapBetween(const QWidget* a, const QWidget* b)
+{
+    return b->x() - a->mapTo(b->parentWidget(), QPoint(a->width(), 0)).x();
+}
+
+TEST_F(SimparamDialog, TheLayerTableHoldsTogetherWhenTheDialogGrows)
+{
+    // Per row: number to aniso box, aniso box to first edit, last edit to
+    // the scroll bar.
+    auto gaps = [this] {
+        std::vector<std::array<int, 3>> out;
+        for (const TSimparamdlg::RowControls& r : dlg.Rows)
+            out.push_back({gapBetween(r.XSchichtNr, r.Aniso), gapBetween(r.Aniso, r.Edits[rcDicke]),
+                           gapBetween(r.Edits[rcEpsZI], dlg.LayerScrollBar)});
+        return out;
+    };
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    const std::vector<std::array<int, 3>> before = gaps();
+    const int editWidth = edit(0, rcDicke)->width();
+    for (const auto& g : before)
+        for (int d : g)
+            EXPECT_TRUE(d >= 0 && d < 30) << d;
+
+    dlg.resize(dlg.size() * 1.6);
+    QApplication::processEvents();
+    EXPECT_EQ(gaps(), before);
+    // The edits take the width; the rows stay in line.
+    EXPECT_GT(edit(0, rcDicke)->width(), editWidth * 3 / 2);
+    for (int j = 1; j < SimparLayerRows; ++j)
+        EXPECT_EQ(dlg.Rows[std::size_t(j)].XSchichtNr->x(), dlg.Rows[0].XSchichtNr->x());
+    EXPECT_EQ(dlg.Panel_Eps[2]->geometry().right(), edit(0, rcEpsZI)->geometry().right());
 }
 
 }  // namespace

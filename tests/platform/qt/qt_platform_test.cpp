@@ -11,9 +11,9 @@
 
 TEST(QtPlatform, FiltersTranslateToQtNameFilters)
 {
-    EXPECT_EQ(veltrane::qtFilter("Bitmaps (*.bmp)|*.bmp").toStdString(), "Bitmaps (*.bmp)");
+    EXPECT_EQ(veltrane::qtFilter("Bitmaps (*.bmp)|*.bmp").toStdString(), "Bitmaps (*.bmp) (*.bmp)");
     EXPECT_EQ(veltrane::qtFilter("Scans|*.dto;*.ell|All (*.*)|*.*").toStdString(),
-              "Scans (*.dto *.ell);;All (*.*)");
+              "Scans (*.dto *.ell) (*.dto *.ell);;All (*.*) (*.*)");
 }
 
 TEST(QtRunControl, AStopButtonPressedInTheEventPassEndsTheLoop)
