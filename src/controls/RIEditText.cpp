@@ -6,27 +6,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
+
+#include "platform/CLocaleScope.h"
 
 namespace veltrane::riedit {
 namespace {
-
-// strtold and snprintf follow the thread's locale; these run under "C".
-class CLocaleScope {
-public:
-    CLocaleScope() : previous_(uselocale(cLocale())) {}
-    ~CLocaleScope() { uselocale(previous_); }
-    CLocaleScope(const CLocaleScope&) = delete;
-    CLocaleScope& operator=(const CLocaleScope&) = delete;
-
-private:
-    static locale_t cLocale()
-    {
-        static locale_t loc = newlocale(LC_ALL_MASK, "C", locale_t(0));
-        return loc;
-    }
-    locale_t previous_;
-};
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 

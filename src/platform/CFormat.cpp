@@ -5,27 +5,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 
+#include "platform/CLocaleScope.h"
 #include "platform/Utf8.h"
 
 namespace veltrane {
 namespace {
-
-// Formats with the C locale whatever the process locale is.
-class CLocaleScope {
-public:
-    CLocaleScope() : previous_(uselocale(cLocale())) {}
-    ~CLocaleScope() { uselocale(previous_); }
-
-private:
-    static locale_t cLocale()
-    {
-        static locale_t loc = newlocale(LC_ALL_MASK, "C", locale_t(0));
-        return loc;
-    }
-    locale_t previous_;
-};
 
 void replacePoint(std::string& s, char sep)
 {

@@ -80,12 +80,6 @@ public:
     void SetXAxis(const TAxis& a) { XAxis_.Assign(a); }
     void SetY1Axis(const TAxis& a) { Y1Axis_.Assign(a); }
     void SetY2Axis(const TAxis& a) { Y2Axis_.Assign(a); }
-    TXAxis& GetXAxis() { return XAxis_; }
-    TY1Axis& GetY1Axis() { return Y1Axis_; }
-    TY2Axis& GetY2Axis() { return Y2Axis_; }
-    TLegend& GetLegend() { return Legend_; }
-    TTextBox& GetTextBox1() { return TextBox1_; }
-    TTextBox& GetTextBox2() { return TextBox2_; }
     TLegend& Legend() { return Legend_; }
     void SetLegend(const TLegend& l) { Legend_.Assign(l); }
     TTextBox& TextBox1() { return TextBox1_; }

@@ -54,7 +54,7 @@ void TScaleviewDlg::PaintGes()
     // The plot's mapping is that of its last layout: bring it up to date.
     plot_.Bitmap();
     const int W = width(), H = std::max(0, height() - PanelHeight);
-    view_.Update(W, H, plot_, plot_.GetXAxis(), plot_.GetY1Axis(), plot_.GetY2Axis(), plot_.isY2Axis());
+    view_.Update(W, H, plot_, plot_.XAxis(), plot_.Y1Axis(), plot_.Y2Axis(), plot_.isY2Axis());
     if (view_.Dragging() && bild_.size() == QSize(W, H))
         return;
     bild_ = TPlotCanvas::NewBitmap(W, H);
