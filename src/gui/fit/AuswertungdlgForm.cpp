@@ -17,7 +17,7 @@
 #include "controls/RIEdit.h"
 #include "gui/fit/Auswertungdlg.h"
 #include "gui/fit/RangeBars.h"
-#include "gui/simulation/UpDown.h"
+#include "gui/common/UpDown.h"
 #include "plot/Lineplot.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "gui/common/ScanLineInfo.h"
 #include "platform/Platform.h"
 
 TShowPlotdlg::TShowPlotdlg(Document& doc, QWidget* parent) : QDialog(parent), ScanList(&doc.ScanColList)
