@@ -5,14 +5,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "controls/DialogButtons.h"
 #include "gui/common/ScanLineInfo.h"
-#include "platform/Platform.h"
 
 TShowPlotdlg::TShowPlotdlg(Document& doc, QWidget* parent) : QDialog(parent), ScanList(&doc.ScanColList)
 {
@@ -55,25 +54,16 @@ TShowPlotdlg::TShowPlotdlg(Document& doc, QWidget* parent) : QDialog(parent), Sc
     PageControl->addTab(simulation, "Simulation");
     PageControl->addTab(scan, "Scan");
 
-    OkBtn = new QPushButton("OK", this);
-    OkBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    HelpBtn = new QPushButton("&Help", this);
-    HelpBtn->setAutoDefault(false);
-    connect(OkBtn, &QPushButton::clicked, this, &TShowPlotdlg::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &TShowPlotdlg::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, [] { veltrane::platform().showHelp("PAGE_OPTION_PLOTSHOW"); });
+    const DialogButtons buttons = MakeDialogButtons(this, {.HelpKeyword = HelpPage("PAGE_OPTION_PLOTSHOW")});
+    OkBtn = buttons.Ok;
+    CancelBtn = buttons.Cancel;
+    HelpBtn = buttons.Help;
     connect(CheckListBox, &QListWidget::currentRowChanged, this, [this] { CheckListBoxClick(); });
     connect(CheckListBox, &QListWidget::itemClicked, this, [this] { CheckListBoxClick(); });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CancelBtn);
-    buttons->addWidget(HelpBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(PageControl);
-    outer->addLayout(buttons);
+    outer->addLayout(buttons.Row);
     resize(480, 260);
 }
 
