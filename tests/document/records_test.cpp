@@ -99,3 +99,15 @@ TEST(FieldSample, StartsEmpty)
     EXPECT_EQ(f.phaseDeg, NOVALUE);
     EXPECT_EQ(f.value.real(), NOVALUE);
 }
+
+TEST(CurveKinds, NamesInBitOrderAndNoneOutside)
+{
+    EXPECT_STREQ(CurveKindName(ckRp), "Rp");
+    EXPECT_STREQ(CurveKindName(ckRps), "R(p+s)");
+    EXPECT_STREQ(CurveKindName(ckTps), "T(p+s)");
+    EXPECT_STREQ(CurveKindName(ckPsi), "Psi");
+    EXPECT_STREQ(CurveKindName(ckDelta), "Delta");
+    // A damaged file's kind gives no name, never a read outside the table.
+    EXPECT_STREQ(CurveKindName(-1), "");
+    EXPECT_STREQ(CurveKindName(CurveKindCount), "");
+}

@@ -24,12 +24,12 @@ TShowPlotdlg::TShowPlotdlg(Document& doc, QWidget* parent) : QDialog(parent), Sc
     auto* groups = new QHBoxLayout(simulation);
     const struct { const char* title; int first, count; } groupDefs[] = {
         {"Reflektion", 0, 3}, {"Transmission", 3, 3}, {"Ellipsometrie", 6, 2}};
-    const char* const captions[8] = {"Rp", "Rs", "R(p+s)", "Tp", "Ts", "T(p+s)", "Phi", "Delta"};
     for (const auto& def : groupDefs) {
         auto* g = new QGroupBox(def.title, simulation);
         auto* box = new QVBoxLayout(g);
         for (int k = def.first; k < def.first + def.count; ++k) {
-            auto* c = new QCheckBox(captions[k], g);
+            // The Psi box has always been captioned "Phi"; the users know it so.
+            auto* c = new QCheckBox(k == ckPsi ? "Phi" : CurveKindName(k), g);
             c->setObjectName("CheckBox" + QString::number(k + 1));
             CheckBoxes[std::size_t(k)] = c;
             box->addWidget(c);
