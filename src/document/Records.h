@@ -35,6 +35,16 @@ enum TPolMode : std::int32_t { pmP = 0, pmS = 1, pmBoth = 2 };
 enum TEpsMode : std::int32_t { emEps = 0, emNKappa = 1 };
 enum TPrismart : std::int32_t { prNone = 0, prTriangular = 1, prCone = 2, prHalfCylinder = 3, prHemisphere = 4 };
 enum TCurveKind : std::int32_t { ckRp = 0, ckRs = 1, ckRps = 2, ckTp = 3, ckTs = 4, ckTps = 5, ckPsi = 6, ckDelta = 7 };
+constexpr int CurveKindCount = 8;
+// The name the plots, legends and choice boxes show for a kind; "" for a
+// kind outside 0..7, as a damaged file may hold. The export writes its own
+// short forms.
+inline const char* CurveKindName(int kind)
+{
+    static constexpr std::array<const char*, CurveKindCount> names = {"Rp", "Rs", "R(p+s)", "Tp",
+                                                                      "Ts", "T(p+s)", "Psi", "Delta"};
+    return kind >= 0 && kind < CurveKindCount ? names[std::size_t(kind)] : "";
+}
 
 using TCurveSet = BitSet<std::uint8_t>;
 // Bits 0..5 Ex, Ey, Ez, Hx, Hy, Hz; 6 real and imaginary part; 8 modulus and

@@ -1,5 +1,7 @@
 #include "platform/Platform.h"
 
+#include <utility>
+
 namespace veltrane {
 namespace {
 
@@ -42,6 +44,17 @@ void installPlatform(Platform* p) { current = p ? p : &silent; }
 
 ScopedPlatform::ScopedPlatform(Platform& p) : previous_(current) { installPlatform(&p); }
 ScopedPlatform::~ScopedPlatform() { installPlatform(previous_); }
+
+SaveFileRequest saveFileRequest(std::string title, std::string filter, std::string defaultExt, std::string fileName)
+{
+    SaveFileRequest r;
+    r.title = std::move(title);
+    r.filter = std::move(filter);
+    r.defaultExt = std::move(defaultExt);
+    r.fileName = std::move(fileName);
+    r.promptOverwrite = true;
+    return r;
+}
 
 void showError(const std::string& caption, const std::string& text)
 {

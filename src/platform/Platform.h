@@ -43,6 +43,12 @@ struct SaveFileRequest {
     bool promptOverwrite = true;
 };
 
+// The request every save chooser of the program makes: it asks before
+// overwriting and starts in the chooser's own folder, with the proposed
+// name when there is one.
+SaveFileRequest saveFileRequest(std::string title, std::string filter, std::string defaultExt,
+                                std::string fileName = {});
+
 class Platform {
 public:
     virtual ~Platform() = default;

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "plot/PlotDialogButtons.h"
 #include "plot/PrintAboutDlg.h"
 #include "plot/Sprachfeld.h"
 #include "platform/qt/GuiServices.h"
@@ -65,15 +66,13 @@ TDruckDlg::TDruckDlg(TLinePlot& plot, QWidget* parent)
         l->setFixedSize(60, 60);
         l->setAlignment(Qt::AlignCenter);
     }
-    PrinterOKBtn = new QPushButton("&OK", this);
-    PrinterOKBtn->setDefault(true);
-    PrinterCancelBtn = new QPushButton(this);
+    const DialogButtons buttons = MakePlotDialogButtons(this);
+    PrinterOKBtn = buttons.Ok;
+    PrinterCancelBtn = buttons.Cancel;
 
     // A click on an item sets the orientation at once.
     connect(PortraitItem, &QRadioButton::clicked, this, [this] { Orientation = 0; ShowOrientation(); });
     connect(LandscapeItem, &QRadioButton::clicked, this, [this] { Orientation = 1; ShowOrientation(); });
-    connect(PrinterOKBtn, &QPushButton::clicked, this, &TDruckDlg::accept);
-    connect(PrinterCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(Setup, &QPushButton::clicked, this, [this] {
         veltrane::SetupPrinter(this);
         ShowPrinterName();
@@ -90,14 +89,10 @@ TDruckDlg::TDruckDlg(TLinePlot& plot, QWidget* parent)
     orientRow->addWidget(Orientradio, 1);
     orientRow->addWidget(PrinterImage1);
     orientRow->addWidget(PrinterImage2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(PrinterOKBtn);
-    buttons->addWidget(PrinterCancelBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(printerRow);
     outer->addLayout(orientRow);
-    outer->addLayout(buttons);
+    outer->addLayout(buttons.Row);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(PortraitItem, LandscapeItem);
     setTabOrder(LandscapeItem, PrinterOKBtn);

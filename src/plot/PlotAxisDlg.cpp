@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QImage>
 #include <QInputMethodEvent>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 
 #include "plot/Axis.h"
 #include "plot/Lineplot.h"
+#include "plot/PlotDialogButtons.h"
 #include "controls/RIEditText.h"
 #include "plot/Sprachfeld.h"
 #include "platform/CFormat.h"
@@ -90,16 +90,14 @@ TPlotAxisDlg::TPlotAxisDlg(QWidget* parent) : QDialog(parent)
     GitterCheck = new QCheckBox(this);
     LTitle = new QLabel(this);
     strTitle = edit("strTitle");
-    OKBtn = new QPushButton("&OK", this);
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(this);
+    const DialogButtons buttons = MakePlotDialogButtons(this);
+    OKBtn = buttons.Ok;
+    CancelBtn = buttons.Cancel;
     // Cancel must stay possible while a limit holds a wrong value.
     CancelBtn->setFocusPolicy(Qt::TabFocus);
 
     for (QLineEdit* e : {strfrom, strto})
         e->installEventFilter(this);
-    connect(OKBtn, &QPushButton::clicked, this, &TPlotAxisDlg::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &TPlotAxisDlg::reject);
 
     auto* grid = new QGridLayout;
     grid->addWidget(Lfrom, 0, 0);
@@ -113,13 +111,9 @@ TPlotAxisDlg::TPlotAxisDlg(QWidget* parent) : QDialog(parent)
     grid->addWidget(GitterCheck, 5, 1);
     grid->addWidget(LTitle, 6, 0);
     grid->addWidget(strTitle, 6, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
-    outer->addLayout(buttons);
+    outer->addLayout(buttons.Row);
     FormShow();
 }
 

@@ -7,12 +7,8 @@ namespace veltrane {
 
 bool SavePlotAs(TLinePlot& plot, const std::string& title, const std::string& defaultExt)
 {
-    SaveFileRequest r;
-    r.title = title;
-    r.filter = "Bitmaps (*.bmp)|*.bmp";
-    r.defaultExt = defaultExt;
-    r.promptOverwrite = true;
-    const std::optional<std::string> name = platform().chooseSaveFile(r);
+    const std::optional<std::string> name =
+        platform().chooseSaveFile(saveFileRequest(title, "Bitmaps (*.bmp)|*.bmp", defaultExt));
     if (!name || name->empty())
         return false;
     std::string failure;

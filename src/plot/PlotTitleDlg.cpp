@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "plot/PlotDialogButtons.h"
 #include "plot/Sprachfeld.h"
 
 namespace {
@@ -19,22 +20,16 @@ TPlotTitleDlg::TPlotTitleDlg(QWidget* parent) : QDialog(parent)
     strTitle->setObjectName("strTitle");
     strTitle->setMinimumWidth(320);
     LTitle->setBuddy(strTitle);
-    TitelOKBtn = new QPushButton("&OK", this);
-    TitelOKBtn->setDefault(true);
-    TitelCancelBtn = new QPushButton(this);
-    connect(TitelOKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(TitelCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = MakePlotDialogButtons(this);
+    TitelOKBtn = buttons.Ok;
+    TitelCancelBtn = buttons.Cancel;
 
     auto* row = new QHBoxLayout;
     row->addWidget(LTitle);
     row->addWidget(strTitle, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(TitelOKBtn);
-    buttons->addWidget(TitelCancelBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(row);
-    outer->addLayout(buttons);
+    outer->addLayout(buttons.Row);
     setSizeGripEnabled(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     FormShow();

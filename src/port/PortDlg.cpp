@@ -2,10 +2,9 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 
+#include "controls/DialogButtons.h"
 #include "controls/RIEdit.h"
 #include "platform/Platform.h"
 
@@ -63,22 +62,14 @@ TPortDlg::TPortDlg(QWidget* parent) : QDialog(parent)
     ProtokollBox = makeBox(this, "ProtokollBox", {"kein", "XonXoff", "Hardware"});
     addRow(new QLabel("Protokoll:", this), ProtokollBox);
 
-    OkBtn = new QPushButton("OK", this);
-    OkBtn->setObjectName("OkBtn");
-    OkBtn->setDefault(true);
-    CloseBtn = new QPushButton("Abbrechen", this);
-    CloseBtn->setObjectName("CloseBtn");
-    connect(OkBtn, &QPushButton::clicked, this, &TPortDlg::accept);
-    connect(CloseBtn, &QPushButton::clicked, this, &TPortDlg::reject);
+    const DialogButtons buttons = MakeDialogButtons(this, {.CancelCaption = "Abbrechen", .CancelName = "CloseBtn"});
+    OkBtn = buttons.Ok;
+    CloseBtn = buttons.Cancel;
     connect(BaudBox, &QComboBox::currentIndexChanged, this, &TPortDlg::BaudBoxChange);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CloseBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
-    outer->addLayout(buttons);
+    outer->addLayout(buttons.Row);
 }
 
 void TPortDlg::showEvent(QShowEvent* event)

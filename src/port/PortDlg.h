@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "port/LptCom.h"
+#include "port/PortSettings.h"
 
 class QComboBox;
 class QLabel;

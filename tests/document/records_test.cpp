@@ -2,8 +2,6 @@
 
 #include "document/Defaults.h"
 #include "document/Globals.h"
-#include "document/NumericHelpers.h"
-#include "platform/ScriptedPlatform.h"
 
 using Riedit::NADN;
 using Riedit::NAIN;
@@ -87,29 +85,6 @@ TEST(ParaNamesTable, ColumnsAndOutOfRange)
     EXPECT_EQ(ParaNames(1, 2), "");
 }
 
-TEST(NumericHelpers, Pow10AndCeilToDigit)
-{
-    EXPECT_EQ(Pow10(-3), 0.001);
-    EXPECT_EQ(Pow10(0), 1.0);
-    EXPECT_EQ(Pow10(2), 100.0);
-    EXPECT_DOUBLE_EQ(CeilToDigit(-2, 0.1234), 0.13);
-    EXPECT_EQ(CeilToDigit(1, 0.0), 0.0);
-    EXPECT_EQ(CeilToDigit(0, -2.5), -2.0);
-    // 0.07 / 0.01 is just above 7 in binary; it must not climb to 0.08.
-    EXPECT_DOUBLE_EQ(CeilToDigit(-2, 0.07), 0.07);
-    EXPECT_DOUBLE_EQ(CeilToDigit(-1, 0.30000000000000004), 0.3);
-    EXPECT_DOUBLE_EQ(CeilToDigit(-2, 0.0701), 0.08);
-    EXPECT_DOUBLE_EQ(CeilToDigit(2, 101.0), 200.0);
-}
-
-TEST(NumericHelpers, BeepTenTimes)
-{
-    veltrane::ScriptedPlatform script;
-    veltrane::ScopedPlatform use(script);
-    BeepTenTimes();
-    EXPECT_EQ(script.beeps, 10);
-}
-
 TEST(FieldSample, StartsEmpty)
 {
     TEWave w;
@@ -123,4 +98,16 @@ TEST(FieldSample, StartsEmpty)
     InitEWaveField(f);
     EXPECT_EQ(f.phaseDeg, NOVALUE);
     EXPECT_EQ(f.value.real(), NOVALUE);
+}
+
+TEST(CurveKinds, NamesInBitOrderAndNoneOutside)
+{
+    EXPECT_STREQ(CurveKindName(ckRp), "Rp");
+    EXPECT_STREQ(CurveKindName(ckRps), "R(p+s)");
+    EXPECT_STREQ(CurveKindName(ckTps), "T(p+s)");
+    EXPECT_STREQ(CurveKindName(ckPsi), "Psi");
+    EXPECT_STREQ(CurveKindName(ckDelta), "Delta");
+    // A damaged file's kind gives no name, never a read outside the table.
+    EXPECT_STREQ(CurveKindName(-1), "");
+    EXPECT_STREQ(CurveKindName(CurveKindCount), "");
 }

@@ -8,11 +8,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "controls/DialogButtons.h"
 #include "controls/RIEdit.h"
 #include "platform/Platform.h"
 
@@ -95,13 +95,9 @@ TEHOptiondlg::TEHOptiondlg(QWidget* parent) : QDialog(parent)
     timeLabel->setBuddy(TimeBox);
     counts->addRow(timeLabel, TimeBox);
 
-    OkBtn = new QPushButton("OK", this);
-    OkBtn->setObjectName("OkBtn");
-    OkBtn->setDefault(true);
-    CloseBtn = new QPushButton("C&lose", this);
-    CloseBtn->setObjectName("CloseBtn");
-    connect(OkBtn, &QPushButton::clicked, this, &TEHOptiondlg::accept);
-    connect(CloseBtn, &QPushButton::clicked, this, &TEHOptiondlg::reject);
+    const DialogButtons buttons = MakeDialogButtons(this, {.CancelCaption = "C&lose", .CancelName = "CloseBtn"});
+    OkBtn = buttons.Ok;
+    CloseBtn = buttons.Cancel;
 
     auto* left = new QVBoxLayout;
     left->addWidget(fields);
@@ -114,13 +110,9 @@ TEHOptiondlg::TEHOptiondlg(QWidget* parent) : QDialog(parent)
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CloseBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(columns);
-    outer->addLayout(buttons);
+    outer->addLayout(buttons.Row);
 
     setTabOrder(FieldCheckEx, FieldCheckHy);
     setTabOrder(FieldCheckHy, FieldCheckEz);

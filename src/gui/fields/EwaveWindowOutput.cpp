@@ -9,12 +9,8 @@
 
 void TEwaveWindow::Data2FileBtnClick()
 {
-    veltrane::SaveFileRequest r;
-    r.title = "Save selected fields to file";
-    r.filter = "Data (*.dat)|*.dat";
-    r.defaultExt = "dat";
-    r.promptOverwrite = true;
-    const std::optional<std::string> name = veltrane::platform().chooseSaveFile(r);
+    const std::optional<std::string> name = veltrane::platform().chooseSaveFile(
+        veltrane::saveFileRequest("Save selected fields to file", "Data (*.dat)|*.dat", "dat"));
     if (!name)
         return;
     const std::string failure =

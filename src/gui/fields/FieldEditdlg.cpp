@@ -1,12 +1,11 @@
 #include "gui/fields/FieldEditdlg.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "controls/DialogButtons.h"
 #include "controls/RIEdit.h"
 #include "platform/CFormat.h"
 #include "platform/Platform.h"
@@ -18,18 +17,11 @@ TFieldEditdlg::TFieldEditdlg(QWidget* parent, const char* name, const QString& t
     auto* outer = new QVBoxLayout(this);
     form_ = new QFormLayout;
     outer->addLayout(form_);
-    OkBtn = new QPushButton("Ok", this);
-    OkBtn->setObjectName("OkBtn");
-    OkBtn->setDefault(true);
-    CloseBtn = new QPushButton("Close", this);
-    CloseBtn->setObjectName("CloseBtn");
-    connect(OkBtn, &QPushButton::clicked, this, &TFieldEditdlg::accept);
-    connect(CloseBtn, &QPushButton::clicked, this, &TFieldEditdlg::reject);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(OkBtn);
-    row->addWidget(CloseBtn);
-    outer->addLayout(row);
+    const DialogButtons buttons =
+        MakeDialogButtons(this, {.OkCaption = "Ok", .CancelCaption = "Close", .CancelName = "CloseBtn"});
+    OkBtn = buttons.Ok;
+    CloseBtn = buttons.Cancel;
+    outer->addLayout(buttons.Row);
 }
 
 TRIEdit* TFieldEditdlg::AddEdit(const char* name, const QString& caption, int width)

@@ -6,7 +6,7 @@
 
 #include "controls/RIEdit.h"
 #include "document/Records.h"
-#include "gui/simulation/UpDown.h"
+#include "gui/common/UpDown.h"
 
 TLayerposEditdlg::TLayerposEditdlg(QWidget* parent)
     : TFieldEditdlg(parent, "LayerposEditdlg", "Edit Layerposition")

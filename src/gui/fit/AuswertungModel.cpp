@@ -32,11 +32,7 @@ void noResult(TAuswrec& r)
 
 std::string DataName(int datakind)
 {
-    switch (datakind) {
-    case 1: return "Rs";
-    case 2: return "R(p+s)";
-    default: return "Rp";
-    }
+    return CurveKindName(datakind == ckRs || datakind == ckRps ? datakind : ckRp);
 }
 
 std::string XAxisName(const Axes& a)

@@ -17,7 +17,7 @@
 #include "controls/RIEdit.h"
 #include "gui/fit/Auswertungdlg.h"
 #include "gui/fit/RangeBars.h"
-#include "gui/simulation/UpDown.h"
+#include "gui/common/UpDown.h"
 #include "plot/Lineplot.h"
 
 namespace {
@@ -87,7 +87,8 @@ QWidget* TAuswertungdlg::CreateControls()
     auto* dataLabel = new QLabel("evaluated data", w);
     DataBox = new QComboBox(w);
     DataBox->setObjectName("DataBox");
-    DataBox->addItems({"Rp", "Rs", "R(p+s)"});
+    for (int kind : {ckRp, ckRs, ckRps})
+        DataBox->addItem(CurveKindName(kind));
     dataLabel->setBuddy(DataBox);
     col->addWidget(dataLabel);
     col->addWidget(DataBox);

@@ -76,12 +76,8 @@ void TAuswertungdlg::PrintDataClick()
 void TAuswertungdlg::ExportDataClick()
 {
     const std::string text = veltrane::joinLines(WriteReport(false));
-    veltrane::SaveFileRequest r;
-    r.title = "Save Evaluation";
-    r.filter = "Evaluation data (*evl)|*.evl";
-    r.defaultExt = "evl";
-    r.promptOverwrite = true;
-    const std::optional<std::string> name = veltrane::platform().chooseSaveFile(r);
+    const std::optional<std::string> name = veltrane::platform().chooseSaveFile(
+        veltrane::saveFileRequest("Save Evaluation", "Evaluation data (*evl)|*.evl", "evl"));
     if (!name || name->empty())
         return;
     // A failed write leaves an existing file as it was.

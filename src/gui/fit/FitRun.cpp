@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "document/NumericHelpers.h"
+#include "gui/common/NumericHelpers.h"
 #include "gui/fit/FitScans.h"
 #include "optics/CalcPlasmon.h"
 

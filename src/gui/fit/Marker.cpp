@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/NumericHelpers.h"
+#include "gui/common/NumericHelpers.h"
 #include "plot/Lineplot.h"
 #include "plot/XorFrame.h"
 

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "controls/RIEdit.h"
+#include "gui/fit/FitDataKinds.h"
 #include "gui/fit/RangeBars.h"
 #include "gui/fit/Simulationiterdlg.h"
 #include "plot/Lineplot.h"
@@ -90,7 +91,8 @@ QWidget* TSimulationiterdlg::CreateChoices()
     auto* dataLabel = new QLabel("Data:", w);
     ScandataBox = new QComboBox(w);
     ScandataBox->setObjectName("ScandataBox");
-    ScandataBox->addItems({"Rp", "Rs", "R(p+s)", "Psi", "Delta"});
+    for (TCurveKind kind : veltrane::fit::DataKinds)
+        ScandataBox->addItem(CurveKindName(kind));
     dataLabel->setBuddy(ScandataBox);
     left->addWidget(dataLabel, 2, 0);
     left->addWidget(ScandataBox, 2, 1);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "document/CurveQuantity.h"
+#include "gui/fit/FitDataKinds.h"
 #include "gui/fit/Simulationiterdlg.h"
 #include "platform/CFormat.h"
 #include "platform/Platform.h"
@@ -16,22 +17,9 @@ namespace {
 constexpr int ScanCol = 0;
 constexpr int SimCol = 1;
 
-// The items of the data box: Rp, Rs, R(p+s), Psi, Delta.
-double quantity(const TResPunkt& p, int datakind)
-{
-    static const int kinds[] = {ckRp, ckRs, ckRps, ckPsi, ckDelta};
-    return CurveQuantity(p, kinds[std::clamp(datakind, 0, 4)]);
-}
-
-const char* quantityName(int datakind)
-{
-    static const char* const names[] = {"Rp", "Rs", "R(p+s)", "Psi", "Delta"};
-    return names[std::clamp(datakind, 0, 4)];
-}
-
 const char* leftAxisTitle(int datakind)
 {
-    return datakind <= 2 ? "Ref-Koeff" : datakind == 3 ? "Psi" : "Delta";
+    return datakind <= 2 ? "Ref-Koeff" : CurveKindName(veltrane::fit::DataKindOf(datakind));
 }
 
 }  // namespace
@@ -67,9 +55,9 @@ void TSimulationiterdlg::DrawSimulation()
     plot.SetLineColor(SimCol, pcRed);
     if (!Fit().ResultList.empty()) {
         const TResColrec& col = Fit().ResultList.front();
-        plot.SetColTitle(SimCol, quantityName(kind) + col.Title);
+        plot.SetColTitle(SimCol, CurveKindName(veltrane::fit::DataKindOf(kind)) + col.Title);
         for (const TResPunkt& p : col.Points)
-            plot.AddData(SimCol, p.x, quantity(p, kind), p.valid != 0);
+            plot.AddData(SimCol, p.x, CurveQuantity(p, veltrane::fit::DataKindOf(kind)), p.valid != 0);
     }
     plot.Y1Axis().SetTitle(leftAxisTitle(kind));
     plot.XAxis().SetTitle("Theta/[°]");

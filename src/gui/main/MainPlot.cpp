@@ -36,7 +36,7 @@ void TMainForm::Replot()
     ScanCurves = VisibleScanKinds(doc_.ScanColList);
     AddScans(counter);
     FirstResCol = counter;
-    for (int k = 0; k < CurveKinds; ++k)
+    for (int k = 0; k < CurveKindCount; ++k)
         if (ResCurves.Contains(k))
             AddResultCurves(k, counter);
 
@@ -110,7 +110,7 @@ bool TMainForm::ColumnLayoutMatches() const
 {
     const TLinePlot& plot = *Plot_;
     int col = FirstResCol;
-    for (int k = 0; k < CurveKinds; ++k) {
+    for (int k = 0; k < CurveKindCount; ++k) {
         if (!ResCurves.Contains(k))
             continue;
         for (const TResColrec& res : doc_.ResColList) {
@@ -134,7 +134,7 @@ void TMainForm::UpdatePlotData()
     TLinePlot& plot = *Plot_;
     plot.Setrepaintcomp(false);
     int col = FirstResCol;
-    for (int k = 0; k < CurveKinds; ++k) {
+    for (int k = 0; k < CurveKindCount; ++k) {
         if (!ResCurves.Contains(k))
             continue;
         for (const TResColrec& res : doc_.ResColList) {

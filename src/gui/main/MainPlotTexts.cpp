@@ -14,12 +14,6 @@ bool isLayerKind(int kind) { return kind >= pkThickness && kind <= pkEpsZImag; }
 
 }  // namespace
 
-std::string CurveKindName(int kind)
-{
-    static const char* const names[CurveKinds] = {"Rp", "Rs", "R(p+s)", "Tp", "Ts", "T(p+s)", "Psi", "Delta"};
-    return kind >= 0 && kind < CurveKinds ? names[kind] : "";
-}
-
 double CurveValue(const TResPunkt& p, int kind) { return CurveQuantity(p, kind); }
 
 bool CurvePointValid(const TResPunkt& p, int kind)
@@ -37,7 +31,7 @@ TCurveSet VisibleScanKinds(const TScanColList& scans)
 {
     TCurveSet set;
     for (const TScanColrec& s : scans)
-        if (s.Visible && s.Kind >= 0 && s.Kind < CurveKinds)
+        if (s.Visible && s.Kind >= 0 && s.Kind < CurveKindCount)
             set.Include(s.Kind);
     return set;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the main plot writes and draws for the document, without the plot:
-// the names and values of the curve kinds, the titles of scan columns, axes
+// the values of the curve kinds, the titles of scan columns, axes
 // and legend. Kinds and layer numbers come from the document as stored, so
 // a damaged file's values give empty names, never a read outside a table.
 
@@ -11,10 +11,6 @@
 
 namespace veltrane::mainplot {
 
-constexpr int CurveKinds = 8;
-
-// "Rp", "Rs", "R(p+s)", "Tp", "Ts", "T(p+s)", "Psi", "Delta"; "" outside.
-std::string CurveKindName(int kind);
 // The y value of a kind: R(p+s) and T(p+s) are the square roots of the sums
 // of squares, not means.
 double CurveValue(const TResPunkt& p, int kind);

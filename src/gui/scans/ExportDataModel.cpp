@@ -15,12 +15,7 @@ std::string ExportDataModel::HelpKeyword() const
 
 veltrane::SaveFileRequest ExportDataModel::FileRequest()
 {
-    veltrane::SaveFileRequest r;
-    r.title = "Save Data";
-    r.filter = "Data (*.dat)|*.dat";
-    r.defaultExt = "dat";
-    r.promptOverwrite = true;
-    return r;
+    return veltrane::saveFileRequest("Save Data", "Data (*.dat)|*.dat", "dat");
 }
 
 std::vector<std::string> ExportDataModel::Entries() const

@@ -2,13 +2,13 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "controls/DialogButtons.h"
 #include "platform/Platform.h"
 
 TExportDatadlg::TExportDatadlg(Document& doc, QWidget* parent) : QDialog(parent), model_(doc)
@@ -30,21 +30,13 @@ TExportDatadlg::TExportDatadlg(Document& doc, QWidget* parent) : QDialog(parent)
     opendlgBtn->setAutoDefault(false);
     opendlgBtn->setFixedWidth(opendlgBtn->fontMetrics().horizontalAdvance("...") + 24);
 
-    OkBtn = new QPushButton("OK", this);
-    OkBtn->setObjectName("OkBtn");
-    OkBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
-    HelpBtn = new QPushButton("&Help", this);
-    HelpBtn->setObjectName("HelpBtn");
-    HelpBtn->setAutoDefault(false);
-    CancelBtn->setAutoDefault(false);
+    const DialogButtons buttons = MakeDialogButtons(
+        this, {.CancelTakesEnter = false, .HelpKeyword = [this] { return model_.HelpKeyword(); }});
+    OkBtn = buttons.Ok;
+    CancelBtn = buttons.Cancel;
+    HelpBtn = buttons.Help;
 
     connect(opendlgBtn, &QPushButton::clicked, this, [this] { opendlgBtnClick(); });
-    connect(OkBtn, &QPushButton::clicked, this, &TExportDatadlg::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this,
-            [this] { veltrane::platform().showHelp(model_.HelpKeyword()); });
 
     auto* dataLabel = new QLabel("&Data:", this);
     dataLabel->setBuddy(DataBox);
@@ -55,16 +47,11 @@ TExportDatadlg::TExportDatadlg(Document& doc, QWidget* parent) : QDialog(parent)
     grid->addWidget(Fileedit, 1, 1);
     grid->addWidget(opendlgBtn, 1, 2);
     grid->setColumnStretch(1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CancelBtn);
-    buttons->addWidget(HelpBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
     outer->addSpacing(12);
     outer->addStretch();
-    outer->addLayout(buttons);
+    outer->addLayout(buttons.Row);
     setMinimumWidth(460);
     DataBox->setCurrentIndex(0);
 }

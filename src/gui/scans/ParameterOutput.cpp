@@ -21,12 +21,8 @@ void CopyParameterListing(const Document& doc) { platform().setClipboardText(joi
 
 bool SaveParameterListing(const Document& doc)
 {
-    SaveFileRequest r;
-    r.title = "Save Parameter";
-    r.filter = "Parameter (*.txt)|*.txt";
-    r.defaultExt = "TXT";
-    r.promptOverwrite = true;
-    const std::optional<std::string> name = platform().chooseSaveFile(r);
+    const std::optional<std::string> name =
+        platform().chooseSaveFile(saveFileRequest("Save Parameter", "Parameter (*.txt)|*.txt", "TXT"));
     if (!name || name->empty())
         return false;
     if (const auto error = saveTextFile(*name, joinLines(listing(doc, true)))) {

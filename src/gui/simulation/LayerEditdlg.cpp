@@ -1,11 +1,11 @@
 #include "gui/simulation/LayerEditdlg.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controls/DialogButtons.h"
 #include "controls/RIEdit.h"
 #include "gui/simulation/LayerEditModel.h"
 #include "platform/Platform.h"
@@ -25,13 +25,9 @@ TLayerEditdlg::TLayerEditdlg(QWidget* parent) : QDialog(parent)
     }
     Label1->setBuddy(Nr1);
     Label2->setBuddy(Nr2);
-    OkBtn = new QPushButton("OK", this);
-    OkBtn->setObjectName("OkBtn");
-    OkBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
-    connect(OkBtn, &QPushButton::clicked, this, &TLayerEditdlg::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &TLayerEditdlg::reject);
+    const DialogButtons buttons = MakeDialogButtons(this);
+    OkBtn = buttons.Ok;
+    CancelBtn = buttons.Cancel;
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label1, 0, 0, Qt::AlignRight);
@@ -39,14 +35,10 @@ TLayerEditdlg::TLayerEditdlg(QWidget* parent) : QDialog(parent)
     grid->addWidget(Label2, 1, 0, Qt::AlignRight);
     grid->addWidget(Nr2, 1, 1);
     grid->setColumnStretch(2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CancelBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
     outer->addStretch();
-    outer->addLayout(buttons);
+    outer->addLayout(buttons.Row);
     setTabOrder(Nr1, Nr2);
     setTabOrder(Nr2, OkBtn);
     setTabOrder(OkBtn, CancelBtn);

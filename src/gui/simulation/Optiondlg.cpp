@@ -5,11 +5,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "controls/DialogButtons.h"
 #include "controls/RIEdit.h"
 #include "document/Defaults.h"
 #include "platform/Platform.h"
@@ -71,23 +71,14 @@ TOptiondlg::TOptiondlg(Document& doc, QWidget* parent) : QDialog(parent), doc_(d
     nItergrenz = edit(iteration, "nItergrenz", "Divergence-limit:", ofItergrenz,
                       new QLabel("[%]", iteration->parentWidget()));
 
-    OkBtn = new QPushButton("OK", this);
-    OkBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    HelpBtn = new QPushButton("&Help", this);
-    HelpBtn->setAutoDefault(false);
-    connect(OkBtn, &QPushButton::clicked, this, &TOptiondlg::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &TOptiondlg::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, [] { veltrane::platform().showHelp("PAGE_OPTION_STEP"); });
+    const DialogButtons buttons = MakeDialogButtons(this, {.HelpKeyword = HelpPage("PAGE_OPTION_STEP")});
+    OkBtn = buttons.Ok;
+    CancelBtn = buttons.Cancel;
+    HelpBtn = buttons.Help;
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CancelBtn);
-    buttons->addWidget(HelpBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(PageControl);
-    outer->addLayout(buttons);
+    outer->addLayout(buttons.Row);
 }
 
 bool TOptiondlg::Execute(int page)

@@ -15,10 +15,3 @@ void ShowPlotModel::Apply(TScanColList& scans) const
     for (std::size_t k = 0; k < scans.size() && k < ScanVisible.size(); ++k)
         scans[k].Visible = ScanVisible[k] ? 1 : 0;
 }
-
-ScanLineInfo ScanInfo(const TScanColList& scans, int row)
-{
-    if (row < 0 || std::size_t(row) >= scans.size())
-        return {};
-    return {scans[std::size_t(row)].Path, scans[std::size_t(row)].Name};
-}

@@ -3,7 +3,6 @@
 // and one visible flag per scan, taken from the main window and the scan
 // list when shown and written back only on OK.
 
-#include <string>
 #include <vector>
 
 #include "document/Records.h"
@@ -17,11 +16,3 @@ struct ShowPlotModel {
     // caller's to take.
     void Apply(TScanColList& scans) const;
 };
-
-// What the status bar and the list's hint show for the selected line:
-// the scan's path and name, or two empty texts when nothing is selected.
-struct ScanLineInfo {
-    std::string Path;
-    std::string Name;
-};
-ScanLineInfo ScanInfo(const TScanColList& scans, int row);

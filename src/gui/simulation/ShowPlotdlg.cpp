@@ -5,13 +5,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "platform/Platform.h"
+#include "controls/DialogButtons.h"
+#include "gui/common/ScanLineInfo.h"
 
 TShowPlotdlg::TShowPlotdlg(Document& doc, QWidget* parent) : QDialog(parent), ScanList(&doc.ScanColList)
 {
@@ -24,12 +24,12 @@ TShowPlotdlg::TShowPlotdlg(Document& doc, QWidget* parent) : QDialog(parent), Sc
     auto* groups = new QHBoxLayout(simulation);
     const struct { const char* title; int first, count; } groupDefs[] = {
         {"Reflektion", 0, 3}, {"Transmission", 3, 3}, {"Ellipsometrie", 6, 2}};
-    const char* const captions[8] = {"Rp", "Rs", "R(p+s)", "Tp", "Ts", "T(p+s)", "Phi", "Delta"};
     for (const auto& def : groupDefs) {
         auto* g = new QGroupBox(def.title, simulation);
         auto* box = new QVBoxLayout(g);
         for (int k = def.first; k < def.first + def.count; ++k) {
-            auto* c = new QCheckBox(captions[k], g);
+            // The Psi box has always been captioned "Phi"; the users know it so.
+            auto* c = new QCheckBox(k == ckPsi ? "Phi" : CurveKindName(k), g);
             c->setObjectName("CheckBox" + QString::number(k + 1));
             CheckBoxes[std::size_t(k)] = c;
             box->addWidget(c);
@@ -54,25 +54,16 @@ TShowPlotdlg::TShowPlotdlg(Document& doc, QWidget* parent) : QDialog(parent), Sc
     PageControl->addTab(simulation, "Simulation");
     PageControl->addTab(scan, "Scan");
 
-    OkBtn = new QPushButton("OK", this);
-    OkBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    HelpBtn = new QPushButton("&Help", this);
-    HelpBtn->setAutoDefault(false);
-    connect(OkBtn, &QPushButton::clicked, this, &TShowPlotdlg::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &TShowPlotdlg::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, [] { veltrane::platform().showHelp("PAGE_OPTION_PLOTSHOW"); });
+    const DialogButtons buttons = MakeDialogButtons(this, {.HelpKeyword = HelpPage("PAGE_OPTION_PLOTSHOW")});
+    OkBtn = buttons.Ok;
+    CancelBtn = buttons.Cancel;
+    HelpBtn = buttons.Help;
     connect(CheckListBox, &QListWidget::currentRowChanged, this, [this] { CheckListBoxClick(); });
     connect(CheckListBox, &QListWidget::itemClicked, this, [this] { CheckListBoxClick(); });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CancelBtn);
-    buttons->addWidget(HelpBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(PageControl);
-    outer->addLayout(buttons);
+    outer->addLayout(buttons.Row);
     resize(480, 260);
 }
 

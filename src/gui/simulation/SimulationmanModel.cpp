@@ -1,6 +1,6 @@
 #include "gui/simulation/SimulationmanModel.h"
 
-#include "document/NumericHelpers.h"
+#include "gui/common/NumericHelpers.h"
 #include "optics/CalcPlasmon.h"
 #include "platform/CFormat.h"
 

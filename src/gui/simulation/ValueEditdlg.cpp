@@ -6,6 +6,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "controls/DialogButtons.h"
 #include "controls/RIEdit.h"
 #include "platform/Platform.h"
 
@@ -18,25 +19,17 @@ TValueEditdlg::TValueEditdlg(QWidget* parent) : QDialog(parent)
     valueedit->setObjectName("valueedit");
     valueedit->setMinimumWidth(140);
     ValueLabel->setBuddy(valueedit);
-    OkBtn = new QPushButton("OK", this);
-    OkBtn->setObjectName("OkBtn");
-    OkBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
-    connect(OkBtn, &QPushButton::clicked, this, &TValueEditdlg::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &TValueEditdlg::reject);
+    const DialogButtons buttons = MakeDialogButtons(this);
+    OkBtn = buttons.Ok;
+    CancelBtn = buttons.Cancel;
 
     auto* row = new QHBoxLayout;
     row->addWidget(ValueLabel);
     row->addWidget(valueedit, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CancelBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(row);
     outer->addStretch();
-    outer->addLayout(buttons);
+    outer->addLayout(buttons.Row);
     setTabOrder(valueedit, OkBtn);
     setTabOrder(OkBtn, CancelBtn);
     setMinimumWidth(240);

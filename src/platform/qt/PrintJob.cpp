@@ -23,12 +23,8 @@ QString pdfFileOf(const QPrinter& printer)
 
 bool ChoosePdfFile(QPrinter& printer)
 {
-    SaveFileRequest req;
-    req.title = "No printer is installed: print to a PDF file";
-    req.filter = "PDF files (*.pdf)|*.pdf";
-    req.defaultExt = "pdf";
-    req.fileName = s(pdfFileOf(printer));
-    const std::optional<std::string> file = platform().chooseSaveFile(req);
+    const std::optional<std::string> file = platform().chooseSaveFile(saveFileRequest(
+        "No printer is installed: print to a PDF file", "PDF files (*.pdf)|*.pdf", "pdf", s(pdfFileOf(printer))));
     if (!file || file->empty())
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);

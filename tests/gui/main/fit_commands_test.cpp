@@ -12,7 +12,7 @@
 #include "gui/fit/Auswertungdlg.h"
 #include "gui/fit/RangeBars.h"
 #include "gui/fit/Simulationiterdlg.h"
-#include "gui/simulation/UpDown.h"
+#include "gui/common/UpDown.h"
 #include "optics/CalcPlasmon.h"
 #include "support/Stacks.h"
 

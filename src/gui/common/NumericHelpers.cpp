@@ -1,4 +1,4 @@
-#include "document/NumericHelpers.h"
+#include "gui/common/NumericHelpers.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "gui/simulation/UpDown.h"
+#include "gui/common/UpDown.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>
