@@ -170,7 +170,7 @@ bool TDocumentFlow::SaveAs()
 {
     // Asks before overwriting a file.
     const std::optional<std::string> name =
-        veltrane::platform().chooseSaveFile({"Save Veltrane-File", "Veltrane-File (*.vtn)|*.vtn", "vtn"});
+        veltrane::platform().chooseSaveFile(veltrane::saveFileRequest("Save Veltrane-File", "Veltrane-File (*.vtn)|*.vtn", "vtn"));
     if (!name)
         return false;
     if (!isVtn(*name)) {

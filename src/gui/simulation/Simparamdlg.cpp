@@ -17,7 +17,7 @@
 #include "controls/RIEdit.h"
 #include "document/Defaults.h"
 #include "gui/simulation/LayerEditdlg.h"
-#include "gui/simulation/UpDown.h"
+#include "gui/common/UpDown.h"
 #include "platform/Platform.h"
 
 namespace {

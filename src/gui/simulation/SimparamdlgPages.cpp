@@ -11,10 +11,11 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "controls/DialogButtons.h"
 #include "controls/EnableRadioGroup.h"
 #include "controls/RIEdit.h"
 #include "gui/simulation/Simparamdlg.h"
-#include "gui/simulation/UpDown.h"
+#include "gui/common/UpDown.h"
 
 namespace {
 
@@ -289,25 +290,24 @@ void TSimparamdlg::buildButtons()
     ExchangeBtn = button("ExchangeBtn", "Exchange");
     CopyBtn = button("CopyBtn", "Copy");
     MoveBtn = button("MoveBtn", "Move");
-    OkBtn = button("OkBtn", "OK");
-    OkBtn->setDefault(true);
-    CancelBtn = button("CancelBtn", "Cancel");
+    // The layer buttons stand left of the row's stretch; Enter never
+    // presses them, nor Cancel, only the default OK.
+    const DialogButtons row = MakeDialogButtons(this, {.CancelTakesEnter = false});
+    OkBtn = row.Ok;
+    OkBtn->setAutoDefault(false);
+    CancelBtn = row.Cancel;
     connect(InsertBtn, &QPushButton::clicked, this, [this] { LayerButtonClick(loInsert); });
     connect(DeleteBtn, &QPushButton::clicked, this, [this] { LayerButtonClick(loDelete); });
     connect(ExchangeBtn, &QPushButton::clicked, this, [this] { LayerButtonClick(loExchange); });
     connect(CopyBtn, &QPushButton::clicked, this, [this] { LayerButtonClick(loCopy); });
     connect(MoveBtn, &QPushButton::clicked, this, [this] { LayerButtonClick(loMove); });
-    connect(OkBtn, &QPushButton::clicked, this, &TSimparamdlg::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &TSimparamdlg::reject);
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = row.Row;
+    int at = 0;
     for (QPushButton* b : {InsertBtn, DeleteBtn, ExchangeBtn, CopyBtn, MoveBtn}) {
         keepPlace(b);
-        buttons->addWidget(b);
+        buttons->insertWidget(at++, b);
     }
-    buttons->addStretch();
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CancelBtn);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(SimPageControl);
     outer->addLayout(buttons);
