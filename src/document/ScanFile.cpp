@@ -130,7 +130,8 @@ std::vector<std::string> AddScanFile(const std::string& path, TScanColList& list
     const std::size_t before = list.size();
     const bool ok = ext == ".ELL" ? ReadEllipsometryScan(path, list) : ReadTwoColumnScan(path, list);
     if (!ok) {
-        veltrane::showError("Error", "Cannot read file");
+        // Several files are read at once: the box names the one that failed.
+        veltrane::showError("Error", "Cannot read file \"" + path + "\"");
         return {};
     }
     std::vector<std::string> names;

@@ -273,7 +273,7 @@ TEST_F(ScanFileTest, UnreadableFileShowsErrorAndLeavesTheListAlone)
         EXPECT_EQ(list, before);
         ASSERT_EQ(script.boxes.size(), 1u);
         EXPECT_EQ(script.boxes[0].caption, "Error");
-        EXPECT_EQ(script.boxes[0].text, "Cannot read file");
+        EXPECT_EQ(script.boxes[0].text, "Cannot read file \"" + path + "\"");
         EXPECT_EQ(script.boxes[0].icon, BoxIcon::Stop);
     }
 }

@@ -40,7 +40,7 @@ TEST_F(MainScanTest, LoadingReportsTheUnreadableFileAndDrawsTheOthers)
     loadScans({dto, path("missing.dto"), ell});
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].caption, "Error");
-    EXPECT_EQ(script.boxes[0].text, "Cannot read file");
+    EXPECT_EQ(script.boxes[0].text, "Cannot read file \"" + path("missing.dto") + "\"");
     ASSERT_EQ(form.Doc().ScanColList.size(), 3u);
     EXPECT_EQ(form.Doc().ScanColList[2].Name, "film.ELL (Delta)");
     EXPECT_EQ(form.Plot().GetColanz(), 3);
