@@ -6,7 +6,7 @@
 
 #include "platform/Platform.h"
 
-DialogButtons MakeDialogButtons(QDialog* dialog, const DialogButtonSpec& spec)
+DialogButtons MakeDialogButtons(QDialog* dialog, const DialogButtonOptions& options)
 {
     auto button = [dialog](const QString& caption, const char* name) {
         auto* b = new QPushButton(caption, dialog);
@@ -15,19 +15,19 @@ DialogButtons MakeDialogButtons(QDialog* dialog, const DialogButtonSpec& spec)
         return b;
     };
     DialogButtons r{};
-    r.Ok = button(spec.OkCaption, spec.OkName);
+    r.Ok = button(options.OkCaption, options.OkName);
     r.Ok->setDefault(true);
-    r.Cancel = button(spec.CancelCaption, spec.CancelName);
-    if (!spec.CancelTakesEnter)
+    r.Cancel = button(options.CancelCaption, options.CancelName);
+    if (!options.CancelTakesEnter)
         r.Cancel->setAutoDefault(false);
     // The dialog's own accept and reject run: the slots are virtual.
     QObject::connect(r.Ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(r.Cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    if (spec.HelpKeyword) {
+    if (options.HelpKeyword) {
         r.Help = button("&Help", "HelpBtn");
         r.Help->setAutoDefault(false);
         QObject::connect(r.Help, &QPushButton::clicked, dialog,
-                         [keyword = spec.HelpKeyword] { veltrane::platform().showHelp(keyword()); });
+                         [keyword = options.HelpKeyword] { veltrane::platform().showHelp(keyword()); });
     }
     r.Row = new QHBoxLayout;
     r.Row->addStretch();

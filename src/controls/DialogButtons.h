@@ -14,7 +14,7 @@ class QDialog;
 class QHBoxLayout;
 class QPushButton;
 
-struct DialogButtonSpec {
+struct DialogButtonOptions {
     QString OkCaption = "OK";
     const char* OkName = "OkBtn";  // nullptr: the button has no object name
     QString CancelCaption = "Cancel";
@@ -33,7 +33,7 @@ struct DialogButtons {
     QHBoxLayout* Row;   // for the dialog to place
 };
 
-DialogButtons MakeDialogButtons(QDialog* dialog, const DialogButtonSpec& spec = {});
+DialogButtons MakeDialogButtons(QDialog* dialog, const DialogButtonOptions& options = {});
 
-// A fixed help keyword for DialogButtonSpec::HelpKeyword.
+// A fixed help keyword for DialogButtonOptions::HelpKeyword.
 std::function<std::string()> HelpPage(const char* keyword);
