@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "document/StreamError.h"
+#include "platform/StreamError.h"
 
 namespace veltrane {
 namespace {

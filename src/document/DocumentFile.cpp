@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "document/ByteReader.h"
-#include "document/FileReplaceSink.h"
+#include "platform/FileReplaceSink.h"
 #include "document/Ls_v200.h"
 #include "document/Ls_v302.h"
 #include "platform/Platform.h"

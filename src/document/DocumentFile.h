@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-#include "document/ByteSink.h"
+#include "platform/ByteSink.h"
 #include "document/Records.h"
 
 // Results of LoadDocument; any positive result other than 1 and 2 is the OR

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "document/StreamError.h"
+#include "platform/StreamError.h"
 #include "platform/CFormat.h"
 #include "platform/Cp1252.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "document/ByteReader.h"
-#include "document/ByteSink.h"
+#include "platform/ByteSink.h"
 #include "document/Records.h"
 
 constexpr int DirRead = 0;

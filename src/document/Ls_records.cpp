@@ -5,7 +5,7 @@
 #include <climits>
 
 #include "document/Ls_basis.h"
-#include "document/StreamError.h"
+#include "platform/StreamError.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cassert>
 #include <cstring>
 
-#include "document/StreamError.h"
+#include "platform/StreamError.h"
 
 namespace V200 {
 namespace {

@@ -1,6 +1,6 @@
 #include "document/Ls_v300.h"
 
-#include "document/StreamError.h"
+#include "platform/StreamError.h"
 
 namespace V300 {
 namespace {

@@ -1,7 +1,6 @@
 #include "document/TextFile.h"
 
-#include "document/FileReplaceSink.h"
-#include "document/StreamError.h"
+#include "platform/SaveFileBytes.h"
 
 namespace veltrane {
 
@@ -22,18 +21,6 @@ std::string joinLines(const std::vector<std::string>& lines)
 std::optional<std::string> saveTextFile(const std::string& path, const std::string& text)
 {
     return saveFileBytes(path, text);
-}
-
-std::optional<std::string> saveFileBytes(const std::string& path, std::string_view bytes)
-{
-    try {
-        FileReplaceSink file(path);
-        file.write(bytes.data(), bytes.size());
-        file.finish();
-    } catch (const EStreamError& e) {
-        return std::string(e.what());
-    }
-    return std::nullopt;
 }
 
 }  // namespace veltrane

@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "document/TextFile.h"
-#include "plot/PlotCanvas.h"
+#include "platform/SaveFileBytes.h"
 #include "platform/qt/GuiServices.h"
+#include "plot/PlotCanvas.h"
 
 namespace {
 

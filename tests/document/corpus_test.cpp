@@ -7,7 +7,7 @@
 #include "document/Globals.h"
 #include "platform/ScriptedPlatform.h"
 #include "SampleDocuments.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 

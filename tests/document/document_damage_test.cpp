@@ -6,7 +6,7 @@
 #include "document/Globals.h"
 #include "platform/ScriptedPlatform.h"
 #include "SampleDocuments.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 using veltrane::ScopedPlatform;
 using veltrane::ScriptedPlatform;

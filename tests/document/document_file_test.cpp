@@ -5,7 +5,7 @@
 #include "platform/Cp1252.h"
 #include "platform/ScriptedPlatform.h"
 #include "SampleDocuments.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 using veltrane::ScopedPlatform;
 using veltrane::ScriptedPlatform;

@@ -6,10 +6,10 @@
 
 #include "document/DocumentFile.h"
 #include "document/Globals.h"
-#include "document/StreamError.h"
 #include "platform/ScriptedPlatform.h"
+#include "platform/StreamError.h"
 #include "SampleDocuments.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 using veltrane::ByteSink;
 using veltrane::ScopedPlatform;
@@ -50,13 +50,6 @@ int save(Document& d, const std::string& path, const veltrane::SinkFilter& filte
 {
     TDocumentrec rec = Documentrec(d);
     return veltrane::SaveDocument(path, rec, FileVersionText, filter);
-}
-
-mode_t modeOf(const std::string& path)
-{
-    struct stat st {};
-    EXPECT_EQ(::stat(path.c_str(), &st), 0);
-    return st.st_mode & 07777;
 }
 
 // Root passes every permission check: take an ordinary user's identity for
@@ -167,42 +160,6 @@ TEST(DocumentSave, WriteProtectedFileIsNotReplaced)
     EXPECT_EQ(script.boxes[0].caption, "I/O Error");
     EXPECT_EQ(testdoc::readBytes(path), good);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"doc.vtn"});
-}
-
-TEST(DocumentSave, ReplacingKeepsPermissionsAndLinks)
-{
-    ScriptedPlatform script;
-    ScopedPlatform use(script);
-    testdoc::TempFolder folder;
-    const std::string path = folder.path("doc.vtn");
-    Document d = testdoc::sampleDocument();
-    ASSERT_EQ(save(d, path), 0);
-    ::chmod(path.c_str(), 0604);
-
-    d.Simparameter.Comment = "second";
-    ASSERT_EQ(save(d, path), 0);
-    EXPECT_EQ(modeOf(path), 0604u);
-    EXPECT_EQ(testdoc::readBytes(path), testdoc::saveToBytes(d));
-
-    const std::string link = folder.path("link.vtn");
-    std::filesystem::create_symlink(path, link);
-    d.Simparameter.Comment = "third";
-    ASSERT_EQ(save(d, link), 0);
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(testdoc::readBytes(path), testdoc::saveToBytes(d));
-    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"doc.vtn", "link.vtn"}));
-    EXPECT_TRUE(script.boxes.empty());
-}
-
-TEST(DocumentSave, NewFileFollowsTheUmask)
-{
-    testdoc::TempFolder folder;
-    const std::string path = folder.path("new.vtn");
-    const mode_t mask = ::umask(022);
-    Document d = DefaultDocument();
-    EXPECT_EQ(save(d, path), 0);
-    ::umask(mask);
-    EXPECT_EQ(modeOf(path), 0644u);
 }
 
 TEST(DocumentSave, LongScanPathIsCutAndTheFileStillLoads)

@@ -2,7 +2,7 @@
 
 #include "document/DocumentFile.h"
 #include "document/Ls_basis.h"
-#include "document/StreamError.h"
+#include "platform/StreamError.h"
 #include "SampleDocuments.h"
 
 using veltrane::ByteReader;

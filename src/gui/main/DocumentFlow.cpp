@@ -62,7 +62,7 @@ bool TDocumentFlow::SaveFirst(bool ask, const std::string& caption)
 void TDocumentFlow::NewCommand()
 {
     // A document that was never saved is asked about even unchanged.
-    if (SaveFirst(modified_ || neverSaved_, "Question"))
+    if (SaveFirst(Modified || NeverSaved, "Question"))
         ClearDocument();
     ShowCaption();
     host_.UpdateCommands();
@@ -70,7 +70,7 @@ void TDocumentFlow::NewCommand()
 
 void TDocumentFlow::OpenCommand()
 {
-    if (SaveFirst(modified_, "Question")) {
+    if (SaveFirst(Modified, "Question")) {
         OpenDocument();
         host_.UpdateCommands();
     }
@@ -103,8 +103,8 @@ void TDocumentFlow::NewDocument()
 {
     host_.SetDefaults();
     doc_.FileName = Untitled;
-    neverSaved_ = true;
-    modified_ = false;
+    NeverSaved = true;
+    Modified = false;
 }
 
 void TDocumentFlow::ClearDocument()
@@ -142,8 +142,8 @@ void TDocumentFlow::LoadFile(const std::string& name)
         host_.Replot();
         doc_.FileName = name;
         ShowCaption();
-        modified_ = false;
-        neverSaved_ = false;
+        Modified = false;
+        NeverSaved = false;
         return;
     case lsError: return;  // the reader has shown its "I/O Error"
     case lsNoDocument: veltrane::showError("Error", NotVtn); return;
@@ -161,7 +161,7 @@ void TDocumentFlow::LoadFile(const std::string& name)
 
 bool TDocumentFlow::Save()
 {
-    if (neverSaved_)
+    if (NeverSaved)
         return SaveAs();
     return SaveFile(doc_.FileName);
 }
@@ -188,7 +188,7 @@ bool TDocumentFlow::SaveFile(const std::string& name)
         return false;  // the writer has shown its "I/O Error"
     doc_.FileName = name;
     ShowCaption();
-    neverSaved_ = false;
-    modified_ = false;
+    NeverSaved = false;
+    Modified = false;
     return true;
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The document commands New, Open, Save, Save as and Exit, without a
 // window: the "Save file?" question, the file choosers, the name check and
-// the messages of loading and saving. They work on the document and its
-// two flags, talk to the user through the platform seam and leave to their
-// host (the main window) what only a window can do.
+// the messages of loading and saving. They work on the document and keep
+// its two flags, talk to the user through the platform seam and leave to
+// their host (the main window) what only a window can do.
 
 #include <string>
 
@@ -29,12 +29,13 @@ public:
 
 class TDocumentFlow {
 public:
-    // modified: the document has unsaved changes; neverSaved: it has no
-    // file yet. Both belong to the window; the flow keeps them up to date.
-    TDocumentFlow(Document& doc, bool& modified, bool& neverSaved, TDocumentHost& host)
-        : doc_(doc), modified_(modified), neverSaved_(neverSaved), host_(host)
-    {
-    }
+    TDocumentFlow(Document& doc, TDocumentHost& host) : doc_(doc), host_(host) {}
+
+    // The document has unsaved changes: every change of the document marks
+    // it; New, a clean load and a successful save clear the mark.
+    bool Modified = false;
+    // The document has no file yet.
+    bool NeverSaved = true;
 
     // The commands of the File menu.
     void NewCommand();
@@ -68,7 +69,5 @@ private:
     void ShowCaption() { host_.SetCaption(MakeTitletext()); }
 
     Document& doc_;
-    bool& modified_;
-    bool& neverSaved_;
     TDocumentHost& host_;
 };

@@ -49,10 +49,11 @@ private:
 void TMainForm::CreateDocumentFlow()
 {
     documentHost_ = std::make_unique<TMainDocumentHost>(*this);
-    flow_ = std::make_unique<TDocumentFlow>(doc_, Modified, NeverSaved, *documentHost_);
+    flow_ = std::make_unique<TDocumentFlow>(doc_, *documentHost_);
 }
 
 std::string TMainForm::MakeTitletext() { return flow_->MakeTitletext(); }
+void TMainForm::SetModified() { flow_->Modified = true; }
 void TMainForm::NewDocument() { flow_->NewDocument(); }
 void TMainForm::NewdocumentClick() { flow_->NewCommand(); }
 void TMainForm::FileOpenItemClick() { flow_->OpenCommand(); }

@@ -55,8 +55,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocumen
     // The window sees key presses before its controls (the demo key).
     qApp->installEventFilter(this);
 
-    Modified = false;
-    NeverSaved = true;
     ScansPresent = false;
     // What the first showing does, done once here too, so that a window
     // that is driven before it is shown has a complete document.

@@ -112,7 +112,9 @@ public:
     void UpdateCommands();
     // Every change of the document marks it; New, a clean load and a
     // successful save clear the mark.
-    void SetModified() { Modified = true; }
+    void SetModified();
+    // The document commands and the document's flags.
+    TDocumentFlow& DocumentFlow() { return *flow_; }
 
     // The options dialog, one for the program: the scan, manual and fit
     // dialogs open it on their page.
@@ -132,8 +134,6 @@ public:
     // The action of a menu item or tool button by its object name.
     QAction* Command(const std::string& name) const;
 
-    bool Modified = false;
-    bool NeverSaved = true;
     bool ScansPresent = false;
     TCurveSet ResCurves;
     TCurveSet ScanCurves;

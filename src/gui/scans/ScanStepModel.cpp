@@ -1,7 +1,5 @@
 #include "gui/scans/ScanStepModel.h"
 
-#include <Qt>
-
 #include "platform/CFormat.h"
 
 std::vector<std::string> ScanStepModel::Names() const
@@ -89,17 +87,4 @@ int ScanStepModel::ButtonSteps(int button) const
     const bool firstGroup = button < 3;
     const int sign = (firstGroup == (which_ == TScanFactor::Scale)) ? 1 : -1;
     return sign * sizes[std::size_t(button % 3)];
-}
-
-int ScanStepModel::ButtonForKey(int qtKey)
-{
-    switch (qtKey) {
-    case Qt::Key_PageUp: return 0;
-    case Qt::Key_Home: return 1;
-    case Qt::Key_Insert: return 2;
-    case Qt::Key_PageDown: return 3;
-    case Qt::Key_End: return 4;
-    case Qt::Key_Delete: return 5;
-    default: return -1;
-    }
 }

@@ -45,9 +45,6 @@ public:
 
     // The steps of a button (0..5) in this dialog.
     int ButtonSteps(int button) const;
-    // The button a key presses (Page Up, Home, Insert, Page Down, End,
-    // Delete in button order); -1 for any other key.
-    static int ButtonForKey(int qtKey);
 
     std::int32_t LastIndex = 0;
 

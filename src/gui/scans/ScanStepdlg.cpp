@@ -18,6 +18,21 @@ namespace {
 
 QString stepCaption(int steps) { return (steps > 0 ? "+" : "-") + QString::number(std::abs(steps)); }
 
+// The button a key presses (Page Up, Home, Insert, Page Down, End, Delete
+// in button order); -1 for any other key.
+int buttonForKey(int key)
+{
+    switch (key) {
+    case Qt::Key_PageUp: return 0;
+    case Qt::Key_Home: return 1;
+    case Qt::Key_Insert: return 2;
+    case Qt::Key_PageDown: return 3;
+    case Qt::Key_End: return 4;
+    case Qt::Key_Delete: return 5;
+    default: return -1;
+    }
+}
+
 }  // namespace
 
 TScanStepdlg::TScanStepdlg(Document& doc, TScanFactor which, const std::array<const char*, 6>& hints,
@@ -181,7 +196,7 @@ void TScanStepdlg::OptionButtonClick()
 
 bool TScanStepdlg::FormKeyDown(const QKeyEvent& key)
 {
-    const int button = ScanStepModel::ButtonForKey(key.key());
+    const int button = buttonForKey(key.key());
     // A disabled button is not pressed by its key either.
     if (button >= 0 && StepButtons[std::size_t(button)]->isEnabled() && BtnGroup->isEnabled())
         StepButtons[std::size_t(button)]->click();

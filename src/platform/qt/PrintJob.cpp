@@ -5,8 +5,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "document/TextFile.h"
 #include "platform/Platform.h"
+#include "platform/SaveFileBytes.h"
 
 namespace veltrane {
 namespace {

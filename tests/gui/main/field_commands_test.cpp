@@ -14,7 +14,7 @@ TEST_F(MainWindowTest, FieldWindowsAreShownModally)
 {
     simulateDemo();
     ASSERT_TRUE(enabled("AtTheta1"));
-    form.Modified = false;
+    form.DocumentFlow().Modified = false;
     bool modal = false, computed = false;
     onModal([&](QWidget* w) {
         modal = w == &form.EwavedlgT() && w->isModal();
@@ -29,9 +29,9 @@ TEST_F(MainWindowTest, FieldWindowsAreShownModally)
     EXPECT_FALSE(form.EwavedlgT().isVisible());
     // The window wrote Theta and its point counts into the field options.
     EXPECT_DOUBLE_EQ(form.Doc().EHOptionpara.Theta, 52.0);
-    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentFlow().Modified);
 
-    form.Modified = false;
+    form.DocumentFlow().Modified = false;
     onModal([&](QWidget* w) {
         modal = w == &form.EwavedlgD() && w->isModal();
         QTest::qWait(800);
@@ -39,7 +39,7 @@ TEST_F(MainWindowTest, FieldWindowsAreShownModally)
     });
     trigger("AtLayerposition1");
     EXPECT_TRUE(modal);
-    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentFlow().Modified);
     EXPECT_FALSE(form.Run().Active());
 }
 

@@ -42,7 +42,7 @@ void loadSensorScan(TMainForm& form, const std::string& path)
     doc.Simparameter = p;
     AddScanFile(path, doc.ScanColList);
     doc.Optionpara.Iteranz = 30;
-    form.Modified = false;
+    form.DocumentFlow().Modified = false;
     form.RunSimulation();
     form.UpdateCommands();
 }
@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, AcceptTakesTheFittedRecordBackAndRecomputes)
     trigger("Simulationiter1");
     const Document& d = form.Doc();
     EXPECT_NEAR(d.Simparameter.Dicke[2], 20.0, 0.5);
-    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentFlow().Modified);
     // The main curves were computed from the fitted record.
     ASSERT_EQ(d.ResColList.size(), 1u);
     EXPECT_EQ(d.ResColList[0].Points.size(), 200u);
@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, CloseLeavesTheDocumentAsItWas)
     });
     trigger("Simulationiter1");
     EXPECT_EQ(form.Doc().Simparameter, before);
-    EXPECT_FALSE(form.Modified);
+    EXPECT_FALSE(form.DocumentFlow().Modified);
 }
 
 TEST_F(MainWindowTest, EvaluationSettingsGoBackHoweverTheDialogCloses)
@@ -102,11 +102,11 @@ TEST_F(MainWindowTest, EvaluationSettingsGoBackHoweverTheDialogCloses)
     EXPECT_EQ(a.reg_width, 31);
     EXPECT_DOUBLE_EQ(a.left, 42.5);
     EXPECT_DOUBLE_EQ(a.right, 60.0);
-    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentFlow().Modified);
 
     // Shown again, the dialog starts from the stored limits; closing it
     // unchanged leaves the document unmodified.
-    form.Modified = false;
+    form.DocumentFlow().Modified = false;
     onModal([](QWidget* w) {
         auto* dlg = qobject_cast<TAuswertungdlg*>(w);
         ASSERT_NE(dlg, nullptr);
@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, EvaluationSettingsGoBackHoweverTheDialogCloses)
         dlg->CloseBtn->click();
     });
     trigger("Evaluation1");
-    EXPECT_FALSE(form.Modified);
+    EXPECT_FALSE(form.DocumentFlow().Modified);
 }
 
 }  // namespace

@@ -44,13 +44,13 @@ TEST_F(MainScanTest, LoadingReportsTheUnreadableFileAndDrawsTheOthers)
     ASSERT_EQ(form.Doc().ScanColList.size(), 3u);
     EXPECT_EQ(form.Doc().ScanColList[2].Name, "film.ELL (Delta)");
     EXPECT_EQ(form.Plot().GetColanz(), 3);
-    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentFlow().Modified);
     EXPECT_TRUE(form.ScansPresent);
     EXPECT_TRUE(enabled("Scale1"));
     EXPECT_TRUE(enabled("ShiftBtn"));
 
     // Removing two: the lower one is asked for first; No keeps it.
-    form.Modified = false;
+    form.DocumentFlow().Modified = false;
     script.answers = {veltrane::BoxAnswer::No, veltrane::BoxAnswer::Yes};
     onModal([](QWidget* w) {
         auto* dlg = dynamic_cast<TOpenScandlg*>(w);
@@ -69,13 +69,13 @@ TEST_F(MainScanTest, LoadingReportsTheUnreadableFileAndDrawsTheOthers)
     EXPECT_EQ(form.Doc().ScanColList[0].Name, "film.ELL (Psi)");
     EXPECT_EQ(form.Doc().ScanColList[1].Name, "film.ELL (Delta)");
     EXPECT_EQ(form.Plot().GetColanz(), 2);
-    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentFlow().Modified);
 }
 
 TEST_F(MainScanTest, ScalingFollowsOnThePlotAndTheDialogComesBackOnTheSameScan)
 {
     loadScans({writeScan("film.ell", "h1\nh2\n60 10 100\n65 20 110\n")});
-    form.Modified = false;
+    form.DocumentFlow().Modified = false;
     onModal([](QWidget* w) {
         auto* dlg = dynamic_cast<TScanScaledlg*>(w);
         ASSERT_NE(dlg, nullptr);
@@ -88,7 +88,7 @@ TEST_F(MainScanTest, ScalingFollowsOnThePlotAndTheDialogComesBackOnTheSameScan)
     trigger("Scale1");
     EXPECT_DOUBLE_EQ(form.Doc().ScanColList[1].Scalefactor, 1.01);
     EXPECT_EQ(form.Doc().ScanColList[0].Scalefactor, 1.0);
-    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentFlow().Modified);
     ASSERT_EQ(form.Plot().GetColanz(), 2);
     EXPECT_DOUBLE_EQ(form.Plot().GetData(1, 1).y, 110 * 1.01);
 

@@ -29,8 +29,8 @@ TEST_F(MainWindowTest, StartsUntitledWithTheCommandsOfANewDocument)
         EXPECT_FALSE(enabled(off)) << off;
     for (const char* on : {"Show1", "Overview1", "Parameter1", "Load1", "FileSaveItem", "PrintPlot"})
         EXPECT_TRUE(enabled(on)) << on;
-    EXPECT_FALSE(form.Modified);
-    EXPECT_TRUE(form.NeverSaved);
+    EXPECT_FALSE(form.DocumentFlow().Modified);
+    EXPECT_TRUE(form.DocumentFlow().NeverSaved);
 }
 
 TEST_F(MainWindowTest, DemoStackGivesTheResonanceAndEnablesTheSimulationCommands)
@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, DemoStackGivesTheResonanceAndEnablesTheSimulationCommands
                            "Evaluation1"})
         EXPECT_TRUE(enabled(on)) << on;
     EXPECT_FALSE(enabled("Simulationiter1"));  // no scan to fit
-    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentFlow().Modified);
 }
 
 TEST_F(MainWindowTest, CancelledDemoLeavesTheDocumentAsItWas)
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, CancelledDemoLeavesTheDocumentAsItWas)
     onModal([this](QWidget*) { form.Simparamdlg().CancelBtn->click(); });
     trigger("Button1");
     EXPECT_EQ(d, before);
-    EXPECT_FALSE(form.Modified);
+    EXPECT_FALSE(form.DocumentFlow().Modified);
 }
 
 TEST_F(MainWindowTest, SaveNewAndOpenRestoreTheDocument)
@@ -86,12 +86,12 @@ TEST_F(MainWindowTest, SaveNewAndOpenRestoreTheDocument)
     script.saveAnswers.push_back(path("demo.txt"));
     trigger("FileSaveAsItem");
     EXPECT_EQ(script.boxTexts(), std::vector<std::string>{"is not a Veltrane-File (*.vtn)"});
-    EXPECT_TRUE(form.NeverSaved);
+    EXPECT_TRUE(form.DocumentFlow().NeverSaved);
 
     script.saveAnswers.push_back(path("demo.vtn"));
     trigger("FileSaveAsItem");
     EXPECT_EQ(form.windowTitle().toStdString(), "Veltrane Version 3.02 [" + path("demo.vtn") + "]");
-    EXPECT_FALSE(form.Modified);
+    EXPECT_FALSE(form.DocumentFlow().Modified);
     const TResColList saved = form.Doc().ResColList;
 
     trigger("Newdocument");  // saved and unchanged: no question
@@ -107,8 +107,8 @@ TEST_F(MainWindowTest, SaveNewAndOpenRestoreTheDocument)
     EXPECT_TRUE(form.ResCurves.Contains(ckTs));
     EXPECT_EQ(form.Plot().GetColanz(), 2);
     EXPECT_EQ(form.Plot().GetColTitle(1), "Ts");
-    EXPECT_FALSE(form.NeverSaved);
-    EXPECT_FALSE(form.Modified);
+    EXPECT_FALSE(form.DocumentFlow().NeverSaved);
+    EXPECT_FALSE(form.DocumentFlow().Modified);
 }
 
 // Every change of the document marks it, so that Open asks before it
@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, ChangesMarkTheDocumentAndOpenAsks)
     simulateDemo();
     script.saveAnswers.push_back(path("a.vtn"));
     trigger("FileSaveItem");
-    EXPECT_FALSE(form.Modified);
+    EXPECT_FALSE(form.DocumentFlow().Modified);
 
     onModal([this](QWidget* w) {
         auto* show = dynamic_cast<TShowPlotdlg*>(w);
@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, ChangesMarkTheDocumentAndOpenAsks)
         show->OkBtn->click();
     });
     trigger("Show1");
-    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentFlow().Modified);
     EXPECT_EQ(form.Plot().GetColanz(), 2);
 
     script.answers.push_back(veltrane::BoxAnswer::Cancel);
@@ -137,11 +137,11 @@ TEST_F(MainWindowTest, ChangesMarkTheDocumentAndOpenAsks)
     EXPECT_EQ(script.boxes.back().caption, "Question");
     EXPECT_TRUE(script.openRequests.empty());
 
-    form.Modified = false;
+    form.DocumentFlow().Modified = false;
     form.Plot().OnUserChange(form.Plot(), TUserChange::Limits);
-    EXPECT_FALSE(form.Modified);
+    EXPECT_FALSE(form.DocumentFlow().Modified);
     form.Plot().OnUserChange(form.Plot(), TUserChange::Title);
-    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentFlow().Modified);
 }
 
 TEST_F(MainWindowTest, ExitAlwaysAsks)

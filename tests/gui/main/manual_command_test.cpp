@@ -13,7 +13,7 @@
 TEST_F(MainWindowTest, ManualStepRefreshesTheMainPlotInPlace)
 {
     simulateDemo();
-    form.Modified = false;
+    form.DocumentFlow().Modified = false;
     TLinePlot& plot = form.Plot();
     const int points = plot.GetPktanz(0);
     const int mid = points / 2;
@@ -25,7 +25,7 @@ TEST_F(MainWindowTest, ManualStepRefreshesTheMainPlotInPlace)
         sawModal = w == &form.Simulationmandlg();
         TSimulationmandlg& dlg = form.Simulationmandlg();
         QTest::keyClick(dlg.LayerGrid1, Qt::Key_Insert);  // +100 steps of 0.1 nm on layer 2
-        EXPECT_TRUE(form.Modified);
+        EXPECT_TRUE(form.DocumentFlow().Modified);
         EXPECT_NE(form.Plot().GetData(0, mid).y, before);
         dlg.CloseBtn->click();
     });

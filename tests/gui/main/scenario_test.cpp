@@ -30,12 +30,12 @@ TEST_F(MainWindowTest, ASessionFromTheDemoStackToTheExportedData)
     simulateDemo();
     ASSERT_EQ(form.Doc().ResColList.size(), 1u);
     ASSERT_EQ(form.Doc().ResColList[0].Points.size(), 200u);
-    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentFlow().Modified);
 
     // Save.
     script.saveAnswers.push_back(path("session.vtn"));
     trigger("FileSaveItem");
-    EXPECT_FALSE(form.Modified);
+    EXPECT_FALSE(form.DocumentFlow().Modified);
     EXPECT_EQ(form.Doc().FileName, path("session.vtn"));
     EXPECT_EQ(DetectDocumentVersion(path("session.vtn")), 302);
     const Document saved = form.Doc();
@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, ASessionFromTheDemoStackToTheExportedData)
     EXPECT_TRUE(form.ResCurves.Contains(ckTs));
     ASSERT_EQ(form.Plot().GetColanz(), 2);
     EXPECT_EQ(form.Plot().GetColTitle(1), "Ts");
-    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentFlow().Modified);
 
     // Print the plot to PDF.
     const QString pdf = QString::fromStdString(path("plot.pdf"));

@@ -2,14 +2,15 @@
 // Scan files for the dialog tests, written into a temporary folder: a
 // two-column scan and an ellipsometry scan with their two header lines.
 
-#include <QTemporaryDir>
 #include <fstream>
 #include <string>
 
-struct ScanFiles {
-    QTemporaryDir dir;
+#include "support/TempFolder.h"
 
-    std::string path(const std::string& name) const { return (dir.path() + "/" + QString::fromStdString(name)).toStdString(); }
+struct ScanFiles {
+    testdoc::TempFolder dir;
+
+    std::string path(const std::string& name) const { return dir.path(name); }
     std::string write(const std::string& name, const std::string& body) const
     {
         const std::string p = path(name);

@@ -13,7 +13,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "ScanFiles.h"
+#include "gui/scans/ScanFiles.h"
 #include "document/Defaults.h"
 #include "document/ScanFile.h"
 #include "gui/scans/ExportDatadlg.h"

@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ScanFiles.h"
+#include "gui/scans/ScanFiles.h"
 #include "document/Defaults.h"
 #include "gui/scans/OpenScandlg.h"
 #include "gui/scans/OpenScanModel.h"
@@ -138,7 +138,7 @@ TEST(OpenScan, EveryNameTypedIntoTheChooserIsLoaded)
         OpenScanByHand s;
         const QString a = QString::fromStdString(s.files.twoColumn("a.dto"));
         const QString b = QString::fromStdString(s.files.ellipsometry("b.Ell"));
-        TypedIntoChooser chooser{s.files.dir.path(), c.filter,
+        TypedIntoChooser chooser{QString::fromStdString(s.files.dir.dir().string()), c.filter,
                                  c.fullPaths ? "\"" + a + "\" \"" + b + "\"" : "\"a.dto\" \"b.Ell\""};
         chooser.answerNext();
         s.dlg.LoadBtn->click();
@@ -151,7 +151,7 @@ TEST(OpenScan, ATypedNameThatIsNoFileIsNamedInABox)
 {
     OpenScanByHand s;
     s.files.twoColumn("a.dto");
-    TypedIntoChooser chooser{s.files.dir.path(), 0, "\"a.dto\" \"gone.Ell\""};
+    TypedIntoChooser chooser{QString::fromStdString(s.files.dir.dir().string()), 0, "\"a.dto\" \"gone.Ell\""};
     chooser.answerNext();
     s.dlg.LoadBtn->click();
     EXPECT_TRUE(chooser.box.contains("gone.Ell")) << chooser.box.toStdString();

@@ -1,5 +1,5 @@
-// The scale and shift dialogs: steps and their signs, Reset, the keys
-// (also while the drop-down list has the focus), the scan restored on a new
+// The scale and shift dialogs: the keys (also while the drop-down list has
+// the focus) with the sign of each dialog, the scan restored on a new
 // showing and the two halves of an ellipsometry file.
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ScanFiles.h"
+#include "gui/scans/ScanFiles.h"
 #include "document/Defaults.h"
 #include "document/ScanFile.h"
 #include "gui/scans/ScanStepdlg.h"
@@ -29,34 +29,6 @@ struct ScanStepTest : ::testing::Test {
     ScanFiles files;
     Document doc = DefaultDocument();
 };
-
-TEST_F(ScanStepTest, StepsResetAndKeysActWithTheSignOfEachDialog)
-{
-    ScanStepModel scale(doc, TScanFactor::Scale);
-    scale.Select(0);
-    ASSERT_TRUE(scale.ApplyStep(scale.ButtonSteps(1)));  // "+10 Steps"
-    EXPECT_DOUBLE_EQ(doc.ScanColList[0].Scalefactor, 1.01);
-    EXPECT_EQ(scale.FactorText(','), "1,01");
-    scale.ApplyStep(scale.ButtonSteps(5));  // "-100 Steps"
-    scale.Reset();
-    EXPECT_EQ(doc.ScanColList[0].Scalefactor, 1.0);
-
-    ScanStepModel shift(doc, TScanFactor::Shift);
-    shift.Select(0);
-    shift.ApplyStep(shift.ButtonSteps(2));  // "-100 Steps"
-    EXPECT_DOUBLE_EQ(doc.ScanColList[0].Shiftfactor, -1.0);
-    shift.Reset();
-    EXPECT_EQ(doc.ScanColList[0].Shiftfactor, 0.0);
-
-    // Page Up raises the scale and moves the shift left.
-    const int up = ScanStepModel::ButtonForKey(Qt::Key_PageUp);
-    const int down = ScanStepModel::ButtonForKey(Qt::Key_PageDown);
-    EXPECT_EQ(scale.ButtonSteps(up), 1);
-    EXPECT_EQ(scale.ButtonSteps(down), -1);
-    EXPECT_EQ(shift.ButtonSteps(up), -1);
-    EXPECT_EQ(shift.ButtonSteps(down), 1);
-    EXPECT_EQ(doc.ScanColList[0].Points[1].y, 0.2);  // the points stay as read
-}
 
 TEST_F(ScanStepTest, KeysReachTheDialogWhileTheListHasTheFocus)
 {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "document/ByteSink.h"
+#include "platform/ByteSink.h"
 
 namespace veltrane {
 

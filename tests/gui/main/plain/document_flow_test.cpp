@@ -3,15 +3,15 @@
 // names and files that do not load, and converted files.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 
-#include "document/ByteSink.h"
 #include "document/Defaults.h"
 #include "document/DocumentFile.h"
 #include "gui/main/DocumentFlow.h"
+#include "platform/ByteSink.h"
 #include "platform/ScriptedPlatform.h"
+#include "support/TempFolder.h"
 
 using veltrane::BoxAnswer;
 
@@ -31,8 +31,14 @@ struct RecordingHost : TDocumentHost {
 };
 
 struct DocumentFlowTest : ::testing::Test {
-    DocumentFlowTest() { doc.ResColList.push_back({"Rp", 0.0, {}}); }
-    std::string path(const char* name) const { return (dir.path() + "/" + name).toStdString(); }
+    // A document that has a file and changes since it was saved.
+    DocumentFlowTest()
+    {
+        doc.ResColList.push_back({"Rp", 0.0, {}});
+        flow.Modified = true;
+        flow.NeverSaved = false;
+    }
+    std::string path(const char* name) const { return dir.path(name); }
     void write(const char* name, const std::string& versionText)
     {
         veltrane::MemorySink sink;
@@ -43,12 +49,10 @@ struct DocumentFlowTest : ::testing::Test {
 
     veltrane::ScriptedPlatform script;
     veltrane::ScopedPlatform use{script};
-    QTemporaryDir dir;
+    testdoc::TempFolder dir;
     Document doc = DefaultDocument();
-    bool modified = true;
-    bool neverSaved = false;
     RecordingHost host;
-    TDocumentFlow flow{doc, modified, neverSaved, host};
+    TDocumentFlow flow{doc, host};
 };
 
 }  // namespace
@@ -62,8 +66,8 @@ TEST_F(DocumentFlowTest, SaveFileAsksOnNewOpenAndExitAndYesSavesFirst)
             doc.ResColList.assign(1, {"Rp", 0.0, {}});
             doc.FileName = path("named.vtn");
             std::filesystem::remove(doc.FileName);
-            modified = true;
-            neverSaved = false;
+            flow.Modified = true;
+            flow.NeverSaved = false;
             script.boxes.clear();
             script.openRequests.clear();
             script.answers = {answer};
@@ -83,14 +87,14 @@ TEST_F(DocumentFlowTest, SaveFileAsksOnNewOpenAndExitAndYesSavesFirst)
         }
     // New asks while the document was never saved, Open only when changed,
     // Exit always.
-    modified = false;
-    neverSaved = true;
+    flow.Modified = false;
+    flow.NeverSaved = true;
     script.boxes.clear();
     flow.OpenCommand();
     EXPECT_TRUE(script.boxes.empty());
     flow.NewCommand();
     EXPECT_EQ(script.boxes.size(), 1u);
-    neverSaved = false;
+    flow.NeverSaved = false;
     EXPECT_FALSE(flow.MayClose());  // answered Cancel
     EXPECT_EQ(script.boxes.size(), 2u);
 }
@@ -101,9 +105,9 @@ TEST_F(DocumentFlowTest, AFailedSaveKeepsTheWindowOpen)
     script.answers = {BoxAnswer::Yes};
     EXPECT_FALSE(flow.MayClose());
     EXPECT_EQ(script.boxes.back().caption, "I/O Error");
-    EXPECT_TRUE(modified);
+    EXPECT_TRUE(flow.Modified);
     // A new name that is not a document is refused and nothing written.
-    neverSaved = true;
+    flow.NeverSaved = true;
     script.answers = {BoxAnswer::Yes};
     script.saveAnswers = {path("a.txt")};
     EXPECT_FALSE(flow.MayClose());
@@ -135,14 +139,14 @@ TEST_F(DocumentFlowTest, WhatDoesNotLoadShowsOneMessageAndLeavesTheDocumentAsItW
         EXPECT_EQ(script.boxes[0].caption, caption);
         EXPECT_TRUE(!*text || script.boxes[0].text == text) << script.boxes[0].text;
         EXPECT_EQ(doc, before);
-        EXPECT_TRUE(modified);
+        EXPECT_TRUE(flow.Modified);
     }
     EXPECT_TRUE(host.calls.empty());
     // A .vtn in capitals is taken.
     script.openAnswers = {{path("good.VTN")}};
     flow.OpenDocument();
     EXPECT_EQ(host.caption, "Veltrane Version 3.02 [" + path("good.VTN") + "]");
-    EXPECT_FALSE(modified);
+    EXPECT_FALSE(flow.Modified);
 }
 
 TEST_F(DocumentFlowTest, AConvertedFileWarnsInBitOrderIsRecomputedAndStaysUntitled)
@@ -152,7 +156,7 @@ TEST_F(DocumentFlowTest, AConvertedFileWarnsInBitOrderIsRecomputedAndStaysUntitl
     doc.Simparameter.XAxis.Typ = 9;
     doc.Simparameter.ZAxis.Typ = 10;
     write("old.vtn", "03.00");
-    modified = false;
+    flow.Modified = false;
     script.openAnswers = {{path("old.vtn")}};
     flow.OpenCommand();
     ASSERT_GE(script.boxes.size(), 2u);
@@ -163,5 +167,5 @@ TEST_F(DocumentFlowTest, AConvertedFileWarnsInBitOrderIsRecomputedAndStaysUntitl
     EXPECT_EQ(doc.Simparameter.XAxis.Typ, 0);
     EXPECT_EQ(host.calls, std::vector<std::string>{"RunSimulation"});
     EXPECT_EQ(host.caption, "Veltrane Version 3.02 [untitled]");
-    EXPECT_TRUE(neverSaved);
+    EXPECT_TRUE(flow.NeverSaved);
 }

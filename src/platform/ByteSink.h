@@ -1,8 +1,8 @@
 #pragma once
-// Where a document is written. Every write is checked: a sink raises
-// EStreamError when it cannot take the bytes, and finish() raises when the
-// written whole cannot be made durable. Nothing counts as saved before
-// finish() has returned.
+// Where the bytes of a file go (a document, a text output, an image). Every
+// write is checked: a sink raises EStreamError when it cannot take the
+// bytes, and finish() raises when the written whole cannot be made durable.
+// Nothing counts as saved before finish() has returned.
 
 #include <cstddef>
 #include <cstdint>

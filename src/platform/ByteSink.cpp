@@ -1,4 +1,4 @@
-#include "document/ByteSink.h"
+#include "platform/ByteSink.h"
 
 namespace veltrane {
 

@@ -1,4 +1,4 @@
-#include "document/FileReplaceSink.h"
+#include "platform/FileReplaceSink.h"
 
 #include <cerrno>
 #include <cstring>
@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "document/StreamError.h"
+#include "platform/StreamError.h"
 
 namespace veltrane {
 namespace {

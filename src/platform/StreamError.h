@@ -1,7 +1,7 @@
 #pragma once
-// The failure of a document stream: a file that cannot be opened, read,
-// written or replaced, or bytes that break the format's limits. The loader
-// and the saver show its text under "I/O Error".
+// The failure of a file stream: a file that cannot be opened, read, written
+// or replaced, or a document's bytes that break its format's limits. The
+// callers show its text under "I/O Error".
 
 #include <stdexcept>
 #include <string>
