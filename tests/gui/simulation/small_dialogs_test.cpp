@@ -12,7 +12,6 @@
 
 #include "controls/RIEdit.h"
 #include "document/Defaults.h"
-#include "gui/simulation/LayerEditModel.h"
 #include "gui/simulation/LayerEditdlg.h"
 #include "gui/simulation/LayerRows.h"
 #include "gui/simulation/Optiondlg.h"
@@ -23,25 +22,6 @@ using veltrane::ScopedPlatform;
 using veltrane::ScriptedPlatform;
 
 namespace {
-
-std::vector<std::string> messages(const std::vector<LayerEditFailure>& failures)
-{
-    std::vector<std::string> m;
-    for (const auto& f : failures)
-        m.push_back(f.Message);
-    return m;
-}
-
-TEST(LayerEdit, ChecksEveryNumberInTurn)
-{
-    using V = std::vector<std::string>;
-    EXPECT_EQ(messages(CheckLayerNumbers(loExchange, 2, 2)), V{"Layer-Nr1 and Layer-Nr2 do be the same"});
-    EXPECT_EQ(messages(CheckLayerNumbers(loDelete, 31, 31)), V{"wrong Layer-Nr1 (1-30)"});
-    EXPECT_EQ(messages(CheckLayerNumbers(loExchange, 0, 0)),
-              (V{"wrong Layer-Nr1 (1-30)", "wrong Layer-Nr2 (1-30)", "Layer-Nr1 and Layer-Nr2 do be the same"}));
-    EXPECT_EQ(CheckLayerNumbers(loInsert, 30, Riedit::NAIN).size(), 0u);
-    EXPECT_EQ(CheckLayerNumbers(loCopy, 1, Riedit::NAIN).at(0), (LayerEditFailure{"wrong Layer-Nr2 (1-30)", 2}));
-}
 
 TEST(LayerEdit, DialogStaysOpenOnAWrongNumber)
 {
