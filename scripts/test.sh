@@ -2,7 +2,7 @@
 # Installs, builds and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh build-core build
 # The core (platform, document, optics, fitting, fields) and the plain half of
 # every window area build without Qt, and their tests pass there: prove it.
 cmake -S . -B build-core -DCMAKE_BUILD_TYPE=Release -DVELTRANE_GUI=OFF -DVELTRANE_TESTS=ON >/dev/null
