@@ -6,7 +6,6 @@
 
 #include "platform/StreamError.h"
 #include "platform/CFormat.h"
-#include "platform/Cp1252.h"
 
 using veltrane::EStreamError;
 
@@ -88,7 +87,7 @@ void TLS_Basis::RWComplex(Complex& v, int dir)
         v = Complex(re, im);
 }
 
-void TLS_Basis::RWString(std::string& v, int dir)
+void TLS_Basis::RWString(std::string& v, const TTextField& field, int dir)
 {
     if (dir == DirRead) {
         std::int32_t length = 0;
@@ -98,11 +97,13 @@ void TLS_Basis::RWString(std::string& v, int dir)
                                " characters; at most 255 are allowed.");
         char buffer[MaxFileStringLength + 1];
         RWBuffer(buffer, std::size_t(length) + 1, dir);
-        v = veltrane::cp1252ToUtf8(textOf(buffer, std::size_t(length)));
+        v = FileStringText(std::string(buffer, std::size_t(length)));
     } else {
-        std::string bytes = veltrane::utf8ToCp1252(v);
-        if (bytes.size() > std::size_t(MaxFileStringLength))
-            bytes.resize(MaxFileStringLength);
+        bool cut = false;
+        std::string bytes = FileStringBytes(v, &cut);
+        if (TextChanges)
+            if (std::string back = FileStringText(bytes); back != v)
+                TextChanges->push_back({field.Label(), v, std::move(back), cut});
         std::int32_t length = std::int32_t(bytes.size());
         RWInt(length, dir);
         bytes.push_back('\0');

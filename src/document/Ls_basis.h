@@ -8,8 +8,9 @@
 #include <string>
 
 #include "document/ByteReader.h"
-#include "platform/ByteSink.h"
+#include "document/FileTextChanges.h"
 #include "document/Records.h"
+#include "platform/ByteSink.h"
 
 constexpr int DirRead = 0;
 constexpr int DirWrite = 1;
@@ -40,7 +41,8 @@ public:
     void RWDouble(double& v, int dir);
     void RWComplex(Complex& v, int dir);
     // Windows-1252 in the file, UTF-8 in memory; at most 255 characters.
-    void RWString(std::string& v, int dir);
+    // The field names the text to the user when writing would change it.
+    void RWString(std::string& v, const TTextField& field, int dir);
     void RWBool(std::uint8_t& v, int dir);
     void RWIntText(std::int32_t& v, int dir);
     // Enumerations of versions 3.x: a block of four bytes.
@@ -58,16 +60,21 @@ public:
     // its count, then its items; reading appends to the list, and every
     // count is checked against the bytes left before anything is allocated.
     void RWResColList(TResColList& list, int dir);
-    void RWResColrec(TResColrec& c, int dir);
+    // number: the curve's or scan's place in its list, from 1.
+    void RWResColrec(TResColrec& c, int number, int dir);
     void RWResPunkt(TResPunkt& p, int dir);
     void RWScanColList(TScanColList& list, TScanForm form, int dir);
-    void RWScanColrec(TScanColrec& s, TScanForm form, int dir);
+    void RWScanColrec(TScanColrec& s, TScanForm form, int number, int dir);
     void RWScanPoints(TScanColrec& s, int dir);
     void RWScanPunkt(TScanPunkt& p, int dir);
 
     // Raises unless n items of at least itemBytes each fit into what is
     // left of the file: a damaged count never allocates without bound.
     void CheckCount(std::int32_t n, std::size_t itemBytes, const char* what) const;
+
+    // While set, every text written that would not come back from the file
+    // as it is goes here.
+    std::vector<TFileTextChange>* TextChanges = nullptr;
 
 protected:
     // The stream of the running read or write; none between calls.

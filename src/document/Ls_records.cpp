@@ -28,7 +28,7 @@ std::int32_t countOf(std::size_t n)
     return std::int32_t(n);
 }
 
-// A count, then the items; reading appends.
+// A count, then the items, each with its number from 1; reading appends.
 template <typename List, typename RWItem>
 void rwList(TLS_Basis& a, List& list, std::size_t minItemBytes, const char* what, int dir, RWItem rwItem)
 {
@@ -38,10 +38,11 @@ void rwList(TLS_Basis& a, List& list, std::size_t minItemBytes, const char* what
         a.CheckCount(n, minItemBytes, what);
         list.reserve(list.size() + std::size_t(n));
         for (std::int32_t i = 0; i < n; ++i)
-            rwItem(list.emplace_back());
+            rwItem(list.emplace_back(), i + 1);
     } else {
+        int number = 0;
         for (auto& item : list)
-            rwItem(item);
+            rwItem(item, ++number);
     }
 }
 
@@ -49,14 +50,14 @@ void rwList(TLS_Basis& a, List& list, std::size_t minItemBytes, const char* what
 
 void TLS_Basis::RWResColList(TResColList& list, int dir)
 {
-    rwList(*this, list, kCurveMinBytes, "curves", dir, [&](TResColrec& c) { RWResColrec(c, dir); });
+    rwList(*this, list, kCurveMinBytes, "curves", dir, [&](TResColrec& c, int number) { RWResColrec(c, number, dir); });
 }
 
-void TLS_Basis::RWResColrec(TResColrec& c, int dir)
+void TLS_Basis::RWResColrec(TResColrec& c, int number, int dir)
 {
-    RWString(c.Title, dir);
+    RWString(c.Title, {"Curve", number, "title"}, dir);
     RWDouble(c.Zvalue, dir);
-    rwList(*this, c.Points, kResPunktBytes, "points", dir, [&](TResPunkt& p) { RWResPunkt(p, dir); });
+    rwList(*this, c.Points, kResPunktBytes, "points", dir, [&](TResPunkt& p, int) { RWResPunkt(p, dir); });
 }
 
 void TLS_Basis::RWResPunkt(TResPunkt& p, int dir)
@@ -73,10 +74,11 @@ void TLS_Basis::RWResPunkt(TResPunkt& p, int dir)
 
 void TLS_Basis::RWScanColList(TScanColList& list, TScanForm form, int dir)
 {
-    rwList(*this, list, scanMinBytes(form), "scans", dir, [&](TScanColrec& s) { RWScanColrec(s, form, dir); });
+    rwList(*this, list, scanMinBytes(form), "scans", dir,
+           [&](TScanColrec& s, int number) { RWScanColrec(s, form, number, dir); });
 }
 
-void TLS_Basis::RWScanColrec(TScanColrec& s, TScanForm form, int dir)
+void TLS_Basis::RWScanColrec(TScanColrec& s, TScanForm form, int number, int dir)
 {
     RWDouble(s.Scalefactor, dir);
     RWDouble(s.Shiftfactor, dir);
@@ -84,8 +86,8 @@ void TLS_Basis::RWScanColrec(TScanColrec& s, TScanForm form, int dir)
         RWEnumByte(s.Kind, dir);
     else
         RWEnumBlock(s.Kind, dir);
-    RWString(s.Name, dir);
-    RWString(s.Path, dir);
+    RWString(s.Name, {"Scan", number, "name"}, dir);
+    RWString(s.Path, {"Scan", number, "path"}, dir);
     if (form != TScanForm::V200)
         RWBool(s.Visible, dir);
     RWScanPoints(s, dir);
@@ -93,7 +95,7 @@ void TLS_Basis::RWScanColrec(TScanColrec& s, TScanForm form, int dir)
 
 void TLS_Basis::RWScanPoints(TScanColrec& s, int dir)
 {
-    rwList(*this, s.Points, kScanPunktBytes, "scan points", dir, [&](TScanPunkt& p) { RWScanPunkt(p, dir); });
+    rwList(*this, s.Points, kScanPunktBytes, "scan points", dir, [&](TScanPunkt& p, int) { RWScanPunkt(p, dir); });
 }
 
 void TLS_Basis::RWScanPunkt(TScanPunkt& p, int dir)

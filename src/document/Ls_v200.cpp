@@ -79,7 +79,7 @@ void TLS_V200::RWSimparameter(int dir)
     RWDouble(s.Azimut, dir);
     RWDouble(s.Elliptic, dir);
     RWBool(s.Circular, dir);
-    RWString(s.Comment, dir);
+    RWString(s.Comment, {"Comment"}, dir);
     RWEnum(s.PolMode, dir);
     RWEnum(s.EpsMode, dir);
     RWDouble(s.Wellenlange, dir);
@@ -141,9 +141,10 @@ void TLS_V200::RWPlotwindowpara(int dir)
         std::uint8_t unused = 0;
         RWBool(unused, dir);
     }
-    for (TAxispara* a : {&p.XAxis, &p.Y1Axis, &p.Y2Axis})
-        RWAxispara(*a, dir);
-    RWString(p.Title, dir);
+    RWAxispara(p.XAxis, "X-Axis", dir);
+    RWAxispara(p.Y1Axis, "Y1-Axis", dir);
+    RWAxispara(p.Y2Axis, "Y2-Axis", dir);
+    RWString(p.Title, {"Plot-Title"}, dir);
     for (int i = 0; i < 4; ++i) {
         std::int32_t unused = 0;
         RWInt(unused, dir);
@@ -152,9 +153,9 @@ void TLS_V200::RWPlotwindowpara(int dir)
     RWEnum(unusedEnum, dir);
 }
 
-void TLS_V200::RWAxispara(TAxispara& a, int dir)
+void TLS_V200::RWAxispara(TAxispara& a, const char* axis, int dir)
 {
-    RWString(a.Title, dir);
+    RWString(a.Title, {axis, 0, "title"}, dir);
     RWDouble(a.minValue, dir);
     RWDouble(a.maxValue, dir);
     std::uint8_t unusedBool = 0;

@@ -86,7 +86,7 @@ public:
     void RWOptionpara(int dir);
     void RWPlotwindowList(int dir);
     void RWPlotwindowpara(int dir);
-    void RWAxispara(TAxispara& a, int dir);
+    void RWAxispara(TAxispara& a, const char* axis, int dir);
     void RWAuswertungpara(int dir);
 };
 

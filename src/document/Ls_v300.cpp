@@ -47,6 +47,12 @@ void TLS_V300::WriteFile(veltrane::ByteSink& out, const std::string& versionText
     RWBody(DirWrite);
 }
 
+void TLS_V300::WriteBody(veltrane::ByteSink& out, TResColList& curves, TScanColList& scans)
+{
+    StreamScope scope(*this, nullptr, &out);
+    RWBody(curves, scans, DirWrite);
+}
+
 void TLS_V300::FromDocument(const TDocumentrec& doc)
 {
     Simparameter = *doc.Simparameter;
@@ -74,13 +80,18 @@ void TLS_V300::ToDocument(TDocumentrec& doc) const
 
 void TLS_V300::RWBody(int dir)
 {
+    RWBody(ResColList, ScanColList, dir);
+}
+
+void TLS_V300::RWBody(TResColList& curves, TScanColList& scans, int dir)
+{
     RWSimparameter(dir);
     RWEHOptionpara(dir);
     RWOptionpara(dir);
     RWPlotwindowpara(dir);
     RWAuswertungpara(dir);
-    RWResColList(ResColList, dir);
-    RWScanColList(ScanColList, TScanForm::V300, dir);
+    RWResColList(curves, dir);
+    RWScanColList(scans, TScanForm::V300, dir);
 }
 
 void TLS_V300::RWSimparameter(int dir)
@@ -93,7 +104,7 @@ void TLS_V300::RWSimparameter(int dir)
     RWDouble(s.Azimut, dir);
     RWDouble(s.Elliptic, dir);
     RWBool(s.Circular, dir);
-    RWString(s.Comment, dir);
+    RWString(s.Comment, {"Comment"}, dir);
     RWEnumBlock(s.PolMode, dir);
     RWEnumBlock(s.EpsMode, dir);
     RWDouble(s.Wellenlange, dir);
@@ -184,16 +195,16 @@ void TLS_V300::RWOptionpara(int dir)
 void TLS_V300::RWPlotwindowpara(int dir)
 {
     TPlotwindowpara& p = Plotwindowpara;
-    RWString(p.Title, dir);
+    RWString(p.Title, {"Plot-Title"}, dir);
     RWBlock(&p.Curves.bits, 1, dir);
-    RWAxispara(p.XAxis, dir);
-    RWAxispara(p.Y1Axis, dir);
-    RWAxispara(p.Y2Axis, dir);
+    RWAxispara(p.XAxis, "X-Axis", dir);
+    RWAxispara(p.Y1Axis, "Y1-Axis", dir);
+    RWAxispara(p.Y2Axis, "Y2-Axis", dir);
 }
 
-void TLS_V300::RWAxispara(TAxispara& a, int dir)
+void TLS_V300::RWAxispara(TAxispara& a, const char* axis, int dir)
 {
-    RWString(a.Title, dir);
+    RWString(a.Title, {axis, 0, "title"}, dir);
     RWDouble(a.minValue, dir);
     RWDouble(a.maxValue, dir);
 }

@@ -32,6 +32,8 @@ public:
     // the body.
     void ReadFile(veltrane::ByteReader& in, std::string& versionText);
     void WriteFile(veltrane::ByteSink& out, const std::string& versionText);
+    // The body alone, with the given lists in place of the archiver's own.
+    void WriteBody(veltrane::ByteSink& out, TResColList& curves, TScanColList& scans);
 
     void FromDocument(const TDocumentrec& doc);
     void ToDocument(TDocumentrec& doc) const;
@@ -39,6 +41,8 @@ public:
     void ConvertFromV200(const V200::TLS_V200& old);
 
     void RWBody(int dir);
+    // The body with the given lists in place of the archiver's own.
+    void RWBody(TResColList& curves, TScanColList& scans, int dir);
     void RWSimparameter(int dir);
     void RWSimAxispara(TSimAxispara& a, int dir);
     void RWDicke(int dir);
@@ -47,7 +51,8 @@ public:
     void RWEHOptionpara(int dir);
     void RWOptionpara(int dir);
     void RWPlotwindowpara(int dir);
-    void RWAxispara(TAxispara& a, int dir);
+    // axis: the axis's name, "X-Axis".
+    void RWAxispara(TAxispara& a, const char* axis, int dir);
     void RWAuswertungpara(int dir);
 };
 

@@ -92,9 +92,9 @@ TEST(LsBasis, StringsAreWindows1252WithLengthAndNul)
     };
     for (const Case& c : cases) {
         std::string s = c.text;
-        EXPECT_EQ(p.write([&](TLS_Basis& a) { a.RWString(s, DirWrite); }), c.bytes) << c.text;
+        EXPECT_EQ(p.write([&](TLS_Basis& a) { a.RWString(s, {"Text"}, DirWrite); }), c.bytes) << c.text;
         std::string back = "previous";
-        p.read(c.bytes, [&](TLS_Basis& a) { a.RWString(back, DirRead); });
+        p.read(c.bytes, [&](TLS_Basis& a) { a.RWString(back, {"Text"}, DirRead); });
         EXPECT_EQ(back, c.text);
     }
 }
@@ -104,13 +104,13 @@ TEST(LsBasis, LongStringsAreCutTo255Characters)
     Probe p;
     std::string s(300, 'x');
     s += "é";
-    const auto bytes = p.write([&](TLS_Basis& a) { a.RWString(s, DirWrite); });
+    const auto bytes = p.write([&](TLS_Basis& a) { a.RWString(s, {"Text"}, DirWrite); });
     ASSERT_EQ(bytes.size(), 4u + 255u + 1u);
     EXPECT_EQ(bytes[0], 255);
     EXPECT_EQ(bytes[4 + 254], 'x');
     EXPECT_EQ(bytes.back(), 0);
     std::string back;
-    p.read(bytes, [&](TLS_Basis& a) { a.RWString(back, DirRead); });
+    p.read(bytes, [&](TLS_Basis& a) { a.RWString(back, {"Text"}, DirRead); });
     EXPECT_EQ(back, std::string(255, 'x'));
 }
 
@@ -124,9 +124,9 @@ TEST(LsBasis, BrokenLimitsAreReadErrors)
     std::string s;
     std::int32_t v = 0;
     const Case cases[] = {
-        {"string of 256", testdoc::Bytes().i32(256).zeros(300).data, [&](TLS_Basis& a) { a.RWString(s, DirRead); }},
-        {"negative string", testdoc::Bytes().i32(-1).zeros(8).data, [&](TLS_Basis& a) { a.RWString(s, DirRead); }},
-        {"string past end", testdoc::Bytes().i32(10).zeros(3).data, [&](TLS_Basis& a) { a.RWString(s, DirRead); }},
+        {"string of 256", testdoc::Bytes().i32(256).zeros(300).data, [&](TLS_Basis& a) { a.RWString(s, {"Text"}, DirRead); }},
+        {"negative string", testdoc::Bytes().i32(-1).zeros(8).data, [&](TLS_Basis& a) { a.RWString(s, {"Text"}, DirRead); }},
+        {"string past end", testdoc::Bytes().i32(10).zeros(3).data, [&](TLS_Basis& a) { a.RWString(s, {"Text"}, DirRead); }},
         {"block of 2 for 4", testdoc::Bytes().i32(2).zeros(8).data, [&](TLS_Basis& a) { a.RWEnumBlock(v, DirRead); }},
         {"block of 8 for 4", testdoc::Bytes().i32(8).zeros(8).data, [&](TLS_Basis& a) { a.RWEnumBlock(v, DirRead); }},
         {"short int", bytesOf({1, 2, 3}), [&](TLS_Basis& a) { a.RWInt(v, DirRead); }},

@@ -5,6 +5,7 @@
 
 #include "document/DocumentFile.h"
 #include "document/ScanFile.h"
+#include "gui/main/TextChangesQuestion.h"
 #include "optics/ResColList.h"
 #include "platform/Platform.h"
 
@@ -184,6 +185,10 @@ bool TDocumentFlow::SaveFile(const std::string& name)
 {
     host_.PlotToRecord();
     TDocumentrec rec = Documentrec(doc_);
+    // Asked before the file is touched: a cancel leaves it, the name and the
+    // flags as they were, and the commands that save first stop.
+    if (!AgreeToTextChanges(rec))
+        return false;
     if (SaveDocument(name, rec, FileVersionText) != 0)
         return false;  // the writer has shown its "I/O Error"
     doc_.FileName = name;
