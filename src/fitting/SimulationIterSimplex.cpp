@@ -52,6 +52,12 @@ void TSimulationiter::SimplexSum()
 
 double TSimulationiter::Divergence(const double* vertex)
 {
+    // No layer is thinner than nothing. Such a trial is worse than any
+    // vertex; it is neither simulated nor put into the copy, so the grid
+    // and the end result never show a negative thickness.
+    for (int j = 0; j < ParamCount; ++j)
+        if (ParamIndex[std::size_t(j)] % SlotKinds == 0 && vertex[j] < 0.0)
+            return NoValue;
     ApplyVertex(vertex, false);
     const double d = objective().Evaluate(std::span<const double>(vertex, std::size_t(ParamCount)));
     return std::isnan(d) ? NoValue : d;
