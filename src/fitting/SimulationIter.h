@@ -75,10 +75,12 @@ public:
 
     double DivergenceSpectrum() const;
     double DivergenceMinimum() const;
-    void FitScalefactor();
+    // True when the scan got a new factor.
+    bool FitScalefactor();
     double ScanMinimum() const;
-    double SimulationMaximum() const;
-    double ScanMaximum() const;
+    // By how much the resampled scan must be multiplied to match the
+    // simulated curve best; NoValue when there is nothing to scale by.
+    double ScanToSimulationRatio() const;
 
     double GetStep(int slot) const;
     static double RoundToStep(double step, double value);
@@ -117,6 +119,9 @@ private:
     // The results of each vertex, kept so that showing the best one needs no
     // new run.
     void KeepResults(int vertex);
+    // The scale factor refitted at the start of an iteration, and the
+    // vertices measured again against the rescaled scan when it changed.
+    void RefitScalefactor();
     int BestVertex() const;
     bool RefuseStart();
 

@@ -66,42 +66,55 @@ double TSimulationiter::ScanMinimum() const
     return HasExtremum(m) ? m.x : NOVALUE;
 }
 
-double TSimulationiter::SimulationMaximum() const
+double TSimulationiter::ScanToSimulationRatio() const
 {
-    if (Datakind > 2 || ResultList.empty())
-        return NOVALUE;
-    TQuad3PInterpolData interpol(Datakind);
-    const TQuad3Punkt m = interpol.Extremum(&ResultList.front(), false);
-    return HasExtremum(m) ? m.y : NOVALUE;
+    if (Datakind > 2 || ResultList.empty() || ScanList.empty())
+        return NoValue;
+    const auto& sim = ResultList.front().Points;
+    const auto& meas = ScanList.front().Points;
+    const std::size_t n = std::min(sim.size(), meas.size());
+    // Over the whole fit range, not from the two maxima: the highest point
+    // of a noisy scan lies high by about the noise, the factor low with it,
+    // and the fitted layers follow (1 % of factor moves a 45 nm gold film
+    // by some 2 nm). Least squares with the noise in the scan:
+    // meas x ratio = sim gives ratio = sum sim^2 / sum sim x meas.
+    double simSim = 0.0, simMeas = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!sim[i].valid)
+            continue;
+        const double s = simulatedValue(sim[i], Datakind);
+        simSim += s * s;
+        simMeas += s * meas[i].y;
+    }
+    const double ratio = simSim / simMeas;
+    return simMeas > 0.0 && simSim > 0.0 && std::isfinite(ratio) ? ratio : NoValue;
 }
 
-double TSimulationiter::ScanMaximum() const
-{
-    if (ScanList.empty())
-        return NOVALUE;
-    TQuad3PInterpolScan interpol;
-    const TQuad3Punkt m = interpol.Extremum(&ScanList.front(), false);
-    return HasExtremum(m) ? m.y : NOVALUE;
-}
-
-void TSimulationiter::FitScalefactor()
+bool TSimulationiter::FitScalefactor()
 {
     if (!FitScale)
-        return;
+        return false;
     TScanColrec* scan = ChosenScan();
     if (!scan)
-        return;
-    const double simMax = SimulationMaximum();
-    const double measMax = ScanMaximum();
-    // Without a positive maximum on both sides there is nothing to scale by.
-    if (simMax == NOVALUE || measMax == NOVALUE || !(measMax > 0.0) || !(simMax > 0.0))
-        return;
-    const double factor = RoundToStep(options_.ScanScalestep, simMax / measMax * scan->Scalefactor);
+        return false;
+    const double ratio = ScanToSimulationRatio();
+    if (ratio == NoValue)
+        return false;
+    const double factor = RoundToStep(options_.ScanScalestep, ratio * scan->Scalefactor);
     if (!(factor > 0.0) || !std::isfinite(factor))
-        return;
+        return false;
+    // The rounding is not exact in binary: the same factor can come back a
+    // bit apart, and taken as new it would have every vertex measured again
+    // in every iteration. Rounded factors that really differ do so by a
+    // rounding unit, far more than this.
+    if (std::fabs(factor - scan->Scalefactor) <= std::fabs(factor) * 1e-12) {
+        Scalefactor = scan->Scalefactor;
+        return false;
+    }
     Scalefactor = factor;
     scan->Scalefactor = factor;
     ResampleScan();
     ScanMin = ScanMinimum();
     host().ScanChanged();
+    return true;
 }

@@ -52,6 +52,12 @@ void TSimulationiter::SimplexSum()
 
 double TSimulationiter::Divergence(const double* vertex)
 {
+    // No layer is thinner than nothing. Such a trial is worse than any
+    // vertex; it is neither simulated nor put into the copy, so the grid
+    // and the end result never show a negative thickness.
+    for (int j = 0; j < ParamCount; ++j)
+        if (ParamIndex[std::size_t(j)] % SlotKinds == 0 && vertex[j] < 0.0)
+            return NoValue;
     ApplyVertex(vertex, false);
     const double d = objective().Evaluate(std::span<const double>(vertex, std::size_t(ParamCount)));
     return std::isnan(d) ? NoValue : d;
@@ -94,6 +100,28 @@ void TSimulationiter::ShowVertex(int i, bool rounded)
     host().VertexShown();
 }
 
+void TSimulationiter::RefitScalefactor()
+{
+    // The factor follows the curve of the best vertex: the curve of the
+    // trial that ran last belongs to any vertex and would move the factor
+    // every iteration, so that it never settled.
+    const int best = OrderVertices(y.data(), ParamCount + 1).ilo;
+    if (keptValid_[std::size_t(best)])
+        ResultList = kept_[std::size_t(best)];
+    if (!FitScalefactor())
+        return;
+    // Every stored value was measured against the scan as it was before.
+    // Kept, they would be compared with trials measured against the new
+    // one: a value from a better-matching factor would stay the best
+    // forever, and the simplex would shrink onto it and stall there.
+    for (int i = 0; i <= ParamCount; ++i) {
+        y[std::size_t(i)] = NoValue;
+        keptValid_[std::size_t(i)] = false;
+        y[std::size_t(i)] = Divergence(p[std::size_t(i)].data());
+        KeepResults(i);
+    }
+}
+
 int TSimulationiter::Simplex()
 {
     const double limit = options_.Itergrenz;
@@ -103,7 +131,7 @@ int TSimulationiter::Simplex()
     IterNum = 0;
     for (;;) {
         ++IterNum;
-        FitScalefactor();
+        RefitScalefactor();
         const TSimplexOrder o = OrderVertices(y.data(), mpts);
         ShowVertex(o.ilo, false);
 

@@ -1,13 +1,15 @@
 #pragma once
 // A measured scan made by the engine from the demo stack (p light, Theta 40
-// to 60 in 200 points), and a fit set up to recover its layer-1 parameters
-// from wrong start values.
+// to 60 in 200 points) or from the surface-plasmon stack with 45 nm of gold,
+// and a fit set up to recover its layer-1 parameters from wrong start
+// values.
 
 #include <memory>
 
 #include "fitting/EngineObjective.h"
 #include "fitting/SimulationIter.h"
 #include "optics/CalcPlasmon.h"
+#include "support/Noise.h"
 #include "support/Stacks.h"
 
 namespace veltrane::fitcase {
@@ -33,6 +35,30 @@ inline TScanColrec measuredRp(const TSimparameter& p)
     scan.Name = "demo";
     for (const TResPunkt& r : results.front().Points)
         scan.Points.push_back({r.x, r.Rp});
+    return scan;
+}
+
+// The surface-plasmon stack with 45 nm of gold, p light, Theta 40 to 50
+// in 200 points: the resonance near 43.8 degrees and the plateau of total
+// reflection both lie in the scan.
+inline TSimparameter gold45()
+{
+    TSimparameter p = stacks::surfacePlasmon();
+    p.PolArt = paP;
+    p.PolMode = pmP;
+    p.Dicke[1] = 45.0;
+    stacks::thetaScan(p, 40.0, 50.0, 200);
+    return p;
+}
+
+// The Rp curve as a detector with the given gain reads it, with noise of
+// the given amplitude.
+inline TScanColrec measuredRp(const TSimparameter& p, double gain, double noise)
+{
+    TScanColrec scan = measuredRp(p);
+    test::Noise n(noise);
+    for (TScanPunkt& pt : scan.Points)
+        pt.y = pt.y * gain + n.next();
     return scan;
 }
 

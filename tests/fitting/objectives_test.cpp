@@ -115,43 +115,69 @@ TEST(FitObjectives, ScanMinimumOfTheResampledScan)
     EXPECT_EQ(f.fit.ScanMinimum(), NOVALUE);
 }
 
-TEST(FitObjectives, ScaleFactorFollowsTheMaxima)
+TEST(FitObjectives, ScaleFactorMatchesTheWholeScanToTheCurve)
 {
-    FitFixture f;
-    TScanColrec scan;
-    for (int k = 0; k <= 10; ++k)
-        scan.Points.push_back({40.0 + k, k == 5 ? 0.1 : 0.3});
-    f.scans = {scan};
-    f.fit.FitScale = true;
-    f.fit.LeftLimit = 40;
-    f.fit.RightLimit = 50;
-    f.fit.Parameter.XAxis.Pktanz = 11;
-    ASSERT_TRUE(f.fit.ResampleScan());
-    f.fit.ResultList = {resultsOf({{40, 0.8}, {45, 0.2}, {50, 0.8}}, 0)};
-
-    f.fit.FitScalefactor();
-    // 0.8 / 0.3 rounded one decimal below the step 0.001.
-    EXPECT_NEAR(f.scans[0].Scalefactor, 2.6667, 1e-12);
-    EXPECT_NEAR(f.fit.Scalefactor, 2.6667, 1e-12);
-    EXPECT_NEAR(f.fit.ScanList[0].Points[0].y, 0.3 * 2.6667, 1e-12);
-    EXPECT_NEAR(f.fit.ScanMin, 45.0, 1e-12);
-    EXPECT_EQ(f.host.scanChanged, 1);
-
-    // No positive measured maximum: the factor stays.
-    for (double level : {0.0, -0.2}) {
-        for (auto& p : f.scans[0].Points)
-            p.y = level;
+    // A simulated curve over 11 points, its dip at 45, its maxima 0.55 at
+    // both ends.
+    auto curve = [](int k) { return k == 5 ? 0.1 : 0.3 + 0.05 * std::abs(k - 5); };
+    struct Case {
+        const char* what;
+        double gain;     // the scan reads the curve times this
+        double spike;    // added to the scan's highest point
+        double startFactor;
+        bool invalidPoint;  // a simulated point without a value, set to 9
+        double expected;    // the fitted factor; 0: none
+    };
+    const std::vector<Case> cases = {
+        {"plain", 0.4, 0.0, 1.0, false, 2.5},
+        {"the factor is for the raw scan", 0.4, 0.0, 2.0, false, 2.5},
+        {"an invalid point takes no part", 0.4, 0.0, 1.0, true, 2.5},
+        // sum c^2 / (0.5 sum c^2 + 0.1 x 0.55) with sum c^2 = 2.085 gives
+        // 1.89977; from the maxima it would be 0.55 / 0.375 = 1.4667.
+        {"one noisy point barely moves it", 0.5, 0.1, 1.0, false, 1.8998},
+        {"no factor without a positive scan", 0.0, 0.0, 1.0, false, 0.0},
+        {"no factor for a negative scan", -0.2, 0.0, 1.0, false, 0.0},
+    };
+    for (const Case& c : cases) {
+        FitFixture f;
+        TScanColrec scan;
+        std::vector<Point> sim;
+        for (int k = 0; k <= 10; ++k) {
+            scan.Points.push_back({40.0 + k, curve(k) * c.gain + (k == 10 ? c.spike : 0.0)});
+            sim.push_back({40.0 + k, c.invalidPoint && k == 3 ? 9.0 : curve(k), !(c.invalidPoint && k == 3)});
+        }
+        scan.Scalefactor = c.startFactor;
+        f.scans = {scan};
+        f.fit.FitScale = true;
+        f.fit.LeftLimit = 40;
+        f.fit.RightLimit = 50;
+        f.fit.Parameter.XAxis.Pktanz = 11;
         ASSERT_TRUE(f.fit.ResampleScan());
-        f.fit.FitScalefactor();
-        EXPECT_NEAR(f.scans[0].Scalefactor, 2.6667, 1e-12) << level;
+        f.fit.ResultList = {resultsOf(sim, 0)};
+
+        const bool changed = f.fit.FitScalefactor();
+        if (c.expected == 0.0) {
+            EXPECT_FALSE(changed) << c.what;
+            EXPECT_EQ(f.scans[0].Scalefactor, c.startFactor) << c.what;
+            EXPECT_EQ(f.host.scanChanged, 0) << c.what;
+            continue;
+        }
+        // Rounded one decimal below the step 0.001.
+        EXPECT_NEAR(f.scans[0].Scalefactor, c.expected, 1e-12) << c.what;
+        EXPECT_EQ(f.fit.Scalefactor, f.scans[0].Scalefactor) << c.what;
+        EXPECT_NEAR(f.fit.ScanList[0].Points[1].y, scan.Points[1].y * c.expected, 1e-12) << c.what;
+        EXPECT_NEAR(f.fit.ScanMin, 45.0, 1e-9) << c.what;
+        EXPECT_EQ(changed, c.startFactor != c.expected) << c.what;
+        EXPECT_EQ(f.host.scanChanged, changed ? 1 : 0) << c.what;
+        // Fitted again to the same curve, the factor stays and the scan is
+        // not touched.
+        EXPECT_FALSE(f.fit.FitScalefactor()) << c.what;
+        EXPECT_EQ(f.host.scanChanged, changed ? 1 : 0) << c.what;
+        f.fit.FitScale = false;
+        f.scans[0].Scalefactor = 3.0;
+        EXPECT_FALSE(f.fit.FitScalefactor()) << c.what;
+        EXPECT_EQ(f.scans[0].Scalefactor, 3.0) << c.what;
     }
-    EXPECT_EQ(f.host.scanChanged, 1);
-    f.fit.FitScale = false;
-    for (auto& p : f.scans[0].Points)
-        p.y = 0.1;
-    ASSERT_TRUE(f.fit.ResampleScan());
-    f.fit.FitScalefactor();
-    EXPECT_NEAR(f.scans[0].Scalefactor, 2.6667, 1e-12);
 }
 
 TEST(FitObjectives, ResampleRefusalIsShown)

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
-
-#include <cmath>
 
 #include "support/AllocationCount.h"
 
@@ -16,6 +16,7 @@ namespace {
 
 constexpr int Thickness1 = 7;  // layer 1 (the gold), thickness
 constexpr int EpsReal1 = 8;    // layer 1, eps X real
+constexpr int Thickness2 = 14; // layer 2 (the 5 nm film), thickness
 
 struct RecoveryFixture : FitFixture {
     RecoveryFixture()
@@ -71,6 +72,62 @@ TEST(Recovery, ThicknessFromTheMinimumAndTheScaleFactor)
     EXPECT_NEAR(f.fit.Parameter.Dicke[1], 50.0, 0.2);
     EXPECT_NEAR(f.scans[0].Scalefactor, 2.0, 0.001);
     EXPECT_EQ(f.fit.Scalefactor, f.scans[0].Scalefactor);
+}
+
+TEST(Recovery, AThicknessBelowZeroIsNeitherTriedNorReported)
+{
+    // The scan was measured with a film of eps 1.6, below the water's
+    // 1.778; the model's film of eps 2.25 comes closest to it at a
+    // thickness below zero, so the simplex is driven there.
+    class Watching : public TEngineObjective {
+    public:
+        Watching(TSimulationiter& fit) : TEngineObjective(fit), fit_(fit) {}
+        double Evaluate(std::span<const double> v) override
+        {
+            thinnest = std::min({thinnest, fit_.Parameter.Dicke[1], fit_.Parameter.Dicke[2]});
+            const double d = TEngineObjective::Evaluate(v);
+            if (atStart < 0.0)
+                atStart = d;
+            return d;
+        }
+        TSimulationiter& fit_;
+        double thinnest = 1e300, atStart = -1.0;
+    };
+    struct Grid : RecordingHost {
+        void VertexShown() override
+        {
+            thinnest = std::min({thinnest, fit->Parameter.Dicke[2], fit->ParamSlots[Thickness2].value});
+        }
+        const TSimulationiter* fit = nullptr;
+        double thinnest = 1e300;
+    };
+
+    RecoveryFixture f;
+    TSimparameter measured = f.truth;
+    measured.Eps[2] = {1.6, 1.6, 1.6};
+    measured.Dicke[2] = 3.0;
+    f.scans = {fitcase::measuredRp(measured)};
+    f.options.Itergrenz = 0.0;
+    f.options.Iteranz = 200;
+    TSimparameter start = f.truth;
+    start.Dicke[1] = 48.0;
+    fitcase::prepare(f.fit, start, {Thickness1, Thickness2});
+    Watching obj(f.fit);
+    f.fit.SetObjective(&obj);
+    Grid grid;
+    grid.fit = &f.fit;
+    f.fit.SetHost(&grid);
+
+    EXPECT_EQ(f.fit.Iteration(), TSimulationiter::IterationsDone);
+    ASSERT_EQ(f.platform.boxes.size(), 1u);
+    EXPECT_EQ(f.platform.boxes[0].text, "Number of Iterations reached");
+    EXPECT_GE(obj.thinnest, 0.0);
+    EXPECT_GE(grid.thinnest, 0.0);
+    // The film ends at the bound, where the search found the best match.
+    EXPECT_GE(f.fit.Parameter.Dicke[2], 0.0);
+    EXPECT_LT(f.fit.Parameter.Dicke[2], 0.05);
+    EXPECT_EQ(f.fit.ParamSlots[Thickness2].value, f.fit.Parameter.Dicke[2]);
+    EXPECT_LT(f.fit.y[0], 0.5 * obj.atStart);
 }
 
 TEST(Recovery, ATrialIsOneRunWithoutAllocation)

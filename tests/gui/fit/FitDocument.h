@@ -5,7 +5,6 @@
 // written from it by the engine with deterministic noise, read back through
 // the scan-file reader.
 
-#include <cstdint>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -13,6 +12,7 @@
 #include "document/Defaults.h"
 #include "document/ScanFile.h"
 #include "optics/CalcPlasmon.h"
+#include "support/Noise.h"
 #include "support/Stacks.h"
 
 namespace fittest {
@@ -40,21 +40,7 @@ inline TResColList simulate(const TSimparameter& p)
     return results;
 }
 
-// Noise in [-amplitude, amplitude] from a fixed linear congruential
-// sequence, the same on every run.
-class Noise {
-public:
-    explicit Noise(double amplitude) : amplitude_(amplitude) {}
-    double next()
-    {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return amplitude_ * (double(state_ >> 11) / double(1ULL << 53) * 2.0 - 1.0);
-    }
-
-private:
-    double amplitude_;
-    std::uint64_t state_ = 20261207;
-};
+using veltrane::test::Noise;
 
 // The Rp curve of the record as a measured two-column scan file, with two
 // header lines and a comma as decimal separator, as a German system writes.
