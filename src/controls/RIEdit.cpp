@@ -164,4 +164,8 @@ void TRIEdit::keepOrRestore(const QString& oldText, int oldCaret)
     QLineEdit::setText(oldText);
     setCursorPosition(oldCaret);
     deselect();
+    // A key that vanished without a sign leaves a number other than the
+    // one meant ("1e3" typed into a whole-number field reads 13): the
+    // desktop's refusal sound says that the key was not taken.
+    veltrane::platform().beep();
 }

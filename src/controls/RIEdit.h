@@ -56,7 +56,8 @@ protected:
 
 private:
     void setBackground(const QColor& c);
-    // Puts the text before a keystroke back when the new one may not stay.
+    // Puts the text before a keystroke back, with a beep, when the new one
+    // may not stay.
     void keepOrRestore(const QString& oldText, int oldCaret);
 
     QColor normalColor_;

@@ -1,8 +1,9 @@
 #pragma once
-// The check of the options dialog's OK. An empty edit stores the no-value
-// marker and passes; a step of 0 or below, or an iteration limit below 1,
-// is refused: the fit rounds its parameters to the steps and counts its
-// rounds against the limit.
+// The check of the options dialog's OK. A step of 0 or below, or an
+// iteration limit below 1, is refused, and so is an empty one: the fit
+// rounds its parameters to the steps and counts its rounds against the
+// limit. Only the divergence limit may stay empty (no limit); it stores
+// the no-value marker.
 
 #include <optional>
 #include <string>

@@ -2,6 +2,7 @@
 // inputs: the first failure is the one message shown.
 #include <string>
 
+#include "gui/simulation/LayerThickness.h"
 #include "gui/simulation/SimparamModel.h"
 
 using Riedit::NADN;
@@ -71,6 +72,8 @@ std::string TSimparamModel::Check()
         return "X-Axis Layer-Nr < 1";
     if (XIsLayerKind(f.XTyp) && f.XLayerNr > n)
         return "X-Axis Layer-Nr > layeranz";
+    if (f.XTyp == pkThickness - 1 && !ThicknessRangeAllowed(f.Xvon, f.Xbis))
+        return NegativeThicknessText;
 
     if (f.ZTyp != pkNone) {
         if (empty(f.Zvon))
@@ -86,6 +89,8 @@ std::string TSimparamModel::Check()
         return "Z-Axis Layer-Nr < 1";
     if (ZIsLayerKind(f.ZTyp) && f.ZLayerNr > n)
         return "Z-Axis Layer-Nr > layeranz";
+    if (f.ZTyp == pkThickness && !ThicknessRangeAllowed(f.Zvon, f.Zbis))
+        return NegativeThicknessText;
     // Every result point is held in memory and the run cannot be stopped:
     // a tiny Z step would freeze the program with the work unsaved.
     if (double(ZColumnCount()) * double(f.XPktanz) > MaxResultPoints)
@@ -112,5 +117,8 @@ std::string TSimparamModel::Check()
         return "thickness of 1. Layer must be zero";
     if (Rows[std::size_t(n - 1)].Dicke != 0.0)
         return "thickness of last Layer must be zero";
+    for (int i = 0; i < n; ++i)
+        if (!ThicknessAllowed(Rows[std::size_t(i)].Dicke))
+            return NegativeThicknessText;
     return {};
 }

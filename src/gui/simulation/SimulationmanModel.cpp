@@ -1,6 +1,9 @@
 #include "gui/simulation/SimulationmanModel.h"
 
+#include <cmath>
+
 #include "gui/common/NumericHelpers.h"
+#include "gui/simulation/LayerThickness.h"
 #include "optics/CalcPlasmon.h"
 #include "platform/CFormat.h"
 
@@ -178,20 +181,36 @@ void TSimulationmanModel::SetValue(int row, int col, double v)
         z->real(v);
 }
 
+bool TSimulationmanModel::ConfirmValue(double v) const
+{
+    if (col_ != mcThickness || ThicknessAllowed(v))
+        return true;
+    BeepTenTimes();
+    return false;
+}
+
 TSimulationmanModel::Change TSimulationmanModel::ChangeValue(int k)
 {
     // The cursor can rest on a cell that was never allowed (the first
     // thickness of a two-layer stack): nothing may change there.
     if (!ConfirmCurrent())
         return Change::Refused;
+    const double step = k * StepSize(col_);
+    double v = Value(row_, col_) + step;
+    // Steps of 0.1 down from 0.3 end at -2.8e-17, not at 0: a thickness
+    // that lands within rounding of 0 is 0, not a refused step.
+    if (col_ == mcThickness && v < 0.0 && -v <= 1e-9 * std::fabs(step))
+        v = 0.0;
+    if (!ConfirmValue(v))
+        return Change::Refused;
     UpToDate = false;
-    SetValue(row_, col_, Value(row_, col_) + k * StepSize(col_));
+    SetValue(row_, col_, v);
     return AutoCalc ? Change::ComputeNow : Change::Deferred;
 }
 
 TSimulationmanModel::Change TSimulationmanModel::EditValue(double v)
 {
-    if (!ConfirmCurrent())
+    if (!ConfirmCurrent() || !ConfirmValue(v))
         return Change::Refused;
     UpToDate = false;
     SetValue(row_, col_, v);

@@ -78,9 +78,12 @@ public:
     double Value(int row, int col) const;
 
     enum class Change { Refused, Deferred, ComputeNow };
-    // A step of k x the column's step on the current cell.
+    // A step of k x the column's step on the current cell. A step that
+    // would leave a thickness below 0 is refused as a refused cell is.
     Change ChangeValue(int k);
     // The value edit's number for the current cell; it always computes.
+    // The value edit refuses a negative thickness itself; here it is
+    // refused with the beeps, so that none reaches the document.
     Change EditValue(double v);
 
     void CtrlPressed() { AutoCalc = false; }
@@ -96,6 +99,8 @@ public:
 
 private:
     void SetValue(int row, int col, double v);
+    // Whether v may go into the current cell; ten beeps when not.
+    bool ConfirmValue(double v) const;
     bool Wide() const;
 
     Document& doc_;

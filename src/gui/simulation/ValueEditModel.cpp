@@ -1,11 +1,16 @@
 #include "gui/simulation/ValueEditModel.h"
 
 #include "document/NoValue.h"
+#include "gui/simulation/LayerThickness.h"
 
 bool TValueEditModel::Take(double typed, std::string& message)
 {
     if (typed == Riedit::NADN) {
         message = "Value is not a number";
+        return false;
+    }
+    if (Thickness && !ThicknessAllowed(typed)) {
+        message = NegativeThicknessText;
         return false;
     }
     Value = typed;

@@ -1,14 +1,18 @@
 #pragma once
 // What "Edit value" hands back for a grid cell. A text that is no number
 // leaves the edit with its empty marker; that marker is refused here, so
-// it can never be written into a layer and computed with.
+// it can never be written into a layer and computed with. A thickness
+// below 0 is refused as well.
 
 #include <string>
 
 struct TValueEditModel {
     double Value = 0.0;
+    // The cell is a layer thickness.
+    bool Thickness = false;
 
     // OK with the edit's number: true when Value took it; false, with the
-    // message for the "Error" box, when the text was no number.
+    // message for the "Error" box, when the text was no number or no
+    // thickness.
     bool Take(double typed, std::string& message);
 };

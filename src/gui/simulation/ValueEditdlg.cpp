@@ -66,7 +66,7 @@ void TValueEditdlg::PlaceCaret()
 
 void TValueEditdlg::accept()
 {
-    TValueEditModel model{Value};
+    TValueEditModel model{Value, Thickness};
     std::string message;
     if (!model.Take(valueedit->Getdouble(), message)) {
         veltrane::showError("Error", message);

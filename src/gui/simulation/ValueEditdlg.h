@@ -1,8 +1,9 @@
 #pragma once
 // "Edit value": one number for a cell of the manual simulation's grid.
 //
-// Use: set Value, Execute(); on true Value holds the number typed. OK with
-// a text that is no number shows an "Error" box and keeps the dialog open;
+// Use: set Value (and Thickness for a thickness cell), Execute(); on true
+// Value holds the number typed. OK with a text that is no number, or with
+// a negative thickness, shows an "Error" box and keeps the dialog open;
 // Cancel changes nothing.
 
 #include <QDialog>
@@ -21,6 +22,8 @@ public:
     bool Execute() { return exec() == QDialog::Accepted; }
 
     double Value = 0.0;
+    // The value is a layer thickness: below 0 it is refused.
+    bool Thickness = false;
 
     QLabel* ValueLabel;
     TRIEdit* valueedit;

@@ -60,6 +60,30 @@ TEST_F(OptionsDialog, ComponentsOfTheOtherPolarisationKeepTheirBits)
     EXPECT_FALSE(f.Contains(ehSqrPhase));
 }
 
+// Mended: a key the point count refused vanished without a sound, so
+// "1e3" typed key by key showed and computed 13 points without a sign that
+// the "e" was not taken. The count stored is the one shown, and every
+// refused key beeped.
+TEST_F(OptionsDialog, APointCountTypedKeyByKeyIsTheCountShown)
+{
+    const struct { const char* keys; int count; int beeps; } cases[] = {
+        {"1e3", 13, 1}, {"9.01e2", 9012, 2}, {"250", 250, 0},
+    };
+    for (const auto& c : cases) {
+        dlg.EHOptionpara = defaults();
+        dlg.show();
+        dlg.nPktanz->clear();
+        script.beeps = 0;
+        QTest::keyClicks(dlg.nPktanz, c.keys);
+        dlg.OkBtn->click();
+        ASSERT_FALSE(dlg.isVisible()) << c.keys;  // accepted
+        EXPECT_EQ(dlg.EHOptionpara.Pktanz, dlg.nPktanz->text().toInt()) << c.keys;
+        EXPECT_EQ(dlg.EHOptionpara.Pktanz, c.count) << c.keys;
+        EXPECT_EQ(script.beeps, c.beeps) << c.keys;
+    }
+    EXPECT_TRUE(script.boxes.empty());
+}
+
 TEST_F(OptionsDialog, RefusedValueKeepsTheDialogOpen)
 {
     dlg.EHOptionpara = defaults();

@@ -306,6 +306,68 @@ TEST_F(ManualSimulation, EditValueRefusesANonNumberAndComputesANumber)
     dlg.reject();
 }
 
+// Mended: -5 nm typed into the value edit was computed into Rp far above 1.
+// A negative eps is a metal's and stays allowed.
+TEST_F(ManualSimulation, EditValueRefusesANegativeThickness)
+{
+    open();
+    const auto answer = [](const char* keys) {
+        QTimer::singleShot(0, [keys] {
+            auto* edit = qobject_cast<TValueEditdlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(edit, nullptr);
+            edit->valueedit->clear();
+            QTest::keyClicks(edit->valueedit, keys);
+            edit->OkBtn->click();
+            if (edit->isVisible())
+                edit->reject();
+        });
+    };
+    answer("-5");
+    key(Qt::Key_Return);
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].text, "Layer thickness must be >=0");
+    EXPECT_EQ(p().Dicke[1], 50.0);
+    EXPECT_EQ(host.computed, 0);
+
+    click(2, mcEpsXR);
+    answer("-5");
+    key(Qt::Key_Return);
+    EXPECT_EQ(p().Eps[1].epsX.real(), -5.0);
+    EXPECT_EQ(host.computed, 1);
+    EXPECT_EQ(script.boxes.size(), 1u);
+    dlg.reject();
+}
+
+// A step below 0 nm is refused as a refused cell is, with ten beeps and
+// nothing changed; steps that end at 0 within rounding end at 0.
+TEST_F(ManualSimulation, AStepBelowZeroThicknessIsRefused)
+{
+    doc.Simparameter.Dicke[2] = 0.3;
+    doc.ResColList = curvesOf(p());
+    open();
+    click(3, mcThickness);
+    script.beeps = 0;
+    for (int i = 0; i < 3; ++i)
+        key(Qt::Key_PageDown);
+    EXPECT_EQ(p().Dicke[2], 0.0);
+    EXPECT_EQ(script.beeps, 0);
+    click(2, mcThickness);
+    key(Qt::Key_End);
+    EXPECT_DOUBLE_EQ(p().Dicke[1], 49.0);
+    EXPECT_EQ(host.computed, 4);
+
+    const TSimparameter before = p();
+    doc.Optionpara.Dickestep = 1.0;
+    key(Qt::Key_Delete);  // 49 nm - 100 nm
+    click(3, mcThickness);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(script.beeps, 20);
+    EXPECT_EQ(p(), before);
+    EXPECT_EQ(host.computed, 4);
+    EXPECT_EQ(dlg.LayerGrid1->item(1, 0)->text(), "49");
+    dlg.reject();
+}
+
 TEST_F(ManualSimulation, OptionOpensTheManualStepsAndMarksTheDocument)
 {
     open();

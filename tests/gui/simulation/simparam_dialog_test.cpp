@@ -111,6 +111,45 @@ TEST_F(SimparamDialog, RefusedOkShowsTheBoxAndKeepsEverything)
     EXPECT_EQ(doc.Simparameter.XAxis.bis, 70.0);
 }
 
+// Mended: -5 nm was taken and computed into reflectivities far above 1,
+// and so was a thickness scan reaching below 0. A document that holds one
+// still shows it, to be mended.
+TEST_F(SimparamDialog, ANegativeThicknessIsRefusedTypedOrScanned)
+{
+    dlg.hide();
+    doc.Simparameter.Dicke[2] = -5.0;
+    dlg.show();
+    EXPECT_EQ(edit(2, rcDicke)->text(), "-5");
+    retype(edit(2, rcDicke), "5");
+    retype(edit(1, rcDicke), "-5");
+    const TSimparameter before = doc.Simparameter;
+    dlg.OkBtn->click();
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].caption, "Error Simulation parameter");
+    EXPECT_EQ(script.boxes[0].text, "Layer thickness must be >=0");
+    EXPECT_TRUE(dlg.isVisible());
+
+    retype(edit(1, rcDicke), "50");
+    dlg.SimPageControl->setCurrentIndex(1);
+    dlg.XAxisBox->setCurrentIndex(pkThickness - 1);
+    retype(dlg.nXLayerNr, "2");
+    retype(dlg.nX_von, "-10");
+    retype(dlg.nX_bis, "50");
+    dlg.OkBtn->click();
+    ASSERT_EQ(script.boxes.size(), 2u);
+    EXPECT_EQ(script.boxes[1].text, "Layer thickness must be >=0");
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(doc.Simparameter, before);
+
+    retype(dlg.nX_von, "0");
+    dlg.OkBtn->click();
+    EXPECT_EQ(script.boxes.size(), 2u);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(doc.Simparameter.XAxis.Typ, pkThickness - 1);
+    EXPECT_EQ(doc.Simparameter.XAxis.von, 0.0);
+    EXPECT_EQ(doc.Simparameter.Dicke[2], 5.0);
+}
+
 TEST_F(SimparamDialog, AZStepTypedWithAnExponentIsTheNumberTyped)
 {
     dlg.SimPageControl->setCurrentIndex(1);

@@ -127,20 +127,29 @@ TEST_F(OptionDialog, ShowsTheOptionsAndStoresAnEmptyFieldAsNoValue)
 }
 
 // Mended: a step of 0 made the fit's rounding divide by zero, an iteration
-// limit below 1 stopped nothing.
-TEST_F(OptionDialog, RefusesStepsOfZeroOrBelowAndIterationLimitsBelowOne)
+// limit below 1 stopped nothing; an empty or half-typed ("1e") step moved
+// nothing and an empty iteration limit limited nothing, and both passed.
+TEST_F(OptionDialog, RefusesEmptyStepsAndLimitsAndThoseOfZeroOrBelow)
 {
-    const struct { TRIEdit* TOptiondlg::*edit; const char* text; const char* message; int page; } cases[] = {
+    const struct { TRIEdit* TOptiondlg::*edit; const char* keys; const char* message; int page; } cases[] = {
         {&TOptiondlg::nDickestep, "0", "Thickness-Step must be >0", 1},
         {&TOptiondlg::nScanScalestep, "-0.001", "Scale-Step must be >0", 0},
         {&TOptiondlg::nEpsimagstep, "0", "Eps-imag / kapa-Step must be >0", 1},
         {&TOptiondlg::nIteranz, "0.5", "max-number must be >=1", 2},
+        {&TOptiondlg::nScanShiftstep, "", "Shift-Step must be >0", 0},
+        {&TOptiondlg::nScanScalestep, "1e", "Scale-Step must be >0", 0},
+        {&TOptiondlg::nEpsrealstep, "2e-", "Eps-real / n-Step must be >0", 1},
+        {&TOptiondlg::nDickestep, "", "Thickness-Step must be >0", 1},
+        {&TOptiondlg::nIteranz, "", "max-number must be >=1", 2},
+        {&TOptiondlg::nIteranz, "1e", "max-number must be >=1", 2},
     };
     const TOptionpara before = doc.Optionpara;
     for (const auto& c : cases) {
         script.boxes.clear();
         dlg.show();
-        (dlg.*c.edit)->setText(c.text);
+        (dlg.*c.edit)->clear();
+        QTest::keyClicks(dlg.*c.edit, c.keys);
+        ASSERT_EQ((dlg.*c.edit)->text(), c.keys);
         dlg.OkBtn->click();
         ASSERT_EQ(script.boxes.size(), 1u) << c.message;
         EXPECT_EQ(script.boxes[0].caption, "Error");
