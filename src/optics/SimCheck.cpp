@@ -55,6 +55,16 @@ std::string veltrane::CheckSimparameter(const TSimparameter& para)
             return "The Z parameter needs at least 2 curves.";
         }
     }
+    // A layer thinner than nothing has no physics: the engine would compute
+    // reflectivities far above 1 without a word. A document that holds one
+    // opens, and is refused here when computed.
+    for (int k = 0; k < n; ++k)
+        if (para.Dicke[std::size_t(k)] < 0.0)
+            return "Layer " + std::to_string(k + 1) + " has a thickness below 0 nm.";
+    if (x.Typ + 1 == pkThickness && (x.von < 0.0 || x.bis < 0.0))
+        return "The X scan takes the thickness of layer " + std::to_string(x.LayerNr) + " below 0 nm.";
+    if (z.Typ == pkThickness && (z.von < 0.0 || z.bis < 0.0))
+        return "The Z parameter takes the thickness of layer " + std::to_string(z.LayerNr) + " below 0 nm.";
     // The result columns are allocated up front: a tiny Z step or a huge
     // point count must be refused, not allowed to exhaust the memory.
     constexpr double maxPoints = 1e8;
