@@ -288,6 +288,7 @@ void TEwavedlgD::LayerBoxClick()
         return;
     TLayerposEditdlg& dlg = LayerposEditdlg();
     dlg.SetMaxLayer(doc_.Simparameter.Layeranz);
+    dlg.SetLayerTable(ehview_->Table());
     dlg.SetPosition(ehview_->Layerpos);
     dlg.SetLayerNr(ehview_->LayerNr);
     if (dlg.exec() != QDialog::Accepted || dlg.GetPosition() == Riedit::NADN)

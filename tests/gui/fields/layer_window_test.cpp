@@ -130,6 +130,40 @@ TEST_F(LayerWindow, TypedLimitOutsideTheScrollRangeIsRefused)
     EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta2, 62.0);
 }
 
+// Equal limits are refused like limits out of range; reversed ones are
+// taken in order.
+TEST_F(LayerWindow, EqualLimitsAreRefused)
+{
+    open();
+    firstRun();
+    const int passes = run.passes;
+    onModal<TTheta2Editdlg>([&](TTheta2Editdlg& d) {
+        // The upper limit left empty keeps 63: equal to the typed one too.
+        for (auto [from, to] : {std::pair{"50", "50"}, std::pair{"63", ""}}) {
+            d.nTheta1->setText(from);
+            d.nTheta2->setText(to);
+            d.OkBtn->click();
+            EXPECT_TRUE(d.isVisible()) << from;
+            ASSERT_FALSE(script.boxes.empty());
+            EXPECT_EQ(script.boxes.back().caption, "Error");
+            const std::string limit = std::string(from) + "\xC2\xB0";
+            EXPECT_EQ(script.boxes.back().text,
+                      "wrong Theta Limits :" + limit + " - " + limit + " (from Theta < to Theta)");
+            EXPECT_EQ(run.passes, passes);
+        }
+        d.nTheta1->setText("55");
+        d.nTheta2->setText("50");
+        d.OkBtn->click();
+        if (d.isVisible())
+            d.reject();
+    });
+    window->ThetaBoxClick();
+    EXPECT_EQ(script.boxes.size(), 2u);
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta1, 50.0);
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta2, 55.0);
+    EXPECT_DOUBLE_EQ(window->Samples().back().Theta, 55.0);
+}
+
 // One press of Stop ends the whole calculation, not only its first stage.
 TEST_F(LayerWindow, OneStopEndsEveryStage)
 {
@@ -146,33 +180,42 @@ TEST_F(LayerWindow, OneStopEndsEveryStage)
     EXPECT_TRUE(window->CalcBtn->isEnabled());
 }
 
-TEST_F(LayerWindow, PlaceOutsideTheLayerIsRefused)
+// A place the stack does not hold is refused in the dialog, which stays
+// open with the place to correct, and nothing is computed until it holds.
+TEST_F(LayerWindow, PlaceOutsideTheLayerIsRefusedInTheDialog)
 {
     open();
     firstRun();
     const int passes = run.passes;
-    onModal<TLayerposEditdlg>([](TLayerposEditdlg& d) {
-        d.valueedit->setText("60");
-        d.OkBtn->click();
-    });
-    window->LayerBoxClick();
-    ASSERT_EQ(script.boxes.size(), 1u);
-    EXPECT_EQ(script.boxes[0].caption, "Error");
-    EXPECT_EQ(script.boxes[0].text, "wrong Layer-Position :60 nm at Layer-Nr:2 (max. 0-50 nm)");
-    EXPECT_EQ(run.passes, passes);
-
-    // A layer the stack does not have: the dialog refuses it and stays open.
-    onModal<TLayerposEditdlg>([this](TLayerposEditdlg& d) {
-        d.layernr->setText("5");
+    struct Refused {
+        const char* nr;
+        const char* pos;
+        std::string text;
+    };
+    const Refused refused[] = {
+        {"2", "60", "wrong Layer-Position :60 nm at Layer-Nr:2 (max. 0-50 nm)"},
+        {"5", "1", "wrong Layer-Nr (1-4)"},
+        {"3", "-1", "wrong Layer-Position :-1 nm at Layer-Nr:3 (max. 0-5 nm)"},
+    };
+    onModal<TLayerposEditdlg>([&](TLayerposEditdlg& d) {
+        for (const Refused& r : refused) {
+            d.layernr->setText(r.nr);
+            d.valueedit->setText(r.pos);
+            d.OkBtn->click();
+            EXPECT_TRUE(d.isVisible()) << r.pos;
+            ASSERT_FALSE(script.boxes.empty());
+            EXPECT_EQ(script.boxes.back().caption, "Error");
+            EXPECT_EQ(script.boxes.back().text, r.text);
+            EXPECT_EQ(run.passes, passes);
+        }
+        d.layernr->setText("3");
         d.valueedit->setText("1");
         d.OkBtn->click();
-        EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(script.boxes.back().text, "wrong Layer-Nr (1-4)");
-        d.layernr->setText("3");
-        d.OkBtn->click();
+        if (d.isVisible())
+            d.reject();
     });
     window->LayerBoxClick();
-    EXPECT_EQ(script.boxes.size(), 2u);
+    EXPECT_EQ(script.boxes.size(), std::size(refused));
     EXPECT_GT(run.passes, passes);
     EXPECT_EQ(doc.EHOptionpara.LayerNr, 2);
     EXPECT_DOUBLE_EQ(doc.EHOptionpara.Layerpos, 1.0);
