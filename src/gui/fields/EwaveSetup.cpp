@@ -27,6 +27,22 @@ AngleRange StartLimits(const TSimparameter& p)
     return {std::clamp(p.Theta - span, r.from, r.to), std::clamp(p.Theta + span, r.from, r.to)};
 }
 
+double ThetaInReach(double theta, AngleRange reach)
+{
+    if (!(theta >= reach.from))  // a stored NaN too
+        return reach.from;
+    return std::min(theta, reach.to);
+}
+
+AngleRange LimitsInReach(AngleRange limits, AngleRange reach)
+{
+    const double a = ThetaInReach(limits.from, reach), b = ThetaInReach(limits.to, reach);
+    if (a != b)
+        return {std::min(a, b), std::max(a, b)};
+    const double span = (reach.to - reach.from) * 0.1;
+    return {reach.from + span, reach.to - span};
+}
+
 void RaisePktanz(TEHOptionpara& o, const TSimparameter& p)
 {
     if (p.XAxis.Pktanz >= o.Pktanz)

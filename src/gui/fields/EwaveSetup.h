@@ -23,6 +23,16 @@ double StartTheta(const TSimparameter& p);
 // that range.
 AngleRange StartLimits(const TSimparameter& p);
 
+// An angle kept from an earlier showing, brought into the angles the
+// view's scroll bar reaches now (the X range may have shrunk meanwhile):
+// beyond an end it moves to that end.
+double ThetaInReach(double theta, AngleRange reach);
+
+// Limits kept from an earlier showing, brought into reach likewise. Limits
+// that fall together there (both beyond one end), or that came equal,
+// start again a tenth of the reach in from either end.
+AngleRange LimitsInReach(AngleRange limits, AngleRange reach);
+
 // The asked count rises to the document's X point count when that is at
 // least as large.
 void RaisePktanz(TEHOptionpara& o, const TSimparameter& p);

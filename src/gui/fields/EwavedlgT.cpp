@@ -92,6 +92,11 @@ void TEwavedlgT::InitThetaview()
     TEHOptionpara& o = doc_.EHOptionpara;
     if (o.Theta == Riedit::NADN)
         o.Theta = ewave::StartTheta(doc_.Simparameter);
+    // The angle of the last showing may lie outside an X range made
+    // smaller since: the label, the run and the export would name an angle
+    // the scroll bar cannot reach and the view cannot mark.
+    if (const auto reach = view_->Reach())
+        o.Theta = ewave::ThetaInReach(o.Theta, *reach);
     ewave::RaisePktanz(o, doc_.Simparameter);
     view_->SetTheta1(o.Theta);
 }

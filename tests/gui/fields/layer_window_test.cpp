@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
+#include <charconv>
 
 #include "FieldWindowFixture.h"
 #include "controls/EnableRadioGroup.h"
@@ -19,6 +20,8 @@
 #include "gui/fields/LayerposEditdlg.h"
 #include "gui/fields/ThetaEditdlgs.h"
 #include "gui/fields/Thetaview.h"
+#include "platform/CFormat.h"
+#include "platform/Platform.h"
 #include "plot/Lineplot.h"
 
 namespace {
@@ -162,6 +165,43 @@ TEST_F(LayerWindow, EqualLimitsAreRefused)
     EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta1, 50.0);
     EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta2, 55.0);
     EXPECT_DOUBLE_EQ(window->Samples().back().Theta, 55.0);
+}
+
+// Limits kept from an earlier showing beyond an X range made smaller are
+// brought into it, in the label, the run and the export; limits that would
+// fall together there start a tenth of the range in from either end.
+TEST_F(LayerWindow, LimitsOfTheLastShowingAreBroughtIntoAShrunkRange)
+{
+    struct Case {
+        double kept1, kept2, from, to;
+    };
+    for (const Case c : {Case{10, 70, 40, 65}, Case{10, 20, 42.5, 62.5}}) {
+        doc.EHOptionpara.Theta1 = c.kept1;
+        doc.EHOptionpara.Theta2 = c.kept2;
+        veltrane::stacks::thetaScan(doc.Simparameter, 40.0, 65.0, 201);
+        labels.clear();
+        open();
+        firstRun();
+        auto deg = [](double v) {
+            return veltrane::floatToText(v, veltrane::platform().decimalSeparator()) + "\xC2\xB0";
+        };
+        EXPECT_EQ(window->Thetalabel->text().toStdString(), "Theta: " + deg(c.from) + " - " + deg(c.to));
+        EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta1, c.from);
+        EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta2, c.to);
+        // The first cell of the first and of the last exported line.
+        window->Data2ClipboardBtn->trigger();
+        const std::string& text = script.clipboardText;
+        auto angleAt = [&text](std::size_t line) {
+            std::string cell = text.substr(line, text.find('\t', line) - line);
+            std::replace(cell.begin(), cell.end(), ',', '.');
+            double angle = 0.0;
+            std::from_chars(cell.data(), cell.data() + cell.size(), angle);
+            return angle;
+        };
+        EXPECT_DOUBLE_EQ(angleAt(text.find('\n') + 1), c.from);
+        EXPECT_DOUBLE_EQ(angleAt(text.rfind('\n', text.size() - 2) + 1), c.to);
+        window.reset();
+    }
 }
 
 // One press of Stop ends the whole calculation, not only its first stage.
