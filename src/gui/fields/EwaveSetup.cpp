@@ -4,6 +4,7 @@
 #include <array>
 
 #include "document/NoValue.h"
+#include "fields/FieldSelection.h"
 #include "gui/fields/LayerPlace.h"
 
 namespace veltrane::ewave {
@@ -74,6 +75,20 @@ void InitLayerPlace(TEHOptionpara& o, const TSimparameter& p)
         o.LayerNr = few ? 0 : 1;
         o.Layerpos = std::clamp(middle(), 0.0, t.Count > o.LayerNr ? t.Thickness(o.LayerNr) : 0.0);
     }
+}
+
+std::vector<std::string> NoFieldLines(std::int32_t polArt, TEHFieldSet fields)
+{
+    auto chosen = [fields](const std::array<int, 3>& components) {
+        return std::any_of(components.begin(), components.end(), [fields](int c) { return fields.Contains(c); });
+    };
+    if ((ShowsP(polArt) && chosen(PComponents)) || (ShowsS(polArt) && chosen(SComponents)))
+        return {};
+    if (!ShowsS(polArt))
+        return {"No chosen field exists for P light:", "choose Ex, Hy or Ez under Option"};
+    if (!ShowsP(polArt))
+        return {"No chosen field exists for S light:", "choose Hx, Ey or Hz under Option"};
+    return {"No field chosen:", "choose one under Option"};
 }
 
 std::string PartText(int partCode)

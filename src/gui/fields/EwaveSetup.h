@@ -3,7 +3,9 @@
 // widgets: the angles they start at, the point counts they ask for, the
 // layer position they start from, and the titles of their plot columns.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "document/Records.h"
 #include "fields/ThetaCurve.h"
@@ -48,6 +50,11 @@ void SetPointCounts(TEHOptionpara& o, const TSimparameter& p);
 // layers); a place the stack no longer holds (a layer beyond a stack made
 // smaller, a position beyond a thinner layer) starts there too.
 void InitLayerPlace(TEHOptionpara& o, const TSimparameter& p);
+
+// What a field plot says when none of the chosen components exists for the
+// light (s components under P, p components under S, or none chosen at
+// all): two lines naming what to choose; none when one is shown.
+std::vector<std::string> NoFieldLines(std::int32_t polArt, TEHFieldSet fields);
 
 // "Real-Imag", "|Field|-Phase[°]", "|Field|²-Phase[°]" for part code 6, 8, 9,
 // after "Part: ".

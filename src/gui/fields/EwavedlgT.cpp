@@ -43,9 +43,6 @@ TEwavedlgT::TEwavedlgT(Document& doc, RunControl& run, QWidget* parent) : TEwave
     connect(Theta_ScrollBar, &QScrollBar::valueChanged, this, [this](int v) { Theta_ScrollBarScroll(v); });
     connect(CalcBtn, &QPushButton::clicked, this, [this] { CalcBtnClick(); });
     connect(HelpBtn, &QPushButton::clicked, this, [] { platform().showHelp("PAGE_EH_THETA"); });
-    Plot->OnPlotbildChange = [this](TLinePlot& plot, TPlotCanvas& c) {
-        PaintLayerLines(plot, c, EWaveList, doc_.EHOptionpara.Fields);
-    };
     // The keys move the scroll bar too; the tab order runs down the panel.
     Theta_ScrollBar->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(Theta_ScrollBar, CalcBtn);
@@ -124,6 +121,12 @@ void TEwavedlgT::Calculate()
     Computed = doc_.EHOptionpara;
     RunCalcEwave_T(calc_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
     PlotData();
+}
+
+void TEwavedlgT::PlotbildChange(TLinePlot& plot, TPlotCanvas& c)
+{
+    PaintLayerLines(plot, c, EWaveList, doc_.EHOptionpara.Fields);
+    TEwaveWindow::PlotbildChange(plot, c);
 }
 
 bool TEwavedlgT::ViewMoved() const { return view_->GetTheta1() != Computed.Theta; }

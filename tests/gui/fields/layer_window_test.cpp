@@ -204,6 +204,45 @@ TEST_F(LayerWindow, LimitsOfTheLastShowingAreBroughtIntoAShrunkRange)
     }
 }
 
+// Only components chosen that this light does not have: the plot says so
+// over axes of this run's limits, not with the curves and axes of the run
+// before; the note goes once a chosen component exists.
+TEST_F(LayerWindow, NoChosenComponentForTheLightIsSaid)
+{
+    TEHFieldSet sOnly;
+    for (int bit : {ehHx, ehEy, ehHz, ehSqrPhase, ehAbsolute})
+        sOnly.Include(bit);
+    struct Case {
+        std::int32_t polArt;
+        std::vector<std::string> note;
+    };
+    const Case cases[] = {
+        {paP, {"No chosen field exists for P light:", "choose Ex, Hy or Ez under Option"}},
+        {paPS, {}},
+    };
+    open();
+    firstRun();
+    for (const Case& c : cases) {
+        window->reject();
+        doc.Simparameter.PolArt = c.polArt;
+        doc.Simparameter.PolMode = c.polArt == paP ? pmP : pmBoth;
+        doc.EHOptionpara.Fields = sOnly;
+        doc.EHOptionpara.Theta1 = 50.0;
+        doc.EHOptionpara.Theta2 = 60.0;
+        labels.clear();
+        window->show();
+        firstRun();
+        EXPECT_EQ(window->NoFieldNote(), c.note) << c.polArt;
+        EXPECT_EQ(window->Plot->GetColanz(), c.note.empty() ? 6 : 0) << c.polArt;
+        EXPECT_DOUBLE_EQ(window->Plot->XAxis().minValue(), 50.0);
+        EXPECT_DOUBLE_EQ(window->Plot->XAxis().maxValue(), 60.0);
+        if (!c.note.empty()) {
+            EXPECT_DOUBLE_EQ(window->Plot->Y1Axis().minValue(), 0.0);
+            EXPECT_DOUBLE_EQ(window->Plot->Y1Axis().maxValue(), 1.0);
+        }
+    }
+}
+
 // One press of Stop ends the whole calculation, not only its first stage.
 TEST_F(LayerWindow, OneStopEndsEveryStage)
 {
