@@ -4,6 +4,7 @@
 #include <array>
 
 #include "document/NoValue.h"
+#include "fields/FieldSelection.h"
 #include "gui/fields/LayerPlace.h"
 
 namespace veltrane::ewave {
@@ -25,6 +26,22 @@ AngleRange StartLimits(const TSimparameter& p)
     if (XIsTheta(p))
         return {r.from + span, r.to - span};
     return {std::clamp(p.Theta - span, r.from, r.to), std::clamp(p.Theta + span, r.from, r.to)};
+}
+
+double ThetaInReach(double theta, AngleRange reach)
+{
+    if (!(theta >= reach.from))  // a stored NaN too
+        return reach.from;
+    return std::min(theta, reach.to);
+}
+
+AngleRange LimitsInReach(AngleRange limits, AngleRange reach)
+{
+    const double a = ThetaInReach(limits.from, reach), b = ThetaInReach(limits.to, reach);
+    if (a != b)
+        return {std::min(a, b), std::max(a, b)};
+    const double span = (reach.to - reach.from) * 0.1;
+    return {reach.from + span, reach.to - span};
 }
 
 void RaisePktanz(TEHOptionpara& o, const TSimparameter& p)
@@ -58,6 +75,20 @@ void InitLayerPlace(TEHOptionpara& o, const TSimparameter& p)
         o.LayerNr = few ? 0 : 1;
         o.Layerpos = std::clamp(middle(), 0.0, t.Count > o.LayerNr ? t.Thickness(o.LayerNr) : 0.0);
     }
+}
+
+std::vector<std::string> NoFieldLines(std::int32_t polArt, TEHFieldSet fields)
+{
+    auto chosen = [fields](const std::array<int, 3>& components) {
+        return std::any_of(components.begin(), components.end(), [fields](int c) { return fields.Contains(c); });
+    };
+    if ((ShowsP(polArt) && chosen(PComponents)) || (ShowsS(polArt) && chosen(SComponents)))
+        return {};
+    if (!ShowsS(polArt))
+        return {"No chosen field exists for P light:", "choose Ex, Hy or Ez under Option"};
+    if (!ShowsP(polArt))
+        return {"No chosen field exists for S light:", "choose Hx, Ey or Hz under Option"};
+    return {"No field chosen:", "choose one under Option"};
 }
 
 std::string PartText(int partCode)

@@ -3,7 +3,9 @@
 // widgets: the angles they start at, the point counts they ask for, the
 // layer position they start from, and the titles of their plot columns.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "document/Records.h"
 #include "fields/ThetaCurve.h"
@@ -23,6 +25,16 @@ double StartTheta(const TSimparameter& p);
 // that range.
 AngleRange StartLimits(const TSimparameter& p);
 
+// An angle kept from an earlier showing, brought into the angles the
+// view's scroll bar reaches now (the X range may have shrunk meanwhile):
+// beyond an end it moves to that end.
+double ThetaInReach(double theta, AngleRange reach);
+
+// Limits kept from an earlier showing, brought into reach likewise. Limits
+// that fall together there (both beyond one end), or that came equal,
+// start again a tenth of the reach in from either end.
+AngleRange LimitsInReach(AngleRange limits, AngleRange reach);
+
 // The asked count rises to the document's X point count when that is at
 // least as large.
 void RaisePktanz(TEHOptionpara& o, const TSimparameter& p);
@@ -38,6 +50,11 @@ void SetPointCounts(TEHOptionpara& o, const TSimparameter& p);
 // layers); a place the stack no longer holds (a layer beyond a stack made
 // smaller, a position beyond a thinner layer) starts there too.
 void InitLayerPlace(TEHOptionpara& o, const TSimparameter& p);
+
+// What a field plot says when none of the chosen components exists for the
+// light (s components under P, p components under S, or none chosen at
+// all): two lines naming what to choose; none when one is shown.
+std::vector<std::string> NoFieldLines(std::int32_t polArt, TEHFieldSet fields);
 
 // "Real-Imag", "|Field|-Phase[°]", "|Field|²-Phase[°]" for part code 6, 8, 9,
 // after "Part: ".

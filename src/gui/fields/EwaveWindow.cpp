@@ -12,6 +12,7 @@
 #include "fields/FieldSelection.h"
 #include "gui/fields/EHOptiondlg.h"
 #include "gui/fields/EwaveSetup.h"
+#include "gui/fields/FieldNote.h"
 #include "gui/fields/FieldPlot.h"
 #include "gui/fields/FitStatus.h"
 #include "plot/Lineplot.h"
@@ -32,6 +33,8 @@ TEwaveWindow::TEwaveWindow(Document& doc, veltrane::RunControl& run, QWidget* pa
         if (what == TUserChange::Position)
             boxesDragged_ = true;
     };
+
+    Plot->OnPlotbildChange = [this](TLinePlot& plot, TPlotCanvas& c) { PlotbildChange(plot, c); };
 
     Timer = new QTimer(this);
     Timer->setObjectName("Timer");
@@ -150,6 +153,7 @@ void TEwaveWindow::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     run_.SetDisplay(FitStatus1);
+    noField_.clear();
     FormShow();
 }
 
@@ -197,11 +201,19 @@ void TEwaveWindow::PlotData()
         Plot->XAxis().SetTitle(veltrane::AbsoluteScale(fields) ? "absolute Layer-System [nm]"
                                                                : "relative Layer-System [%]");
     Plot->Legend().SetTitle1("Part: " + veltrane::ewave::PartText(part));
-    Plot->Autoscale(true, true, true);
+    noField_ = veltrane::ewave::NoFieldLines(doc_.Simparameter.PolArt, fields);
+    // Autoscale finds nothing to fit without columns and would keep the
+    // axes of the run before.
+    if (Plot->GetColanz() == 0)
+        veltrane::SetEmptyFieldAxes(*Plot, veltrane::SampleSpan(ExportList(), fields, AngleMode()));
+    else
+        Plot->Autoscale(true, true, true);
     WriteBoxes();
     Plot->Setrepaintcomp(true);
     PlaceBoxes();
 }
+
+void TEwaveWindow::PlotbildChange(TLinePlot& plot, TPlotCanvas& c) { veltrane::PaintFieldNote(plot, c, noField_); }
 
 void TEwaveWindow::PlaceBoxes()
 {

@@ -11,6 +11,8 @@
 
 #include <QDialog>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "document/Document.h"
 #include "fields/Ausgabe.h"
@@ -25,6 +27,7 @@ class QVBoxLayout;
 class TEHOptiondlg;
 class TFitStatus;
 class TLinePlot;
+class TPlotCanvas;
 
 class TEwaveWindow : public QDialog {
     Q_OBJECT
@@ -70,8 +73,11 @@ public:
 
     // The field columns of the samples, the axis and legend titles and the
     // text boxes; the boxes are then placed apart, unless the user has
-    // dragged one.
+    // dragged one. When none of the chosen components exists for the light
+    // the plot says so over axes of these samples.
     void PlotData();
+    // What the plot says in place of curves; empty while it draws some.
+    const std::vector<std::string>& NoFieldNote() const { return noField_; }
 
 public slots:
     void done(int result) override;
@@ -99,6 +105,8 @@ protected:
     virtual bool ViewMoved() const = 0;
     // Everything computed again, as after a change of the point count.
     virtual void Recalculate() = 0;
+    // Draws over each new plot picture: the note of a plot without curves.
+    virtual void PlotbildChange(TLinePlot& plot, TPlotCanvas& c);
     virtual void AfterManualSimulation() = 0;
 
     veltrane::FieldRunState::Stage OpenStage() { return runState_.Open(); }
@@ -125,4 +133,5 @@ private:
     veltrane::FieldRunState runState_;
     TEHOptiondlg* options_ = nullptr;
     bool boxesDragged_ = false;
+    std::vector<std::string> noField_;
 };

@@ -191,6 +191,13 @@ void TEwavedlgD::InitViews()
         o.Theta1 = limits.from;
     if (o.Theta2 == Riedit::NADN)
         o.Theta2 = limits.to;
+    // Limits of the last showing may lie outside an X range made smaller
+    // since, where the scroll bars cannot reach them.
+    if (const auto reach = thetaview_->Reach()) {
+        const AngleRange kept = ewave::LimitsInReach({o.Theta1, o.Theta2}, *reach);
+        o.Theta1 = kept.from;
+        o.Theta2 = kept.to;
+    }
     // A place kept from another document (New keeps the options) may lie
     // outside this stack: it starts again in layer 1.
     ewave::InitLayerPlace(o, p);
@@ -288,6 +295,7 @@ void TEwavedlgD::LayerBoxClick()
         return;
     TLayerposEditdlg& dlg = LayerposEditdlg();
     dlg.SetMaxLayer(doc_.Simparameter.Layeranz);
+    dlg.SetLayerTable(ehview_->Table());
     dlg.SetPosition(ehview_->Layerpos);
     dlg.SetLayerNr(ehview_->LayerNr);
     if (dlg.exec() != QDialog::Accepted || dlg.GetPosition() == Riedit::NADN)

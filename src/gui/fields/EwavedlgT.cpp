@@ -43,9 +43,6 @@ TEwavedlgT::TEwavedlgT(Document& doc, RunControl& run, QWidget* parent) : TEwave
     connect(Theta_ScrollBar, &QScrollBar::valueChanged, this, [this](int v) { Theta_ScrollBarScroll(v); });
     connect(CalcBtn, &QPushButton::clicked, this, [this] { CalcBtnClick(); });
     connect(HelpBtn, &QPushButton::clicked, this, [] { platform().showHelp("PAGE_EH_THETA"); });
-    Plot->OnPlotbildChange = [this](TLinePlot& plot, TPlotCanvas& c) {
-        PaintLayerLines(plot, c, EWaveList, doc_.EHOptionpara.Fields);
-    };
     // The keys move the scroll bar too; the tab order runs down the panel.
     Theta_ScrollBar->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(Theta_ScrollBar, CalcBtn);
@@ -92,6 +89,11 @@ void TEwavedlgT::InitThetaview()
     TEHOptionpara& o = doc_.EHOptionpara;
     if (o.Theta == Riedit::NADN)
         o.Theta = ewave::StartTheta(doc_.Simparameter);
+    // The angle of the last showing may lie outside an X range made
+    // smaller since: the label, the run and the export would name an angle
+    // the scroll bar cannot reach and the view cannot mark.
+    if (const auto reach = view_->Reach())
+        o.Theta = ewave::ThetaInReach(o.Theta, *reach);
     ewave::RaisePktanz(o, doc_.Simparameter);
     view_->SetTheta1(o.Theta);
 }
@@ -119,6 +121,12 @@ void TEwavedlgT::Calculate()
     Computed = doc_.EHOptionpara;
     RunCalcEwave_T(calc_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
     PlotData();
+}
+
+void TEwavedlgT::PlotbildChange(TLinePlot& plot, TPlotCanvas& c)
+{
+    PaintLayerLines(plot, c, EWaveList, doc_.EHOptionpara.Fields);
+    TEwaveWindow::PlotbildChange(plot, c);
 }
 
 bool TEwavedlgT::ViewMoved() const { return view_->GetTheta1() != Computed.Theta; }

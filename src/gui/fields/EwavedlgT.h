@@ -54,6 +54,8 @@ protected:
     bool ViewMoved() const override;
     void Recalculate() override { Calculate(); }
     void AfterManualSimulation() override;
+    // The layer boundaries, then the base's note.
+    void PlotbildChange(TLinePlot& plot, TPlotCanvas& c) override;
 
 private:
     // The view's curve over the window's angles, for the document's stack.

@@ -63,10 +63,13 @@ bool TFieldEditdlg::TakeAngle(TRIEdit* edit, double keep, double& angle)
         angle = v == Riedit::NADN ? keep : v;
         return true;
     }
-    const char sep = veltrane::platform().decimalSeparator();
-    auto deg = [sep](double d) { return veltrane::floatToText(d, sep) + "\xC2\xB0"; };
-    Refuse(edit, "wrong Theta :" + deg(v) + " (" + deg(range_.from) + "-" + deg(range_.to) + ")");
+    Refuse(edit, "wrong Theta :" + DegreeText(v) + " (" + DegreeText(range_.from) + "-" + DegreeText(range_.to) + ")");
     return false;
+}
+
+std::string TFieldEditdlg::DegreeText(double angle)
+{
+    return veltrane::floatToText(angle, veltrane::platform().decimalSeparator()) + "\xC2\xB0";
 }
 
 void TFieldEditdlg::Refuse(TRIEdit* edit, const std::string& message)

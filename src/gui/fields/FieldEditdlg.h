@@ -45,6 +45,8 @@ protected:
     // The "Error" box; the edit then takes the focus with its text
     // selected.
     void Refuse(TRIEdit* edit, const std::string& message);
+    // "52.5°", with the system's decimal separator.
+    static std::string DegreeText(double angle);
 
 private:
     QFormLayout* form_;

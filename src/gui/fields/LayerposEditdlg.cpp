@@ -7,6 +7,7 @@
 #include "controls/RIEdit.h"
 #include "document/Records.h"
 #include "gui/common/UpDown.h"
+#include "platform/Platform.h"
 
 TLayerposEditdlg::TLayerposEditdlg(QWidget* parent)
     : TFieldEditdlg(parent, "LayerposEditdlg", "Edit Layerposition")
@@ -62,7 +63,16 @@ bool TLayerposEditdlg::Take()
         Refuse(layernr, "wrong Layer-Nr (1-" + std::to_string(max) + ")");
         return false;
     }
+    const double position = valueedit->Getdouble();
+    if (position != Riedit::NADN && table_.Count > 0) {
+        const std::string refusal =
+            veltrane::PlaceRefusal(table_, {nr - 1, position}, veltrane::platform().decimalSeparator());
+        if (!refusal.empty()) {
+            Refuse(valueedit, refusal);
+            return false;
+        }
+    }
     layerNr_ = nr - 1;
-    position_ = valueedit->Getdouble();
+    position_ = position;
     return true;
 }

@@ -3,6 +3,7 @@
 // from 1 (up to the stack's layer count) and a position inside it in nm.
 
 #include "gui/fields/FieldEditdlg.h"
+#include "gui/fields/LayerPlace.h"
 
 class TUpDown;
 
@@ -12,6 +13,9 @@ public:
     explicit TLayerposEditdlg(QWidget* parent = nullptr);
 
     void SetMaxLayer(int count);
+    // The stack the place must lie in, as the layer view walks it; without
+    // one only the layer number is checked.
+    void SetLayerTable(const veltrane::LayerTable& table) { table_ = table; }
     // Zero-based, shown counted from 1.
     void SetLayerNr(int layerNr);
     int GetLayerNr() const { return layerNr_; }
@@ -24,11 +28,13 @@ public:
     TRIEdit* valueedit;
 
 protected:
-    // A layer the stack does not have is refused with an "Error" box and
-    // the dialog stays open.
+    // A layer the stack does not have, or a position outside the chosen
+    // layer, is refused with an "Error" box and the dialog stays open, so
+    // that the user corrects the place where it was typed.
     bool Take() override;
 
 private:
+    veltrane::LayerTable table_;
     int layerNr_ = 0;
     double position_ = 0.0;
 };

@@ -42,6 +42,11 @@ bool TTheta2Editdlg::Take()
     double a = 0.0, b = 0.0;
     if (!TakeAngle(nTheta1, theta1_, a) || !TakeAngle(nTheta2, theta2_, b))
         return false;
+    // Equal limits would scan one angle as often as there are samples.
+    if (a == b) {
+        Refuse(nTheta1, "wrong Theta Limits :" + DegreeText(a) + " - " + DegreeText(b) + " (from Theta < to Theta)");
+        return false;
+    }
     theta1_ = std::min(a, b);
     theta2_ = std::max(a, b);
     return true;

@@ -1,8 +1,9 @@
 #pragma once
 // The small dialogs that take an angle typed by the user: one Theta for the
 // depth window, the two limits for the angle-range window. An empty edit
-// keeps the angle it had; an angle the window's scroll bars cannot reach
-// is refused with an "Error" box and the dialog stays open.
+// keeps the angle it had; an angle the window's scroll bars cannot reach,
+// and two equal limits, are refused with an "Error" box and the dialog
+// stays open.
 
 #include "gui/fields/FieldEditdlg.h"
 

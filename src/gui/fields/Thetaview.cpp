@@ -43,6 +43,14 @@ veltrane::ViewRange TThetaview::XRange() const
     return r.Widened();
 }
 
+std::optional<veltrane::AngleRange> TThetaview::Reach() const
+{
+    if (!points_ || points_->empty())
+        return std::nullopt;
+    const veltrane::ViewRange r = XRange();
+    return veltrane::AngleRange{r.min, r.max};
+}
+
 veltrane::ViewScale TThetaview::Scale(int width, int height) const
 {
     veltrane::ViewRange y;

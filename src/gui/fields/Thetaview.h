@@ -6,9 +6,11 @@
 
 #include <QPointer>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "document/Records.h"
+#include "fields/ThetaCurve.h"
 #include "gui/fields/ViewScale.h"
 
 class QLabel;
@@ -45,6 +47,9 @@ public:
 
     // The angles of the curve as scaled (a single angle widened).
     veltrane::ViewRange XRange() const;
+    // The angles the scroll bars reach and the markers can be drawn at:
+    // those of the curve; none while the view has no curve.
+    std::optional<veltrane::AngleRange> Reach() const;
     veltrane::ViewScale Scale(int width, int height) const;
 
 private:

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
+#include <charconv>
 
 #include "FieldWindowFixture.h"
 #include "controls/EnableRadioGroup.h"
@@ -19,6 +20,8 @@
 #include "gui/fields/LayerposEditdlg.h"
 #include "gui/fields/ThetaEditdlgs.h"
 #include "gui/fields/Thetaview.h"
+#include "platform/CFormat.h"
+#include "platform/Platform.h"
 #include "plot/Lineplot.h"
 
 namespace {
@@ -130,6 +133,116 @@ TEST_F(LayerWindow, TypedLimitOutsideTheScrollRangeIsRefused)
     EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta2, 62.0);
 }
 
+// Equal limits are refused like limits out of range; reversed ones are
+// taken in order.
+TEST_F(LayerWindow, EqualLimitsAreRefused)
+{
+    open();
+    firstRun();
+    const int passes = run.passes;
+    onModal<TTheta2Editdlg>([&](TTheta2Editdlg& d) {
+        // The upper limit left empty keeps 63: equal to the typed one too.
+        for (auto [from, to] : {std::pair{"50", "50"}, std::pair{"63", ""}}) {
+            d.nTheta1->setText(from);
+            d.nTheta2->setText(to);
+            d.OkBtn->click();
+            EXPECT_TRUE(d.isVisible()) << from;
+            ASSERT_FALSE(script.boxes.empty());
+            EXPECT_EQ(script.boxes.back().caption, "Error");
+            const std::string limit = std::string(from) + "\xC2\xB0";
+            EXPECT_EQ(script.boxes.back().text,
+                      "wrong Theta Limits :" + limit + " - " + limit + " (from Theta < to Theta)");
+            EXPECT_EQ(run.passes, passes);
+        }
+        d.nTheta1->setText("55");
+        d.nTheta2->setText("50");
+        d.OkBtn->click();
+        if (d.isVisible())
+            d.reject();
+    });
+    window->ThetaBoxClick();
+    EXPECT_EQ(script.boxes.size(), 2u);
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta1, 50.0);
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta2, 55.0);
+    EXPECT_DOUBLE_EQ(window->Samples().back().Theta, 55.0);
+}
+
+// Limits kept from an earlier showing beyond an X range made smaller are
+// brought into it, in the label, the run and the export; limits that would
+// fall together there start a tenth of the range in from either end.
+TEST_F(LayerWindow, LimitsOfTheLastShowingAreBroughtIntoAShrunkRange)
+{
+    struct Case {
+        double kept1, kept2, from, to;
+    };
+    for (const Case c : {Case{10, 70, 40, 65}, Case{10, 20, 42.5, 62.5}}) {
+        doc.EHOptionpara.Theta1 = c.kept1;
+        doc.EHOptionpara.Theta2 = c.kept2;
+        veltrane::stacks::thetaScan(doc.Simparameter, 40.0, 65.0, 201);
+        labels.clear();
+        open();
+        firstRun();
+        auto deg = [](double v) {
+            return veltrane::floatToText(v, veltrane::platform().decimalSeparator()) + "\xC2\xB0";
+        };
+        EXPECT_EQ(window->Thetalabel->text().toStdString(), "Theta: " + deg(c.from) + " - " + deg(c.to));
+        EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta1, c.from);
+        EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta2, c.to);
+        // The first cell of the first and of the last exported line.
+        window->Data2ClipboardBtn->trigger();
+        const std::string& text = script.clipboardText;
+        auto angleAt = [&text](std::size_t line) {
+            std::string cell = text.substr(line, text.find('\t', line) - line);
+            std::replace(cell.begin(), cell.end(), ',', '.');
+            double angle = 0.0;
+            std::from_chars(cell.data(), cell.data() + cell.size(), angle);
+            return angle;
+        };
+        EXPECT_DOUBLE_EQ(angleAt(text.find('\n') + 1), c.from);
+        EXPECT_DOUBLE_EQ(angleAt(text.rfind('\n', text.size() - 2) + 1), c.to);
+        window.reset();
+    }
+}
+
+// Only components chosen that this light does not have: the plot says so
+// over axes of this run's limits, not with the curves and axes of the run
+// before; the note goes once a chosen component exists.
+TEST_F(LayerWindow, NoChosenComponentForTheLightIsSaid)
+{
+    TEHFieldSet sOnly;
+    for (int bit : {ehHx, ehEy, ehHz, ehSqrPhase, ehAbsolute})
+        sOnly.Include(bit);
+    struct Case {
+        std::int32_t polArt;
+        std::vector<std::string> note;
+    };
+    const Case cases[] = {
+        {paP, {"No chosen field exists for P light:", "choose Ex, Hy or Ez under Option"}},
+        {paPS, {}},
+    };
+    open();
+    firstRun();
+    for (const Case& c : cases) {
+        window->reject();
+        doc.Simparameter.PolArt = c.polArt;
+        doc.Simparameter.PolMode = c.polArt == paP ? pmP : pmBoth;
+        doc.EHOptionpara.Fields = sOnly;
+        doc.EHOptionpara.Theta1 = 50.0;
+        doc.EHOptionpara.Theta2 = 60.0;
+        labels.clear();
+        window->show();
+        firstRun();
+        EXPECT_EQ(window->NoFieldNote(), c.note) << c.polArt;
+        EXPECT_EQ(window->Plot->GetColanz(), c.note.empty() ? 6 : 0) << c.polArt;
+        EXPECT_DOUBLE_EQ(window->Plot->XAxis().minValue(), 50.0);
+        EXPECT_DOUBLE_EQ(window->Plot->XAxis().maxValue(), 60.0);
+        if (!c.note.empty()) {
+            EXPECT_DOUBLE_EQ(window->Plot->Y1Axis().minValue(), 0.0);
+            EXPECT_DOUBLE_EQ(window->Plot->Y1Axis().maxValue(), 1.0);
+        }
+    }
+}
+
 // One press of Stop ends the whole calculation, not only its first stage.
 TEST_F(LayerWindow, OneStopEndsEveryStage)
 {
@@ -146,33 +259,42 @@ TEST_F(LayerWindow, OneStopEndsEveryStage)
     EXPECT_TRUE(window->CalcBtn->isEnabled());
 }
 
-TEST_F(LayerWindow, PlaceOutsideTheLayerIsRefused)
+// A place the stack does not hold is refused in the dialog, which stays
+// open with the place to correct, and nothing is computed until it holds.
+TEST_F(LayerWindow, PlaceOutsideTheLayerIsRefusedInTheDialog)
 {
     open();
     firstRun();
     const int passes = run.passes;
-    onModal<TLayerposEditdlg>([](TLayerposEditdlg& d) {
-        d.valueedit->setText("60");
-        d.OkBtn->click();
-    });
-    window->LayerBoxClick();
-    ASSERT_EQ(script.boxes.size(), 1u);
-    EXPECT_EQ(script.boxes[0].caption, "Error");
-    EXPECT_EQ(script.boxes[0].text, "wrong Layer-Position :60 nm at Layer-Nr:2 (max. 0-50 nm)");
-    EXPECT_EQ(run.passes, passes);
-
-    // A layer the stack does not have: the dialog refuses it and stays open.
-    onModal<TLayerposEditdlg>([this](TLayerposEditdlg& d) {
-        d.layernr->setText("5");
+    struct Refused {
+        const char* nr;
+        const char* pos;
+        std::string text;
+    };
+    const Refused refused[] = {
+        {"2", "60", "wrong Layer-Position :60 nm at Layer-Nr:2 (max. 0-50 nm)"},
+        {"5", "1", "wrong Layer-Nr (1-4)"},
+        {"3", "-1", "wrong Layer-Position :-1 nm at Layer-Nr:3 (max. 0-5 nm)"},
+    };
+    onModal<TLayerposEditdlg>([&](TLayerposEditdlg& d) {
+        for (const Refused& r : refused) {
+            d.layernr->setText(r.nr);
+            d.valueedit->setText(r.pos);
+            d.OkBtn->click();
+            EXPECT_TRUE(d.isVisible()) << r.pos;
+            ASSERT_FALSE(script.boxes.empty());
+            EXPECT_EQ(script.boxes.back().caption, "Error");
+            EXPECT_EQ(script.boxes.back().text, r.text);
+            EXPECT_EQ(run.passes, passes);
+        }
+        d.layernr->setText("3");
         d.valueedit->setText("1");
         d.OkBtn->click();
-        EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(script.boxes.back().text, "wrong Layer-Nr (1-4)");
-        d.layernr->setText("3");
-        d.OkBtn->click();
+        if (d.isVisible())
+            d.reject();
     });
     window->LayerBoxClick();
-    EXPECT_EQ(script.boxes.size(), 2u);
+    EXPECT_EQ(script.boxes.size(), std::size(refused));
     EXPECT_GT(run.passes, passes);
     EXPECT_EQ(doc.EHOptionpara.LayerNr, 2);
     EXPECT_DOUBLE_EQ(doc.EHOptionpara.Layerpos, 1.0);

@@ -14,6 +14,7 @@
 
 #include "FieldWindowFixture.h"
 #include "controls/RIEdit.h"
+#include "gui/fields/PaintBox.h"
 #include "gui/fields/Thetaview.h"
 #include "gui/fields/EHOptiondlg.h"
 #include "gui/fields/EwavedlgT.h"
@@ -171,6 +172,35 @@ TEST_F(ThetaWindow, TypedThetaOutsideTheScrollRangeIsRefused)
     window->ThetaBoxClick();
     EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta, 65.0);
     EXPECT_EQ(window->Plot->TextBox1().Text2()[0], "Theta=65\xC2\xB0");
+}
+
+// Scrolled to 53°, closed, the X range made 55 to 65, opened again: the
+// window computes, names, marks and exports 55°, where its scroll bar is.
+TEST_F(ThetaWindow, AngleOfTheLastShowingIsBroughtIntoAShrunkRange)
+{
+    open();
+    firstRun();
+    window->Theta_ScrollBar->setValue(window->Theta_ScrollBar->value() + 10);
+    window->CalcBtn->click();
+    ASSERT_DOUBLE_EQ(doc.EHOptionpara.Theta, 53.0);
+    window->reject();
+    veltrane::stacks::thetaScan(doc.Simparameter, 55.0, 65.0, 201);
+    labels.clear();
+    window->show();
+    ASSERT_TRUE(WaitFor([this] { return !labels.empty() && !window->Computing(); }));
+    EXPECT_EQ(labels, std::vector<std::string>{"Calculating Ewave at 55\xC2\xB0"});
+    EXPECT_DOUBLE_EQ(doc.EHOptionpara.Theta, 55.0);
+    EXPECT_EQ(window->Thetalabel->text().toStdString(), "Theta: 55\xC2\xB0");
+    EXPECT_EQ(window->Theta_ScrollBar->value(), 0);
+    EXPECT_EQ(window->Plot->TextBox1().Text2()[0], "Theta=55\xC2\xB0");
+    // The green marker stands over the Rp view's whole height.
+    const QImage view = window->ThetaBox->grab().toImage();
+    const veltrane::ViewScale scale = window->Thetaview().Scale(view.width(), view.height());
+    int green = 0;
+    for (int y = scale.top; y < scale.top + scale.height; ++y)
+        green += view.pixelColor(scale.Px(55.0), y) == QColor(0, 128, 0);
+    EXPECT_GT(green, scale.height / 2);
+    expectExportAsAfterCalc(*window);
 }
 
 TEST_F(ThetaWindow, ScrollingRestartsTheOneShotTimer)
