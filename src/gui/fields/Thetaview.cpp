@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cmath>
 
 #include "gui/fields/PaintBox.h"
 #include "platform/CFormat.h"
@@ -133,7 +134,28 @@ void TThetaview::ScrollTheta2(int position) { Scroll(1, position); }
 
 void TThetaview::Scroll(int marker, int position)
 {
-    theta_[marker] = position * Step + XRange().min;
+    const veltrane::ViewRange r = XRange();
+    // The last step of a range that is no whole number of steps would go
+    // past the curve, where the marker cannot be drawn.
+    const auto angleAt = [&](int pos) { return std::min(pos * Step + r.min, r.max); };
+    double angle = angleAt(position);
+    // Two limits that meet would scan one angle as often as there are
+    // samples: the moved one goes a step on, or back where the range ends.
+    if (twoMarkers_ && std::fabs(angle - theta_[1 - marker]) < Step / 2) {
+        QScrollBar* bar = bar_[marker];
+        const int last = bar ? bar->maximum() : position;
+        const int step = angle >= theta_[marker] ? 1 : -1;
+        for (int next : {position + step, position - step})
+            if (next >= 0 && next <= last) {
+                angle = angleAt(next);
+                if (bar) {
+                    const QSignalBlocker quiet(bar);
+                    bar->setValue(next);
+                }
+                break;
+            }
+    }
+    theta_[marker] = angle;
     Changed();
 }
 

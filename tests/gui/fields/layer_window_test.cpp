@@ -167,6 +167,30 @@ TEST_F(LayerWindow, EqualLimitsAreRefused)
     EXPECT_DOUBLE_EQ(window->Samples().back().Theta, 55.0);
 }
 
+// The limit scroll bars never set two equal limits, nor an angle past a
+// range that is no whole number of steps.
+TEST_F(LayerWindow, ScrolledLimitsNeverMeetNorLeaveTheCurve)
+{
+    veltrane::stacks::thetaScan(doc.Simparameter, 40.0, 65.05, 201);
+    open();
+    firstRun();
+    QScrollBar* lower = window->Theta_ScrollBar1;
+    QScrollBar* upper = window->Theta_ScrollBar2;
+    TThetaview& view = window->Thetaview();
+    upper->setValue(upper->maximum());
+    EXPECT_DOUBLE_EQ(view.GetTheta2(), 65.05);
+    // Moved up onto the other, at the end of the range: a step back.
+    lower->setValue(upper->value());
+    EXPECT_EQ(lower->value(), upper->maximum() - 1);
+    EXPECT_NEAR(view.GetTheta1(), 65.0, 1e-9);
+    // Moved down onto the other: a step on.
+    lower->setValue(100);
+    upper->setValue(100);
+    EXPECT_EQ(upper->value(), 99);
+    EXPECT_NEAR(view.GetTheta1(), 49.9, 1e-9);
+    EXPECT_NEAR(view.GetTheta2(), 50.0, 1e-9);
+}
+
 // Limits kept from an earlier showing beyond an X range made smaller are
 // brought into it, in the label, the run and the export; limits that would
 // fall together there start a tenth of the range in from either end.
