@@ -39,9 +39,9 @@ int main(int argc, char** argv)
     put(folder, "v302-odd-kinds.vtn", testdoc::saveToBytes(odd));
 
     Document v300 = testdoc::sampleDocument();
-    v300.sim.XAxis.Typ = 9;   // wavelength in version 3.00
-    v300.sim.ZAxis.Typ = 12;  // ellipticity in version 3.00
-    v300.curves.resize(1);
+    v300.Simparameter.XAxis.Typ = 9;   // wavelength in version 3.00
+    v300.Simparameter.ZAxis.Typ = 12;  // ellipticity in version 3.00
+    v300.ResColList.resize(1);
     put(folder, "v300-wavelength.vtn", testdoc::saveToBytes(v300, "03.00"));
 
     put(folder, "v200-sample.vtn", testdoc::writeOldFile(testdoc::sampleOldFile()));
@@ -50,7 +50,7 @@ int main(int argc, char** argv)
     rotated.x = {9, 0.0, 45.0, 1, 10, 0.0, 0};
     rotated.z = {13, 500.0, 700.0, 0, 3, 100.0, 1};
     rotated.plots.clear();
-    rotated.ScanColList.clear();
+    rotated.scans.clear();
     put(folder, "v200-rotation.vtn", testdoc::writeOldFile(rotated));
     return 0;
 }
