@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolBar>
@@ -27,11 +26,7 @@ TEwaveWindow::TEwaveWindow(Document& doc, veltrane::RunControl& run, QWidget* pa
     Plot->setMinimumSize(420, 360);
     Plot->Y1Axis().SetTitle("");
     Plot->Y2Axis().SetTitle("");
-    // Where the user put a box, it stays.
-    Plot->OnUserChange = [this](TLinePlot&, TUserChange what) {
-        if (what == TUserChange::Position)
-            boxesDragged_ = true;
-    };
+    Plot->AutoPlaceBoxes = true;
 
     Timer = new QTimer(this);
     Timer->setObjectName("Timer");
@@ -200,21 +195,6 @@ void TEwaveWindow::PlotData()
     Plot->Autoscale(true, true, true);
     WriteBoxes();
     Plot->Setrepaintcomp(true);
-    PlaceBoxes();
-}
-
-void TEwaveWindow::PlaceBoxes()
-{
-    if (boxesDragged_ || Plot->GetColanz() == 0)
-        return;
-    Plot->Bitmap();  // lays out the plot area
-    veltrane::PlaceFieldBoxes(*Plot);
-}
-
-void TEwaveWindow::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    PlaceBoxes();
 }
 
 void TEwaveWindow::WriteBoxes()

@@ -69,8 +69,7 @@ public:
     void FitStatus1SpeedButton1Click();
 
     // The field columns of the samples, the axis and legend titles and the
-    // text boxes; the boxes are then placed apart, unless the user has
-    // dragged one.
+    // text boxes.
     void PlotData();
 
 public slots:
@@ -78,8 +77,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // The boxes follow the plot area's new size.
-    void resizeEvent(QResizeEvent* event) override;
 
     virtual void FormShow() = 0;
     virtual void FormClose() = 0;
@@ -121,8 +118,6 @@ protected:
 
 private:
     void BuildToolBar();
-    void PlaceBoxes();
     veltrane::FieldRunState runState_;
     TEHOptiondlg* options_ = nullptr;
-    bool boxesDragged_ = false;
 };
