@@ -272,7 +272,8 @@ std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxSize>& sizes, con
         finished_ = true;
     }
     const TRect& area = coverage_.Area();
-    const bool haveCurrent = current.size() == sizes.size();
+    // Corners placed for another area (the plot was resized) are no guide.
+    const bool haveCurrent = current.size() == sizes.size() && area == placedArea_;
     std::vector<TPoint> out(sizes.size(), TPoint{area.Left, area.Top});
     std::vector<int> order;
     for (std::size_t i = 0; i < sizes.size(); ++i) {
@@ -316,5 +317,6 @@ std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxSize>& sizes, con
     }
     for (int b : order)
         out[std::size_t(b)] = {best.rects[std::size_t(b)].Left, best.rects[std::size_t(b)].Top};
+    placedArea_ = area;
     return out;
 }

@@ -45,9 +45,10 @@ public:
     // peaks and dips, keeps the gap between the boxes, hides the fewest
     // pixels of the curves, and lies nearest the area's corners. current
     // holds the corners the boxes have now when an earlier placement put
-    // them there (else it is empty): they stay while they are about as good
-    // as the best, so that the boxes do not jump at every small change of
-    // the curves. An empty size keeps its current corner.
+    // them there (else it is empty): over the same area they stay while
+    // they are about as good as the best, so that the boxes do not jump at
+    // every small change of the curves. An empty size keeps its current
+    // corner.
     std::vector<TPoint> Place(const std::vector<TBoxSize>& sizes, const std::vector<TPoint>& current);
 
     // The peaks and dips found since Begin.
@@ -88,6 +89,7 @@ private:
     bool keeps(const Arrangement& current, const Arrangement& best) const;
 
     TPlotCoverage coverage_;
+    TRect placedArea_;  // the area of the last placement
     bool finished_ = false;
     bool lines_ = false;
     int symbol_ = 0;
