@@ -24,6 +24,7 @@
 #include "platform/qt/GuiServices.h"
 #include "plot/DruckDlg.h"
 #include "plot/Lineplot.h"
+#include "support/PlotBoxChecks.h"
 #include "support/WriteFailures.h"
 
 using namespace fittest;
@@ -118,6 +119,34 @@ TEST_F(Evaluation, ReportsTheMinimaOfTheSimulationsAndTheScan)
     // Printed, every line but the blank ones has a margin of seven spaces.
     for (const std::string& line : dlg.WriteReport(true))
         EXPECT_TRUE(line == " " || line.rfind("       ", 0) == 0) << line;
+}
+
+// Both plots keep their boxes apart; on the data plot the legend leaves
+// every curve's and scan's dip and maximum in sight, at the default size
+// and enlarged.
+TEST_F(Evaluation, LegendsLeaveTheDipsInSight)
+{
+    open();
+    for (QSize size : {dlg.size(), QSize(1600, 1000)}) {
+        dlg.resize(size);
+        QApplication::processEvents();
+        const std::string what = std::to_string(size.width()) + " wide";
+        TLinePlot& data = *dlg.DataPlot;
+        ASSERT_FALSE(veltrane::test::DrawnBoxes(data).empty());
+        veltrane::test::ExpectBoxesApart(data, "data plot, " + what);
+        for (int col = 0; col < data.GetColanz(); ++col) {
+            if (!data.GetdoPlot(col))
+                continue;
+            veltrane::test::ExpectInSight(data, veltrane::test::ExtremePixel(data, col, false),
+                                          "the dip of " + data.GetColTitle(col) + ", " + what);
+            veltrane::test::ExpectInSight(data, veltrane::test::ExtremePixel(data, col, true),
+                                          "the maximum of " + data.GetColTitle(col) + ", " + what);
+        }
+        dlg.EvalPageControl->setCurrentIndex(0);
+        QApplication::processEvents();
+        veltrane::test::ExpectBoxesApart(*dlg.MinPlot, "minimum plot, " + what);
+        dlg.EvalPageControl->setCurrentIndex(1);
+    }
 }
 
 TEST_F(Evaluation, ACurveWithoutAMinimumShowsDashesAndTheOthersGoOn)
