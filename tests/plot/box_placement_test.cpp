@@ -59,10 +59,6 @@ TEST(CurveExtrema, TurningPointsWithASwingOnBothSides)
         FindExtrema(c.points, c.swing, found);
         EXPECT_EQ(found, c.expected) << c.name;
     }
-    // A curve is judged by its own height, or the area's when it is larger.
-    EXPECT_EQ(ExtremumSwing(200, 400), 10);
-    EXPECT_EQ(ExtremumSwing(4000, 400), 20);
-    EXPECT_EQ(ExtremumSwing(10, 400), 4);
 }
 
 const TRect area{50, 35, 650, 535};
@@ -104,27 +100,6 @@ std::vector<TRect> expectApartInside(const std::vector<TPoint>& corners, const s
             EXPECT_FALSE(intersect(rects[j], r)) << name << ": boxes " << j << " and " << i;
     }
     return rects;
-}
-
-TEST(BoxPlacement, ApartInsideAndClearOfTheCurvesWhereThereIsRoom)
-{
-    struct Case {
-        const char* name;
-        TRect curves;  // a region full of curve; empty for none
-    } cases[] = {
-        {"an empty plot", {}},
-        {"curves over the top left", {50, 35, 300, 400}},
-        {"curves over the whole top", {50, 35, 650, 250}},
-    };
-    for (const Case& c : cases) {
-        TBoxPlacement p;
-        p.Begin(area);
-        if (!c.curves.IsEmpty())
-            addBand(p, c.curves.Left, c.curves.Right, c.curves.Top, c.curves.Bottom);
-        const auto rects = expectApartInside(p.Place(sizes, {}), sizes, area, c.name);
-        for (const TRect& r : rects)
-            EXPECT_FALSE(intersect(r, c.curves)) << c.name;
-    }
 }
 
 // The only place that hides no band of curve holds a peak: a peak weighs

@@ -1,6 +1,6 @@
-// A plot whose host lets it place its boxes: each picture places them apart
-// and off the peaks, a replot with other data places them again, and once
-// the user has dragged one, nothing moves them any more.
+// A plot whose host lets it place its boxes: a replot with other data
+// places them again, and once the user has dragged one, nothing moves them
+// any more.
 #include <gtest/gtest.h>
 
 #include "plot_interaction_support.h"
@@ -30,11 +30,6 @@ void plotPeakAt(TLinePlot& plot, TPoint p)
 
 TPoint center(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
 
-bool intersect(const TRect& a, const TRect& b)
-{
-    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
-}
-
 struct PlacingPlot : ::testing::Test {
     PlacingPlot()
     {
@@ -44,35 +39,8 @@ struct PlacingPlot : ::testing::Test {
             s.plot.TextBox1().Text1().Add(line);
         s.plot.TextBox2().Title().Add("a comment");
     }
-    std::vector<TRect> boxes() { return {s.plot.LegendRect(), s.plot.TextBoxRect(1), s.plot.TextBoxRect(2)}; }
     ShownPlot s;
 };
-
-TEST_F(PlacingPlot, BoxesApartAndOffThePeakWhereverItLies)
-{
-    // The peak in the middle of each box where it stands by default, and
-    // far right.
-    s.plot.AutoPlaceBoxes = false;
-    plotPeak(s.plot, 50.0);
-    s.plot.Bitmap();
-    std::vector<TPoint> peaks;
-    for (const TRect& r : boxes())
-        peaks.push_back(center(r));
-    peaks.push_back({s.plot.GetPlotrec().Right - 20, s.plot.GetPlotrec().Top + 20});
-    s.plot.AutoPlaceBoxes = true;
-
-    for (const TPoint& peak : peaks) {
-        plotPeakAt(s.plot, peak);
-        s.plot.Bitmap();
-        const std::vector<TRect> r = boxes();
-        for (std::size_t i = 0; i < r.size(); ++i) {
-            ASSERT_FALSE(r[i].IsEmpty());
-            EXPECT_FALSE(r[i].Contains(peak.x, peak.y)) << "box " << i << ", peak at " << peak.x << "," << peak.y;
-            for (std::size_t j = 0; j < i; ++j)
-                EXPECT_FALSE(intersect(r[i], r[j])) << "boxes " << j << " and " << i;
-        }
-    }
-}
 
 TEST_F(PlacingPlot, ADraggedBoxStaysWhereTheUserPutItAndNothingIsPlacedAgain)
 {
