@@ -1,6 +1,6 @@
-// The legend and the two text boxes of both field windows at their default
-// size: apart from each other whatever is shown, and off the peak of the
-// surface plasmon.
+// The legend and the two text boxes of both field windows: apart from each
+// other whatever is shown, off the peak of the surface plasmon, and off the
+// curves' long stretches where the plot leaves room.
 #include <QAction>
 
 #include "FieldWindowFixture.h"
