@@ -26,6 +26,13 @@ public:
     void SetTitle2(const std::string& v);
     void SetLeft(std::int32_t v);
     void SetTop(std::int32_t v);
+    // Where the plot's own placement puts the legend while it composes its
+    // picture: no change notification, the picture is being made.
+    void Place(std::int32_t left, std::int32_t top)
+    {
+        Left_ = left;
+        Top_ = top;
+    }
     // Copies the settings (not the handler); notifies once on a change.
     void Assign(const TLegend& o);
 

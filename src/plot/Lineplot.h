@@ -21,6 +21,7 @@
 #include <string>
 
 #include "plot/Axis.h"
+#include "plot/BoxPlacement.h"
 #include "plot/Legend.h"
 #include "plot/PlotColumns.h"
 #include "plot/PlotLayout.h"
@@ -93,6 +94,11 @@ public:
     // Zoom mode, the host's decision (a tool-bar button): a press inside
     // the plot rectangle then draws a rubber band, and the release zooms.
     bool isZoom = false;
+    // Also the host's decision: the legend and the text boxes on show are
+    // placed anew in every composed picture (apart, off the peaks and dips,
+    // hiding the least of the curves) until the user drags one of them.
+    bool AutoPlaceBoxes = false;
+    bool BoxesDragged() const { return boxesDragged_; }
     TBitmapEvent OnPlotbildChange;
     std::function<void(TLinePlot&)> OnPlotbildCopyed;
     // Fired with the screen's copy of the bitmap before it is shown: marks
@@ -217,6 +223,9 @@ private:
     bool BitmapCurrent() const;
     void PaintAxisTitles(TPlotCanvas& c);
     void PaintTitle(TPlotCanvas& c);
+    void PlaceBoxes(const TTextMeasure& m);
+    // A point as drawn: false for a gap (invalid, or not on an axis).
+    bool MapPoint(const TDPunkt& p, const TAxis& ya, TPoint& out) const;
     void PaintPlot(TPlotCanvas& c);
     void PaintColum(TPlotCanvas& c, const TDataCol& col);
     void PaintLegende(TPlotCanvas& c);
@@ -254,6 +263,9 @@ private:
     bool plotDrawn_ = false;  // the last composition held a plot
     TPlotLayout layout_;
     TRect legendRect_, box1Rect_, box2Rect_;
+    TBoxPlacement placement_;
+    bool boxesPlaced_ = false;   // the boxes stand where a placement put them
+    bool boxesDragged_ = false;  // the user moved one: placing has stopped
     QLabel* readout_ = nullptr;
 
     TMousekord mouse_;

@@ -119,6 +119,8 @@ void TLinePlot::FinishElementDrag(TPoint mouse)
     update();
     if (shift == TPoint{0, 0})
         return;
+    // Where the user puts a box, it stays: the plot places no box again.
+    boxesDragged_ = true;
     if (what == TPlotDrag::Legend) {
         Legend_.SetLeft(Legend_.Left() + shift.x);
         Legend_.SetTop(Legend_.Top() + shift.y);

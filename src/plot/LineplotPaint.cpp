@@ -37,6 +37,8 @@ bool TLinePlot::Compose(TPlotCanvas& c)
         Y2Axis_.PaintAxis(c, layout_.Plot, Color_);
     PaintAxisTitles(c);
     PaintTitle(c);
+    // The axes map to the new plot rectangle once they are painted.
+    PlaceBoxes(c);
     PaintPlot(c);
     if (Legend_.Visible())
         PaintLegende(c);
@@ -89,10 +91,25 @@ void TLinePlot::PaintPlot(TPlotCanvas& c)
     c.ClearClip();
 }
 
+bool TLinePlot::MapPoint(const TDPunkt& p, const TAxis& ya, TPoint& out) const
+{
+    // A point is drawn when it is valid and both axes can place it; any
+    // other point is a gap.
+    if (!p.valid)
+        return false;
+    const auto px = XAxis_.TryKor2Pkt(p.x);
+    if (!px)
+        return false;
+    const auto py = ya.TryKor2Pkt(p.y);
+    if (!py)
+        return false;
+    out = {*px, *py};
+    return true;
+}
+
 void TLinePlot::PaintColum(TPlotCanvas& c, const TDataCol& col)
 {
     const TRect& r = layout_.Plot;
-    const TAxis& xa = XAxis_;
     const TAxis& ya = col.YAxistyp ? static_cast<const TAxis&>(Y2Axis_) : Y1Axis_;
     const bool lines = col.PlotArt != paSymbol;
     const int s = EffectiveSymbolSize(col.Symbolsize);
@@ -105,20 +122,7 @@ void TLinePlot::PaintColum(TPlotCanvas& c, const TDataCol& col)
     }
     c.SetTextTransparent(true);
 
-    // A point is drawn when it is valid and both axes can place it; any
-    // other point is a gap.
-    auto place = [&](const TDPunkt& p, TPoint& out) {
-        if (!p.valid)
-            return false;
-        auto px = xa.TryKor2Pkt(p.x);
-        if (!px)
-            return false;
-        auto py = ya.TryKor2Pkt(p.y);
-        if (!py)
-            return false;
-        out = {*px, *py};
-        return true;
-    };
+    auto place = [&](const TDPunkt& p, TPoint& out) { return MapPoint(p, ya, out); };
     auto stamp = [&](TPoint p) {
         if (!r.ContainsClosed(p.x, p.y))
             return;

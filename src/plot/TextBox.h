@@ -34,6 +34,13 @@ public:
     void Setvisible(bool v);
     void SetLeft(std::int32_t v);
     void SetTop(std::int32_t v);
+    // Where the plot's own placement puts the box while it composes its
+    // picture: no change notification, the picture is being made.
+    void Place(std::int32_t left, std::int32_t top)
+    {
+        Left_ = left;
+        Top_ = top;
+    }
     void SetTitle(const TPlotStringList& lines) { Title_.Assign(lines); }
     void SetText1(const TPlotStringList& lines) { Text1_.Assign(lines); }
     void SetText2(const TPlotStringList& lines) { Text2_.Assign(lines); }

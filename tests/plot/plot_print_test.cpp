@@ -108,6 +108,51 @@ TEST(PlotPrint, PageHoldsTheCommentAboveTheStretchedBitmap)
     EXPECT_EQ(above, 0);
 }
 
+// A plot that places its boxes keeps them off its peak on paper as well:
+// the peak lies where the legend stands by default, and the page shows it.
+TEST(PlotPrint, PlacedBoxesLeaveThePeakInSightOnThePage)
+{
+    PrintSetup p;
+    TLinePlot& plot = p.s.plot;
+    auto curve = [&plot](double x0, double top) {
+        plot.Setrepaintcomp(false);
+        plot.DeleteAllCol();
+        const int c = plot.AddCol();
+        plot.SetLineColor(c, pcRed);
+        for (int i = 0; i <= 400; ++i) {
+            const double x = i * 0.25, u = (x - x0) / 1.5;
+            plot.AddData(c, x, 0.1 + (top - 0.1) / (1.0 + u * u), true);
+        }
+        plot.SetXY1Axislimit(0, 100, 0, 1.05);
+        plot.Setrepaintcomp(true);
+    };
+    curve(50.0, 1.0);
+    const TRect legend = plot.LegendRect();
+    ASSERT_FALSE(legend.IsEmpty());
+    // Beside the legend's text, clear of its red line sample.
+    const int px = legend.Right - 6, py = (legend.Top + legend.Bottom) / 2;
+    plot.AutoPlaceBoxes = true;
+    curve(plot.XAxis().Pkt2kord(px), plot.Y1Axis().Pkt2kord(py));
+    const QImage bitmap = plot.Bitmap();
+    ASSERT_FALSE(plot.LegendRect().Contains(px, py));
+
+    p.dlg().Orientation = 0;
+    ASSERT_EQ(plot.PrintPlot(false), TPrintResult::Printed);
+    const QImage page = renderPage(p.pdf, p.printer.resolution());
+    const QRect r = p.pageOnPaper(false);
+    const double sx = double(r.width()) / bitmap.width(), sy = double(r.height()) / bitmap.height();
+    const QPoint onPaper(r.left() + int((px + 0.5) * sx), r.top() + int((py + 0.5) * sy));
+    int red = 0;
+    for (int dy = -int(2 * sy + 1); dy <= int(2 * sy + 1); ++dy)
+        for (int dx = -int(2 * sx + 1); dx <= int(2 * sx + 1); ++dx) {
+            const QRgb c = page.pixel(onPaper + QPoint(dx, dy));
+            // A thin red line, blended with white where the page scales it.
+            red += qRed(c) > qGreen(c) + 60 && qRed(c) > qBlue(c) + 60;
+        }
+    EXPECT_GT(red, 0) << "the peak is hidden on the page";
+
+}
+
 TEST(PlotPrint, LandscapeChosenInTheDialogPrintsLandscapeAndThePrinterStaysPortrait)
 {
     PrintSetup p;

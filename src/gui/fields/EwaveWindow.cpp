@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolBar>
@@ -28,11 +27,7 @@ TEwaveWindow::TEwaveWindow(Document& doc, veltrane::RunControl& run, QWidget* pa
     Plot->setMinimumSize(420, 360);
     Plot->Y1Axis().SetTitle("");
     Plot->Y2Axis().SetTitle("");
-    // Where the user put a box, it stays.
-    Plot->OnUserChange = [this](TLinePlot&, TUserChange what) {
-        if (what == TUserChange::Position)
-            boxesDragged_ = true;
-    };
+    Plot->AutoPlaceBoxes = true;
 
     Plot->OnPlotbildChange = [this](TLinePlot& plot, TPlotCanvas& c) { PlotbildChange(plot, c); };
 
@@ -210,24 +205,9 @@ void TEwaveWindow::PlotData()
         Plot->Autoscale(true, true, true);
     WriteBoxes();
     Plot->Setrepaintcomp(true);
-    PlaceBoxes();
 }
 
 void TEwaveWindow::PlotbildChange(TLinePlot& plot, TPlotCanvas& c) { veltrane::PaintFieldNote(plot, c, noField_); }
-
-void TEwaveWindow::PlaceBoxes()
-{
-    if (boxesDragged_ || Plot->GetColanz() == 0)
-        return;
-    Plot->Bitmap();  // lays out the plot area
-    veltrane::PlaceFieldBoxes(*Plot);
-}
-
-void TEwaveWindow::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    PlaceBoxes();
-}
 
 void TEwaveWindow::WriteBoxes()
 {

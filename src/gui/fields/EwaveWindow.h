@@ -72,8 +72,7 @@ public:
     void FitStatus1SpeedButton1Click();
 
     // The field columns of the samples, the axis and legend titles and the
-    // text boxes; the boxes are then placed apart, unless the user has
-    // dragged one. When none of the chosen components exists for the light
+    // text boxes. When none of the chosen components exists for the light
     // the plot says so over axes of these samples.
     void PlotData();
     // What the plot says in place of curves; empty while it draws some.
@@ -84,8 +83,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // The boxes follow the plot area's new size.
-    void resizeEvent(QResizeEvent* event) override;
 
     virtual void FormShow() = 0;
     virtual void FormClose() = 0;
@@ -129,9 +126,7 @@ protected:
 
 private:
     void BuildToolBar();
-    void PlaceBoxes();
     veltrane::FieldRunState runState_;
     TEHOptiondlg* options_ = nullptr;
-    bool boxesDragged_ = false;
     std::vector<std::string> noField_;
 };

@@ -1,13 +1,10 @@
 #include "gui/fields/FieldPlot.h"
 
-#include <QImage>
 #include <algorithm>
-#include <optional>
 
 #include "document/LayerSystemText.h"
 #include "fields/Ausgabe.h"
 #include "fields/FieldSelection.h"
-#include "gui/fields/BoxPlacement.h"
 #include "gui/fields/EwaveSetup.h"
 #include "platform/Platform.h"
 #include "plot/Lineplot.h"
@@ -133,68 +130,6 @@ void WriteComment(TLinePlot& plot, const Document& doc, bool visible)
     box.ClearAll();
     box.Title().Add(comment);
     box.Setvisible(visible);
-}
-
-void PlaceFieldBoxes(TLinePlot& plot)
-{
-    const TRect area = plot.GetPlotrec();
-    if (area.IsEmpty())
-        return;
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    const TPlotCanvas measure(scratch);
-    const TPlotFont regular = LegendFont(false, TPlotCanvas::PixelsPerInch);
-    const TPlotFont bold = LegendFont(true, TPlotCanvas::PixelsPerInch);
-    std::array<BoxSize, BoxCount> sizes{};
-    const TLegendLayout legend = LayoutLegend(plot.Legend(), plot.Columns(), measure, regular, bold);
-    if (legend.Drawn)
-        sizes[0] = {legend.Width, legend.Height};
-    TTextBox* boxes[] = {&plot.TextBox1(), &plot.TextBox2()};
-    for (std::size_t i = 0; i < 2; ++i) {
-        const TTextBoxLayout lo = LayoutTextBox(*boxes[i], measure, regular, bold);
-        sizes[i + 1] = {lo.Width, lo.Height};
-    }
-
-    // The curves as the plot draws them, a gap at a point not computed,
-    // and the peak of each first part (the left axis): the field's
-    // maximum is what the user looks for.
-    std::vector<PixelCurve> curves;
-    std::vector<TPoint> peaks;
-    for (int col = 0; col < plot.GetColanz(); ++col) {
-        const bool right = plot.GetYAxistyp(col);
-        const TAxis& y = right ? static_cast<const TAxis&>(plot.Y2Axis()) : plot.Y1Axis();
-        curves.emplace_back();
-        std::optional<TPoint> peak;
-        double peakValue = 0.0;
-        for (const TDPunkt& p : plot.Columns()[std::size_t(col)].Points) {
-            const auto px = plot.XAxis().TryKor2Pkt(p.x), py = y.TryKor2Pkt(p.y);
-            if (!p.valid || !px || !py) {
-                if (!curves.back().empty())
-                    curves.emplace_back();
-                continue;
-            }
-            curves.back().push_back({*px, *py});
-            if (!right && (!peak || p.y > peakValue)) {
-                peak = TPoint{*px, *py};
-                peakValue = p.y;
-            }
-        }
-        if (peak)
-            peaks.push_back(*peak);
-    }
-
-    const std::array<TPoint, BoxCount> corners = PlaceBoxes(area, sizes, curves, peaks);
-    const bool was = plot.repaintcomp();
-    plot.Setrepaintcomp(false);
-    if (!sizes[0].Empty()) {
-        plot.Legend().SetLeft(corners[0].x);
-        plot.Legend().SetTop(corners[0].y);
-    }
-    for (std::size_t i = 0; i < 2; ++i)
-        if (!sizes[i + 1].Empty()) {
-            boxes[i]->SetLeft(corners[i + 1].x);
-            boxes[i]->SetTop(corners[i + 1].y);
-        }
-    plot.Setrepaintcomp(was);
 }
 
 }  // namespace veltrane

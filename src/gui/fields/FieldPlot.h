@@ -35,10 +35,4 @@ void WriteLayerSystem(TLinePlot& plot, const TSimparameter& p, const TEHOptionpa
 // The comment in text box 2; a blank comment hides the box.
 void WriteComment(TLinePlot& plot, const Document& doc, bool visible);
 
-// Moves the legend and the text boxes apart and off the curves as far as
-// the plot area allows (see BoxPlacement.h), after a composition that laid
-// out the area. Boxes hidden by the tool bar keep a place of their own, so
-// that showing one again covers nothing.
-void PlaceFieldBoxes(TLinePlot& plot);
-
 }  // namespace veltrane

@@ -1,12 +1,13 @@
-// The legend and the two text boxes of both field windows at their default
-// size: apart from each other whatever is shown, and off the peak of the
-// surface plasmon.
+// The legend and the two text boxes of both field windows: apart from each
+// other whatever is shown, off the peak of the surface plasmon, and off the
+// curves' long stretches where the plot leaves room.
 #include <QAction>
 
 #include "FieldWindowFixture.h"
 #include "gui/fields/EwavedlgD.h"
 #include "gui/fields/EwavedlgT.h"
 #include "plot/Lineplot.h"
+#include "support/PlotBoxChecks.h"
 
 namespace {
 
@@ -78,6 +79,51 @@ TEST_F(FieldBoxes, ApartAtTheDefaultSizeInTheWindowAtOnePlace)
     window.show();
     ASSERT_TRUE(WaitFor([&] { return window.Plot->GetColanz() > 0 && !window.Computing(); }, 6000));
     expectBoxesApart(window, doc, "at Layerposition");
+}
+
+}  // namespace
+
+namespace {
+
+// The layer-position window on the demo with 2000 points, Ex, Hy and Ez in
+// both modulus parts, at the default size and enlarged: the |Hy| resonance
+// at 51.5 degrees stays in sight, and no box lies along a curve for long
+// (the boxes once hid the Ez phase from 16 to 41 degrees).
+TEST_F(FieldBoxes, LayerWindowKeepsTheResonanceInSightAndHidesLittleOfAnyCurve)
+{
+    doc.Simparameter.PolArt = paP;
+    doc.Simparameter.PolMode = pmP;
+    veltrane::stacks::thetaScan(doc.Simparameter, 10.0, 70.0, 201);
+    doc.EHOptionpara.Theta1 = doc.EHOptionpara.Theta2 = Riedit::NADN;
+    doc.EHOptionpara.Pktanz = 2000;
+    TEwavedlgD window(doc, run);
+    frame = window.FitStatus1;
+    window.show();
+    ASSERT_TRUE(WaitFor([&] { return window.Plot->GetColanz() > 0 && !window.Computing(); }, 20000));
+    TLinePlot& plot = *window.Plot;
+    for (QSize size : {window.size(), QSize(1700, 1000)}) {
+        window.resize(size);
+        for (int part : {ehAbsPhase, ehSqrPhase})
+            for (const std::vector<int>& components :
+                 {std::vector<int>{ehEz}, std::vector<int>{ehEx, ehHy}, std::vector<int>{ehEx, ehHy, ehEz}}) {
+                TEHFieldSet f;
+                f.Include(part);
+                f.Include(ehAbsolute);
+                for (int c : components)
+                    f.Include(c);
+                doc.EHOptionpara.Fields = f;
+                window.PlotData();
+                const std::string what = std::to_string(size.width()) + " wide, part " + std::to_string(part) + ", " +
+                                         std::to_string(components.size()) + " components";
+                veltrane::test::ExpectBoxesApart(plot, what);
+                for (int col = 0; col < plot.GetColanz(); ++col) {
+                    if (plot.GetColTitle(col).rfind("Hy |Field|", 0) == 0)
+                        veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, col, true),
+                                                      "the |Hy| peak, " + what);
+                    EXPECT_LE(veltrane::test::HiddenShare(plot, col), 0.1) << plot.GetColTitle(col) << ", " << what;
+                }
+            }
+    }
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "platform/qt/GuiServices.h"
 #include "plot/DruckDlg.h"
 #include "plot/Lineplot.h"
+#include "support/PlotBoxChecks.h"
 #include "support/WriteFailures.h"
 
 using namespace fittest;
@@ -118,6 +119,27 @@ TEST_F(Evaluation, ReportsTheMinimaOfTheSimulationsAndTheScan)
     // Printed, every line but the blank ones has a margin of seven spaces.
     for (const std::string& line : dlg.WriteReport(true))
         EXPECT_TRUE(line == " " || line.rfind("       ", 0) == 0) << line;
+}
+
+// The data plot's legend leaves every curve's and scan's dip and maximum in
+// sight, in the smallest window and enlarged; the minimum plot's boxes stay
+// apart.
+TEST_F(Evaluation, LegendsLeaveTheDipsInSight)
+{
+    open();
+    TLinePlot& data = *dlg.DataPlot;
+    for (QSize size : {QSize(500, 400), QSize(1600, 1000)}) {
+        dlg.resize(size);
+        QApplication::processEvents();
+        const std::string what = std::to_string(size.width()) + " wide";
+        veltrane::test::ExpectBoxesApart(data, "data plot, " + what);
+        for (int col = 0; col < data.GetColanz(); ++col)
+            if (data.GetdoPlot(col))
+                for (bool largest : {false, true})
+                    veltrane::test::ExpectInSight(data, veltrane::test::ExtremePixel(data, col, largest),
+                                                  data.GetColTitle(col) + ", " + what);
+        veltrane::test::ExpectBoxesApart(*dlg.MinPlot, "minimum plot, " + what);
+    }
 }
 
 TEST_F(Evaluation, ACurveWithoutAMinimumShowsDashesAndTheOthersGoOn)

@@ -24,6 +24,7 @@
 #include "platform/CFormat.h"
 #include "platform/ScriptedPlatform.h"
 #include "plot/Lineplot.h"
+#include "support/PlotBoxChecks.h"
 #include "support/ScriptedRunControl.h"
 
 using namespace fittest;
@@ -77,6 +78,25 @@ TEST_F(FitWindow, ShowsTheScanTheGridAndTheChoices)
     EXPECT_FALSE(box(1, 3)->isEnabled());
     EXPECT_TRUE(box(1, 3)->text().isEmpty());
     EXPECT_TRUE(box(4, 0)->text().isEmpty());  // no fifth layer
+}
+
+// The legend leaves the reflectivity maximum near 47 degrees and the dip
+// of the scan and of the curve in sight, at the default size and enlarged.
+TEST_F(FitWindow, LegendLeavesTheMaximumAndTheDipInSight)
+{
+    open();
+    TLinePlot& plot = *dlg.Plot;
+    for (QSize size : {dlg.size(), QSize(1700, 1000)}) {
+        dlg.resize(size);
+        QApplication::processEvents();
+        const std::string what = std::to_string(size.width()) + " wide";
+        ASSERT_FALSE(veltrane::test::DrawnBoxes(plot).empty());
+        veltrane::test::ExpectBoxesApart(plot, what);
+        for (int col : {0, 1}) {
+            veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, col, true), "the maximum, " + what);
+            veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, col, false), "the dip, " + what);
+        }
+    }
 }
 
 TEST_F(FitWindow, MarksSurviveScrollingTheLayerRows)

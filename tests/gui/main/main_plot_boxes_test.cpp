@@ -1,0 +1,71 @@
+// The main plot's legend, "Layer-System" table and comment with five Z
+// curves and a scaled and shifted scan, and with the scan alone: apart, the
+// legend's rows in sight, and the resonance dips and the reflectivity
+// maxima uncovered, at the default size and enlarged.
+#include <QTest>
+
+#include "MainFormFixture.h"
+#include "support/PlotBoxChecks.h"
+#include "support/Stacks.h"
+
+namespace {
+
+struct MainPlotBoxes : MainWindowTest {
+    // The demo sensor over the thickness of its 5 nm layer, 0 to 20 nm in
+    // five curves, and a scan measured on the first curve.
+    void fiveCurvesAndAScan()
+    {
+        Document& d = form.Doc();
+        TSimparameter p = veltrane::stacks::demo();
+        p.PolArt = paP;
+        p.PolMode = pmP;
+        veltrane::stacks::thetaScan(p, 45.0, 65.0, 401);
+        p.ZAxis = {pkThickness, 0.0, 20.0, 3, 5, 0.0, 0};
+        p.Comment = "demo stack with a scan";
+        d.Simparameter = p;
+        form.RunSimulation();
+        ASSERT_EQ(d.ResColList.size(), 5u);
+        TScanColrec scan;
+        scan.Name = "sensor.dat";
+        scan.Kind = ckRp;
+        for (std::size_t i = 0; i < d.ResColList.front().Points.size(); i += 10)
+            scan.Points.push_back({d.ResColList.front().Points[i].x, d.ResColList.front().Points[i].Rp});
+        scan.Scalefactor = 1.031;
+        scan.Shiftfactor = -0.25;
+        d.ScanColList.push_back(scan);
+        form.Replot();
+    }
+    void expectClear(const std::string& what)
+    {
+        TLinePlot& plot = form.Plot();
+        ASSERT_EQ(veltrane::test::DrawnBoxes(plot).size(), 3u) << what;
+        veltrane::test::ExpectBoxesApart(plot, what);
+        for (int col = 0; col < plot.GetColanz(); ++col) {
+            veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, col, false),
+                                          "the dip of " + plot.GetColTitle(col) + ", " + what);
+            veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, col, true),
+                                          "the maximum of " + plot.GetColTitle(col) + ", " + what);
+        }
+    }
+};
+
+TEST_F(MainPlotBoxes, FiveZCurvesAndAScaledShiftedScan)
+{
+    fiveCurvesAndAScan();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_EQ(form.Plot().GetColTitle(0), "sensor.dat (Scale-factor:1.031 | Shift-factor:-0.25)");
+    for (QSize size : {form.size(), QSize(1600, 1000)}) {
+        form.resize(size);
+        QApplication::processEvents();
+        const std::string at = std::to_string(size.width()) + " wide";
+        expectClear("five curves and a scan, " + at);
+
+        form.Doc().ResColList.clear();
+        form.Replot();
+        expectClear("the scan alone, " + at);
+        form.RunSimulation();
+    }
+}
+
+}  // namespace

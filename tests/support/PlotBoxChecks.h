@@ -1,0 +1,86 @@
+#pragma once
+// What a plot that places its boxes must show, checked on its last picture:
+// the legend and text boxes on show lie inside the plot area and apart, and
+// leave given points (the peaks and dips of the curves) in sight.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "plot/Lineplot.h"
+
+namespace veltrane::test {
+
+inline bool Intersect(const TRect& a, const TRect& b)
+{
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+// The boxes drawn in the plot's picture, composed first when out of date.
+inline std::vector<TRect> DrawnBoxes(TLinePlot& plot)
+{
+    plot.Bitmap();
+    std::vector<TRect> boxes;
+    for (const TRect& r : {plot.LegendRect(), plot.TextBoxRect(1), plot.TextBoxRect(2)})
+        if (!r.IsEmpty())
+            boxes.push_back(r);
+    return boxes;
+}
+
+inline void ExpectBoxesApart(TLinePlot& plot, const std::string& what)
+{
+    const std::vector<TRect> boxes = DrawnBoxes(plot);
+    const TRect area = plot.GetPlotrec();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const TRect& r = boxes[i];
+        EXPECT_TRUE(r.Left >= area.Left && r.Top >= area.Top && r.Right <= area.Right && r.Bottom <= area.Bottom)
+            << what << ": a box leaves the plot area";
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_FALSE(Intersect(boxes[j], r)) << what << ": two boxes overlap";
+    }
+}
+
+// The pixel of a column's largest (or smallest) valid value.
+inline TPoint ExtremePixel(TLinePlot& plot, int col, bool largest)
+{
+    int best = -1;
+    for (int i = 0; i < plot.GetPktanz(col); ++i) {
+        const TDPunkt p = plot.GetData(col, i);
+        if (p.valid && (best < 0 || (largest ? p.y > plot.GetData(col, best).y : p.y < plot.GetData(col, best).y)))
+            best = i;
+    }
+    const TDPunkt p = plot.GetData(col, std::max(best, 0));
+    const TAxis& y = plot.GetYAxistyp(col) ? static_cast<const TAxis&>(plot.Y2Axis()) : plot.Y1Axis();
+    return {plot.XAxis().Kor2Pkt(p.x), y.Kor2Pkt(p.y)};
+}
+
+inline void ExpectInSight(TLinePlot& plot, TPoint p, const std::string& what)
+{
+    for (const TRect& r : DrawnBoxes(plot))
+        EXPECT_FALSE(r.Contains(p.x, p.y)) << what << " at " << p.x << "," << p.y << " lies under a box";
+}
+
+// The share of a column's points in the plot area that lie under a box.
+inline double HiddenShare(TLinePlot& plot, int col)
+{
+    const std::vector<TRect> boxes = DrawnBoxes(plot);
+    const TRect area = plot.GetPlotrec();
+    const TAxis& y = plot.GetYAxistyp(col) ? static_cast<const TAxis&>(plot.Y2Axis()) : plot.Y1Axis();
+    int shown = 0, hidden = 0;
+    for (int i = 0; i < plot.GetPktanz(col); ++i) {
+        const TDPunkt p = plot.GetData(col, i);
+        const auto px = plot.XAxis().TryKor2Pkt(p.x), py = y.TryKor2Pkt(p.y);
+        if (!p.valid || !px || !py || !area.ContainsClosed(*px, *py))
+            continue;
+        ++shown;
+        for (const TRect& r : boxes)
+            if (r.Contains(*px, *py)) {
+                ++hidden;
+                break;
+            }
+    }
+    return shown ? double(hidden) / shown : 0.0;
+}
+
+}  // namespace veltrane::test
