@@ -21,23 +21,32 @@ double simulatedValue(const TResPunkt& r, int datakind)
     }
 }
 
+// Calls f(simulated, measured) for every valid point of the first result
+// column with its scan point at the same x; false when either list is empty.
+template <typename F>
+bool forEachPair(const TResColList& results, const TScanColList& scans, int datakind, F f)
+{
+    if (results.empty() || scans.empty())
+        return false;
+    const auto& sim = results.front().Points;
+    const auto& meas = scans.front().Points;
+    const std::size_t n = std::min(sim.size(), meas.size());
+    for (std::size_t i = 0; i < n; ++i)
+        if (sim[i].valid)
+            f(simulatedValue(sim[i], datakind), meas[i].y);
+    return true;
+}
+
 }  // namespace
 
 double TSimulationiter::DivergenceSpectrum() const
 {
-    if (ResultList.empty() || ScanList.empty())
-        return NoValue;
-    const auto& sim = ResultList.front().Points;
-    const auto& meas = ScanList.front().Points;
-    const std::size_t n = std::min(sim.size(), meas.size());
     double deviation = 0.0, reference = 0.0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!sim[i].valid)
-            continue;
-        const double s = simulatedValue(sim[i], Datakind);
-        deviation += std::fabs(s - meas[i].y);
-        reference += std::fabs(s);
-    }
+    if (!forEachPair(ResultList, ScanList, Datakind, [&](double s, double m) {
+            deviation += std::fabs(s - m);
+            reference += std::fabs(s);
+        }))
+        return NoValue;
     const double d = 100.0 * deviation / reference;
     return reference > 0.0 && std::isfinite(d) ? d : NoValue;
 }
@@ -68,24 +77,17 @@ double TSimulationiter::ScanMinimum() const
 
 double TSimulationiter::ScanToSimulationRatio() const
 {
-    if (Datakind > 2 || ResultList.empty() || ScanList.empty())
-        return NoValue;
-    const auto& sim = ResultList.front().Points;
-    const auto& meas = ScanList.front().Points;
-    const std::size_t n = std::min(sim.size(), meas.size());
     // Over the whole fit range, not from the two maxima: the highest point
     // of a noisy scan lies high by about the noise, the factor low with it,
     // and the fitted layers follow (1 % of factor moves a 45 nm gold film
     // by some 2 nm). Least squares with the noise in the scan:
     // meas x ratio = sim gives ratio = sum sim^2 / sum sim x meas.
     double simSim = 0.0, simMeas = 0.0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!sim[i].valid)
-            continue;
-        const double s = simulatedValue(sim[i], Datakind);
-        simSim += s * s;
-        simMeas += s * meas[i].y;
-    }
+    if (Datakind > 2 || !forEachPair(ResultList, ScanList, Datakind, [&](double s, double m) {
+            simSim += s * s;
+            simMeas += s * m;
+        }))
+        return NoValue;
     const double ratio = simSim / simMeas;
     return simMeas > 0.0 && simSim > 0.0 && std::isfinite(ratio) ? ratio : NoValue;
 }
