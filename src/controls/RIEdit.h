@@ -7,7 +7,7 @@
 #include <QColor>
 #include <QLineEdit>
 
-#include "controls/RIEditText.h"
+#include "controls/plain/RIEditText.h"
 
 class TRIEdit : public QLineEdit {
     Q_OBJECT

@@ -15,7 +15,7 @@
 
 #include "plot/PlotDialogButtons.h"
 #include "plot/PrintAboutDlg.h"
-#include "plot/Sprachfeld.h"
+#include "plot/plain/Sprachfeld.h"
 #include "platform/qt/GuiServices.h"
 
 namespace {

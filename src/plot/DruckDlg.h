@@ -7,8 +7,8 @@
 #include <QPointer>
 #include <string>
 
-#include "plot/Linedef.h"
-#include "plot/PlotPrint.h"
+#include "plot/plain/Linedef.h"
+#include "plot/plain/PlotPrint.h"
 
 class QGroupBox;
 class QLabel;

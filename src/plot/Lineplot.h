@@ -20,14 +20,14 @@
 #include <functional>
 #include <string>
 
-#include "plot/Axis.h"
-#include "plot/BoxPlacement.h"
-#include "plot/Legend.h"
-#include "plot/PlotColumns.h"
-#include "plot/PlotLayout.h"
-#include "plot/PlotMouse.h"
-#include "plot/PlotPrint.h"
-#include "plot/TextBox.h"
+#include "plot/plain/Axis.h"
+#include "plot/plain/BoxPlacement.h"
+#include "plot/plain/Legend.h"
+#include "plot/plain/PlotColumns.h"
+#include "plot/plain/PlotLayout.h"
+#include "plot/plain/PlotMouse.h"
+#include "plot/plain/PlotPrint.h"
+#include "plot/plain/TextBox.h"
 
 class QIODevice;
 class QLabel;

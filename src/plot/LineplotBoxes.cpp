@@ -6,7 +6,7 @@
 
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"
-#include "plot/PlotGeometry.h"
+#include "plot/plain/PlotGeometry.h"
 
 void TLinePlot::PlaceBoxes(const TTextMeasure& m)
 {

@@ -5,7 +5,7 @@
 
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"
-#include "plot/PlotGeometry.h"
+#include "plot/plain/PlotGeometry.h"
 #include "plot/SymbolStamp.h"
 
 bool TLinePlot::Compose(TPlotCanvas& c)

@@ -11,11 +11,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "plot/Axis.h"
+#include "plot/plain/Axis.h"
 #include "plot/Lineplot.h"
 #include "plot/PlotDialogButtons.h"
-#include "controls/RIEditText.h"
-#include "plot/Sprachfeld.h"
+#include "controls/plain/RIEditText.h"
+#include "plot/plain/Sprachfeld.h"
 #include "platform/CFormat.h"
 #include "platform/Platform.h"
 

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <string>
 
-#include "plot/Linedef.h"
+#include "plot/plain/Linedef.h"
 
 class QCheckBox;
 class QComboBox;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "plot/PlotTypes.h"
+#include "plot/plain/PlotTypes.h"
 
 enum TPenMode { pmCopy, pmNotXor };
 enum TCopyMode { cmSrcCopy, cmSrcAnd, cmSrcInvert };

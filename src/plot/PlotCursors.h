@@ -5,6 +5,6 @@
 
 #include <QCursor>
 
-#include "plot/PlotMouse.h"
+#include "plot/plain/PlotMouse.h"
 
 QCursor ToQCursor(TPlotCursor c);

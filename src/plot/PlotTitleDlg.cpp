@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "plot/PlotDialogButtons.h"
-#include "plot/Sprachfeld.h"
+#include "plot/plain/Sprachfeld.h"
 
 namespace {
 enum Caption { cCancel = 0, cTitle = 8, cCaption = 12 };

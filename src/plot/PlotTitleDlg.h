@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "plot/Linedef.h"
+#include "plot/plain/Linedef.h"
 
 class QLabel;
 class QLineEdit;

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "plot/Sprachfeld.h"
+#include "plot/plain/Sprachfeld.h"
 
 namespace {
 enum Caption { cCancel = 0, cPrinting = 23 };

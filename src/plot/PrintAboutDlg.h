@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "plot/Linedef.h"
+#include "plot/plain/Linedef.h"
 
 class QLabel;
 class QPushButton;

@@ -7,7 +7,7 @@
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"
 #include "plot/PlotCursors.h"
-#include "plot/Sprachfeld.h"
+#include "plot/plain/Sprachfeld.h"
 #include "plot/XorFrame.h"
 
 namespace {

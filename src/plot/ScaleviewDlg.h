@@ -7,8 +7,8 @@
 #include <QDialog>
 #include <QImage>
 
-#include "plot/Linedef.h"
-#include "plot/ScaleviewModel.h"
+#include "plot/plain/Linedef.h"
+#include "plot/plain/ScaleviewModel.h"
 
 class QPushButton;
 class QWidget;

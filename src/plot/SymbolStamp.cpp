@@ -1,7 +1,7 @@
 #include "plot/SymbolStamp.h"
 
 #include "plot/PlotCanvas.h"
-#include "plot/PlotGeometry.h"
+#include "plot/plain/PlotGeometry.h"
 
 QImage InitPaintSymbol(const TDataCol& col, TStampMode mode)
 {

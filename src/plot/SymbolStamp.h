@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-#include "plot/Linedef.h"
+#include "plot/plain/Linedef.h"
 
 enum TStampMode { smMask = 1, smImage = 2, smLegend = 3 };
 

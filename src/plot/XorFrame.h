@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "plot/PlotTypes.h"
+#include "plot/plain/PlotTypes.h"
 
 // Outlines r (half-open: Right and Bottom lie outside) in colour, every
 // perimeter pixel once; dashed: 6 pixels on, 2 off along the outline.

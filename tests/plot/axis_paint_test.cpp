@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "plot/Axis.h"
+#include "plot/plain/Axis.h"
 #include "plot/PlotCanvas.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "plot/Axis.h"
+#include "plot/plain/Axis.h"
 #include "plot/Lineplot.h"
 #include "plot/PlotAxisDlg.h"
 #include "platform/ScriptedPlatform.h"

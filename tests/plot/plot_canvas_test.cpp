@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "plot/PlotCanvas.h"
-#include "plot/PlotGeometry.h"
+#include "plot/plain/PlotGeometry.h"
 #include "plot/SymbolStamp.h"
 
 namespace {

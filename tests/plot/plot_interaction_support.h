@@ -9,7 +9,7 @@
 
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"
-#include "plot_fake_metrics.h"
+#include "plain/plot_fake_metrics.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/qt/GuiServices.h"
 

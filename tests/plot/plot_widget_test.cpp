@@ -4,7 +4,7 @@
 
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"
-#include "plot/Sprachfeld.h"
+#include "plot/plain/Sprachfeld.h"
 #include "platform/Cp1252.h"
 
 TEST(LinePlotWidget, ScreenShowsTheComposedBitmap)

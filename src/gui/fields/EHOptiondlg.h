@@ -12,7 +12,7 @@
 #include <array>
 
 #include "document/Records.h"
-#include "gui/fields/EHOptionModel.h"
+#include "gui/fields/plain/EHOptionModel.h"
 
 class QButtonGroup;
 class QCheckBox;

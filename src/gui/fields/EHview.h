@@ -9,8 +9,8 @@
 #include <cstdint>
 
 #include "fields/EWaveList.h"
-#include "gui/fields/LayerPlace.h"
-#include "gui/fields/ViewScale.h"
+#include "gui/fields/plain/LayerPlace.h"
+#include "gui/fields/plain/ViewScale.h"
 
 class QLabel;
 class QScrollBar;

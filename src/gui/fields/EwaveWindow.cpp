@@ -10,7 +10,7 @@
 
 #include "fields/FieldSelection.h"
 #include "gui/fields/EHOptiondlg.h"
-#include "gui/fields/EwaveSetup.h"
+#include "gui/fields/plain/EwaveSetup.h"
 #include "gui/fields/FieldNote.h"
 #include "gui/fields/FieldPlot.h"
 #include "gui/fields/FitStatus.h"

@@ -16,7 +16,7 @@
 
 #include "document/Document.h"
 #include "fields/Ausgabe.h"
-#include "gui/fields/FieldRunState.h"
+#include "gui/fields/plain/FieldRunState.h"
 #include "platform/RunControl.h"
 
 class QAction;

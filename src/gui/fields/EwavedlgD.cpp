@@ -13,7 +13,7 @@
 #include "fields/FieldSelection.h"
 #include "fields/ThetaCurve.h"
 #include "gui/fields/EHview.h"
-#include "gui/fields/EwaveSetup.h"
+#include "gui/fields/plain/EwaveSetup.h"
 #include "gui/fields/FieldPlot.h"
 #include "gui/fields/LayerposEditdlg.h"
 #include "gui/fields/PaintBox.h"

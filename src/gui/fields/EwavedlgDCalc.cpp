@@ -5,7 +5,7 @@
 
 #include "fields/CalcEwave_T.h"
 #include "gui/fields/EHview.h"
-#include "gui/fields/EwaveSetup.h"
+#include "gui/fields/plain/EwaveSetup.h"
 #include "gui/fields/EwavedlgD.h"
 #include "gui/fields/FieldPlot.h"
 #include "gui/fields/PaintBox.h"

@@ -9,7 +9,7 @@
 #include "document/NoValue.h"
 #include "fields/FieldSelection.h"
 #include "fields/ThetaCurve.h"
-#include "gui/fields/EwaveSetup.h"
+#include "gui/fields/plain/EwaveSetup.h"
 #include "gui/fields/FieldPlot.h"
 #include "gui/fields/PaintBox.h"
 #include "gui/fields/ThetaEditdlgs.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fields/EWaveList.h"
-#include "gui/fields/ViewScale.h"
+#include "gui/fields/plain/ViewScale.h"
 
 class TLinePlot;
 class TPlotCanvas;

@@ -5,7 +5,7 @@
 #include "document/LayerSystemText.h"
 #include "fields/Ausgabe.h"
 #include "fields/FieldSelection.h"
-#include "gui/fields/EwaveSetup.h"
+#include "gui/fields/plain/EwaveSetup.h"
 #include "platform/Platform.h"
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"

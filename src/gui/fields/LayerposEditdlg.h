@@ -3,7 +3,7 @@
 // from 1 (up to the stack's layer count) and a position inside it in nm.
 
 #include "gui/fields/FieldEditdlg.h"
-#include "gui/fields/LayerPlace.h"
+#include "gui/fields/plain/LayerPlace.h"
 
 class TUpDown;
 

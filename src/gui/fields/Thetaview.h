@@ -11,7 +11,7 @@
 
 #include "document/Records.h"
 #include "fields/ThetaCurve.h"
-#include "gui/fields/ViewScale.h"
+#include "gui/fields/plain/ViewScale.h"
 
 class QLabel;
 class QScrollBar;

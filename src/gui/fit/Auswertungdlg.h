@@ -15,7 +15,7 @@
 
 #include "document/Document.h"
 #include "fitting/Auswertung.h"
-#include "gui/fit/AuswertungModel.h"
+#include "gui/fit/plain/AuswertungModel.h"
 
 class QCheckBox;
 class QComboBox;

@@ -6,7 +6,7 @@
 
 #include "controls/RIEdit.h"
 #include "document/TextFile.h"
-#include "gui/fit/AuswertungReport.h"
+#include "gui/fit/plain/AuswertungReport.h"
 #include "gui/fit/Auswertungdlg.h"
 #include "gui/fit/RangeBars.h"
 #include "platform/Platform.h"

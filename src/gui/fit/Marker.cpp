@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "gui/common/NumericHelpers.h"
+#include "gui/common/plain/NumericHelpers.h"
 #include "plot/Lineplot.h"
 #include "plot/XorFrame.h"
 

@@ -10,7 +10,7 @@
 #include <QImage>
 #include <cstdint>
 
-#include "plot/PlotTypes.h"
+#include "plot/plain/PlotTypes.h"
 
 class TLinePlot;
 

@@ -10,7 +10,7 @@
 #include <QSignalBlocker>
 
 #include "controls/RIEdit.h"
-#include "gui/fit/FitScans.h"
+#include "gui/fit/plain/FitScans.h"
 #include "gui/fit/RangeBars.h"
 #include "platform/Platform.h"
 #include "plot/Lineplot.h"

@@ -17,8 +17,8 @@
 
 #include "document/Document.h"
 #include "fitting/SimulationIter.h"
-#include "gui/fit/FitRun.h"
-#include "gui/fit/FitSlotGrid.h"
+#include "gui/fit/plain/FitRun.h"
+#include "gui/fit/plain/FitSlotGrid.h"
 #include "platform/RunControl.h"
 
 class QCheckBox;

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "controls/RIEdit.h"
-#include "gui/fit/FitDataKinds.h"
+#include "gui/fit/plain/FitDataKinds.h"
 #include "gui/fit/RangeBars.h"
 #include "gui/fit/Simulationiterdlg.h"
 #include "plot/Lineplot.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "document/CurveQuantity.h"
-#include "gui/fit/FitDataKinds.h"
+#include "gui/fit/plain/FitDataKinds.h"
 #include "gui/fit/Simulationiterdlg.h"
 #include "platform/CFormat.h"
 #include "platform/Platform.h"

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "document/Defaults.h"
-#include "gui/main/DocumentFlow.h"
+#include "gui/main/plain/DocumentFlow.h"
 #include "gui/main/MainForm.h"
 #include "gui/simulation/Optiondlg.h"
 #include "gui/simulation/Simparamdlg.h"

@@ -10,7 +10,7 @@
 #include "document/Defaults.h"
 #include "gui/fit/Auswertungdlg.h"
 #include "gui/fit/Simulationiterdlg.h"
-#include "gui/main/DocumentFlow.h"
+#include "gui/main/plain/DocumentFlow.h"
 #include "gui/main/MainManualHost.h"
 #include "gui/simulation/Optiondlg.h"
 #include "gui/simulation/ShowPlotdlg.h"

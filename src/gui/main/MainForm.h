@@ -11,7 +11,7 @@
 #include <string>
 
 #include "document/Document.h"
-#include "gui/main/CommandEnabling.h"
+#include "gui/main/plain/CommandEnabling.h"
 #include "platform/qt/QtRunControl.h"
 
 class QAction;

@@ -2,7 +2,7 @@
 // The main window as host of the manual simulation: the main plot follows
 // every computation in place, and every change marks the document.
 
-#include "gui/simulation/ManualSimulationHost.h"
+#include "gui/simulation/plain/ManualSimulationHost.h"
 
 class TMainForm;
 

@@ -8,7 +8,7 @@
 #include "document/LayerSystemText.h"
 #include "document/ScanFile.h"
 #include "gui/main/MainForm.h"
-#include "gui/main/MainPlotTexts.h"
+#include "gui/main/plain/MainPlotTexts.h"
 #include "platform/CFormat.h"
 #include "platform/Platform.h"
 #include "plot/Lineplot.h"

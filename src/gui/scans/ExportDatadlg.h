@@ -10,7 +10,7 @@
 #include <QDialog>
 
 #include "document/Document.h"
-#include "gui/scans/ExportDataModel.h"
+#include "gui/scans/plain/ExportDataModel.h"
 
 class QComboBox;
 class QLabel;

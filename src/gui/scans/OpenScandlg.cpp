@@ -7,7 +7,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "gui/common/ScanLineInfo.h"
+#include "gui/common/plain/ScanLineInfo.h"
 #include "platform/Platform.h"
 
 TOpenScandlg::TOpenScandlg(Document& doc, QWidget* parent) : QDialog(parent), doc_(doc), model_(doc.ScanColList)

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "document/Document.h"
-#include "gui/scans/OpenScanModel.h"
+#include "gui/scans/plain/OpenScanModel.h"
 
 class QListWidget;
 class QPushButton;

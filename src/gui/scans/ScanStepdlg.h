@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "document/Document.h"
-#include "gui/scans/ScanStepModel.h"
+#include "gui/scans/plain/ScanStepModel.h"
 
 class QComboBox;
 class QGroupBox;

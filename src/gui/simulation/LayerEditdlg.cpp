@@ -7,7 +7,7 @@
 
 #include "controls/DialogButtons.h"
 #include "controls/RIEdit.h"
-#include "gui/simulation/LayerEditModel.h"
+#include "gui/simulation/plain/LayerEditModel.h"
 #include "platform/Platform.h"
 
 TLayerEditdlg::TLayerEditdlg(QWidget* parent) : QDialog(parent)

@@ -14,7 +14,7 @@
 #include <array>
 
 #include "document/Document.h"
-#include "gui/simulation/OptionModel.h"
+#include "gui/simulation/plain/OptionModel.h"
 
 class QCheckBox;
 class QPushButton;

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "controls/DialogButtons.h"
-#include "gui/common/ScanLineInfo.h"
+#include "gui/common/plain/ScanLineInfo.h"
 
 TShowPlotdlg::TShowPlotdlg(Document& doc, QWidget* parent) : QDialog(parent), ScanList(&doc.ScanColList)
 {

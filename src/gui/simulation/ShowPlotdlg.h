@@ -11,7 +11,7 @@
 #include <array>
 
 #include "document/Document.h"
-#include "gui/simulation/ShowPlotModel.h"
+#include "gui/simulation/plain/ShowPlotModel.h"
 
 class QCheckBox;
 class QLabel;

@@ -16,7 +16,7 @@
 #include <array>
 
 #include "document/Document.h"
-#include "gui/simulation/SimparamModel.h"
+#include "gui/simulation/plain/SimparamModel.h"
 
 class QCheckBox;
 class QComboBox;

@@ -18,8 +18,8 @@
 #include <array>
 
 #include "document/Document.h"
-#include "gui/simulation/ManualSimulationHost.h"
-#include "gui/simulation/SimulationmanModel.h"
+#include "gui/simulation/plain/ManualSimulationHost.h"
+#include "gui/simulation/plain/SimulationmanModel.h"
 
 class QLabel;
 class QPushButton;

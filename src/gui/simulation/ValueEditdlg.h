@@ -8,7 +8,7 @@
 
 #include <QDialog>
 
-#include "gui/simulation/ValueEditModel.h"
+#include "gui/simulation/plain/ValueEditModel.h"
 
 class QLabel;
 class QPushButton;

@@ -17,7 +17,7 @@
 
 #include "FitDocument.h"
 #include "controls/RIEdit.h"
-#include "gui/fit/AuswertungReport.h"
+#include "gui/fit/plain/AuswertungReport.h"
 #include "gui/fit/Auswertungdlg.h"
 #include "gui/fit/RangeBars.h"
 #include "platform/ScriptedPlatform.h"

@@ -18,7 +18,7 @@
 
 #include "FitDocument.h"
 #include "controls/RIEdit.h"
-#include "gui/fit/FitScans.h"
+#include "gui/fit/plain/FitScans.h"
 #include "gui/fit/RangeBars.h"
 #include "gui/fit/Simulationiterdlg.h"
 #include "platform/CFormat.h"

@@ -15,7 +15,7 @@
 #include <functional>
 #include <string>
 
-#include "gui/main/DocumentFlow.h"
+#include "gui/main/plain/DocumentFlow.h"
 #include "gui/main/MainForm.h"
 #include "gui/simulation/Simparamdlg.h"
 #include "platform/ScriptedPlatform.h"

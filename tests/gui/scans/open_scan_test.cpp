@@ -17,7 +17,7 @@
 #include "gui/scans/ScanFiles.h"
 #include "document/Defaults.h"
 #include "gui/scans/OpenScandlg.h"
-#include "gui/scans/OpenScanModel.h"
+#include "gui/scans/plain/OpenScanModel.h"
 #include "platform/ScriptedPlatform.h"
 #include "platform/qt/QtPlatform.h"
 

@@ -13,7 +13,7 @@
 #include "controls/RIEdit.h"
 #include "document/Defaults.h"
 #include "gui/simulation/LayerEditdlg.h"
-#include "gui/simulation/LayerRows.h"
+#include "gui/simulation/plain/LayerRows.h"
 #include "gui/simulation/Optiondlg.h"
 #include "gui/simulation/ShowPlotdlg.h"
 #include "platform/ScriptedPlatform.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "gui/common/NumericHelpers.h"
+#include "gui/common/plain/NumericHelpers.h"
 #include "platform/ScriptedPlatform.h"
 
 TEST(NumericHelpers, Pow10AndCeilToDigit)

@@ -4,7 +4,7 @@
 
 #include "document/Defaults.h"
 #include "document/NoValue.h"
-#include "gui/fields/EHOptionModel.h"
+#include "gui/fields/plain/EHOptionModel.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "gui/fields/FieldRunState.h"
+#include "gui/fields/plain/FieldRunState.h"
 
 using namespace veltrane;
 

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "document/Defaults.h"
-#include "gui/fields/EwaveSetup.h"
-#include "gui/fields/LayerPlace.h"
-#include "gui/fields/ViewScale.h"
+#include "gui/fields/plain/EwaveSetup.h"
+#include "gui/fields/plain/LayerPlace.h"
+#include "gui/fields/plain/ViewScale.h"
 #include "support/Stacks.h"
 
 using namespace veltrane;

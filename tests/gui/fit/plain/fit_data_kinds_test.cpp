@@ -1,7 +1,7 @@
 // The curve kinds behind the fit window's data box.
 #include <gtest/gtest.h>
 
-#include "gui/fit/FitDataKinds.h"
+#include "gui/fit/plain/FitDataKinds.h"
 
 TEST(FitDataKinds, BoxIndexToKindWithTheEndsForStrayIndices)
 {

@@ -7,7 +7,7 @@
 
 #include "document/Defaults.h"
 #include "gui/fit/FitDocument.h"
-#include "gui/fit/FitRun.h"
+#include "gui/fit/plain/FitRun.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/ScriptedRunControl.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "document/Defaults.h"
-#include "gui/main/CommandEnabling.h"
+#include "gui/main/plain/CommandEnabling.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "document/Defaults.h"
 #include "document/DocumentFile.h"
-#include "gui/main/DocumentFlow.h"
+#include "gui/main/plain/DocumentFlow.h"
 #include "platform/ByteSink.h"
 #include "platform/ScriptedPlatform.h"
 #include "support/TempFolder.h"

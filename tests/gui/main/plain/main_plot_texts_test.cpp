@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "document/NoValue.h"
-#include "gui/main/MainPlotTexts.h"
+#include "gui/main/plain/MainPlotTexts.h"
 
 using namespace veltrane::mainplot;
 

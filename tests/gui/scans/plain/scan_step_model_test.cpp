@@ -5,7 +5,7 @@
 #include "document/Defaults.h"
 #include "document/ScanFile.h"
 #include "gui/scans/ScanFiles.h"
-#include "gui/scans/ScanStepModel.h"
+#include "gui/scans/plain/ScanStepModel.h"
 #include "platform/ScriptedPlatform.h"
 
 namespace {

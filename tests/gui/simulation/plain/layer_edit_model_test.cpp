@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "document/NoValue.h"
-#include "gui/simulation/LayerEditModel.h"
-#include "gui/simulation/LayerRows.h"
+#include "gui/simulation/plain/LayerEditModel.h"
+#include "gui/simulation/plain/LayerRows.h"
 
 namespace {
 

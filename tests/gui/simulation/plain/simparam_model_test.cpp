@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "document/Defaults.h"
-#include "gui/simulation/SimparamModel.h"
+#include "gui/simulation/plain/SimparamModel.h"
 
 using Riedit::NADN;
 using Riedit::NAIN;

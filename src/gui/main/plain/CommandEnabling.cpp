@@ -1,0 +1,17 @@
+#include "gui/main/plain/CommandEnabling.h"
+
+TCommandStates CommandStates(const Document& doc)
+{
+    const bool R = !doc.ResColList.empty();
+    const bool S = !doc.ScanColList.empty();
+    const bool T = doc.Simparameter.XAxis.Typ == pkTheta - 1;
+    const bool stack = doc.Simparameter.Layeranz >= 2 && doc.Simparameter.Layeranz <= MaxLayers;
+    TCommandStates c;
+    c.ScaleShift = S;
+    c.Evaluation = (S || R) && T;
+    c.Manual = R && stack;
+    c.Fields = R && stack;
+    c.ShowOverviewButtons = R;
+    c.Iterative = S && T && stack;
+    return c;
+}
