@@ -12,6 +12,13 @@
 namespace {
 
 constexpr double RoundingDivisor = 10.0;
+// Start steps of coordinates that start at 0: a tenth of a typical value,
+// as the start simplex moves any other coordinate by a tenth of its own. A
+// film of some 10 nm, and an eps part, n or kappa of order 1. A tiny step
+// would change the curve by less than the noise of a scan, and the search
+// could not tell its vertices apart.
+constexpr double ZeroStartThicknessNm = 1.0;
+constexpr double ZeroStartOptical = 0.1;
 
 // The parameter copy's place of slot s: layer s / 7, kind s % 7 + 1.
 Complex& epsOf(TSimparameter& para, int layer, int kind)
@@ -96,6 +103,21 @@ double TSimulationiter::GetStep(int slot) const
     if (kind == 1)
         return options_.Dickestep;
     return kind % 2 == 0 ? options_.Epsrealstep : options_.Epsimagstep;
+}
+
+double TSimulationiter::ZeroStartStep(int slot)
+{
+    return slot % SlotKinds == 0 ? ZeroStartThicknessNm : ZeroStartOptical;
+}
+
+bool TSimulationiter::StaysAtOrAboveZero(int slot, double start, int epsMode)
+{
+    const int kind = slot % SlotKinds + 1;
+    if (kind == 1)
+        return true;
+    const bool imaginary = kind % 2 == 1;
+    // A value the user starts below 0 is taken as meant: it is left free.
+    return (imaginary || epsMode == emNKappa) && start >= 0.0;
 }
 
 double TSimulationiter::RoundToStep(double step, double value)

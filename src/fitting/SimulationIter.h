@@ -83,6 +83,14 @@ public:
     double ScanToSimulationRatio() const;
 
     double GetStep(int slot) const;
+    // The start simplex moves a coordinate by a tenth of its value; a value
+    // of 0 gets this step instead, a tenth of a typical value of its kind.
+    static double ZeroStartStep(int slot);
+    // Whether a trial may not take the slot below 0: a thickness always; an
+    // imaginary part (eps'' or kappa) that starts at or above 0, so that a
+    // passive layer never turns into a gain medium; in n and kappa input
+    // mode also n, as eps'' = 2 n kappa.
+    static bool StaysAtOrAboveZero(int slot, double start, int epsMode);
     static double RoundToStep(double step, double value);
     static TSimplexOrder OrderVertices(const double* y, int mpts);
     // The record's value of a slot, and writing one.
@@ -133,6 +141,7 @@ private:
     std::unique_ptr<veltrane::FitObjective> engineObjective_;
     veltrane::FitObjective* objective_ = nullptr;
     std::array<double, MaxParam> ptry_{};
+    std::array<bool, MaxParam> atOrAboveZero_{};
     std::array<TResColList, MaxVertices> kept_{};
     std::array<bool, MaxVertices> keptValid_{};
 };

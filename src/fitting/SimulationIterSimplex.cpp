@@ -52,11 +52,12 @@ void TSimulationiter::SimplexSum()
 
 double TSimulationiter::Divergence(const double* vertex)
 {
-    // No layer is thinner than nothing. Such a trial is worse than any
-    // vertex; it is neither simulated nor put into the copy, so the grid
-    // and the end result never show a negative thickness.
+    // No layer is thinner than nothing, and a passive layer gains no light.
+    // Such a trial is worse than any vertex; it is neither simulated nor put
+    // into the copy, so the grid and the end result never show a negative
+    // thickness or a layer that amplifies.
     for (int j = 0; j < ParamCount; ++j)
-        if (ParamIndex[std::size_t(j)] % SlotKinds == 0 && vertex[j] < 0.0)
+        if (vertex[j] < 0.0 && (atOrAboveZero_[std::size_t(j)] || ParamIndex[std::size_t(j)] % SlotKinds == 0))
             return NoValue;
     ApplyVertex(vertex, false);
     const double d = objective().Evaluate(std::span<const double>(vertex, std::size_t(ParamCount)));
@@ -234,6 +235,8 @@ int TSimulationiter::Iteration()
             p[std::size_t(i)][std::size_t(j)] = SlotValue(Parameter, ParamIndex[std::size_t(j)]);
         y[std::size_t(i)] = NoValue;
     }
+    for (int j = 0; j < ParamCount; ++j)
+        atOrAboveZero_[std::size_t(j)] = StaysAtOrAboveZero(ParamIndex[std::size_t(j)], p[0][std::size_t(j)], Parameter.EpsMode);
     keptValid_.fill(false);
 
     veltrane::FitObjective& obj = objective();
@@ -243,8 +246,11 @@ int TSimulationiter::Iteration()
         ScanMin = ScanMinimum();
         PutFitRange(Parameter);
         obj.Begin();
-        for (int i = 1; i <= ParamCount; ++i)
-            p[std::size_t(i)][std::size_t(i - 1)] *= 1.1;
+        for (int i = 1; i <= ParamCount; ++i) {
+            // A 0 times 1.1 is still 0: that coordinate would never move.
+            double& c = p[std::size_t(i)][std::size_t(i - 1)];
+            c = c == 0.0 ? ZeroStartStep(ParamIndex[std::size_t(i - 1)]) : c * 1.1;
+        }
         for (int i = 0; i <= ParamCount; ++i) {
             y[std::size_t(i)] = Divergence(p[std::size_t(i)].data());
             KeepResults(i);

@@ -67,7 +67,7 @@ TEST(Simplex, StartSimplexAndLabels)
 {
     FitFixture f;
     markTwo(f);
-    f.fit.Parameter.Dicke[1] = 0.0;  // a zero start value stays zero
+    f.fit.Parameter.Dicke[1] = 0.0;  // a zero start value gets a step of its own
     f.platform.separator = ',';
     FunctionObjective obj(quadratic);
     f.fit.SetObjective(&obj);
@@ -77,13 +77,16 @@ TEST(Simplex, StartSimplexAndLabels)
     // No move: only the three start vertices were evaluated.
     ASSERT_EQ(obj.points.size(), 3u);
     EXPECT_EQ(obj.points[0], (std::vector<double>{0.0, 1.0}));
-    EXPECT_EQ(obj.points[1], (std::vector<double>{0.0, 1.0}));
+    EXPECT_EQ(obj.points[1], (std::vector<double>{TSimulationiter::ZeroStartStep(ThickLayer1), 1.0}));
+    EXPECT_GT(obj.points[1][0], 0.0);
     EXPECT_NEAR(obj.points[2][1], 1.1, 1e-15);
-    // f = 9.5, 9.5, 9.32: the best is the last, the worst vertex 1.
+    // With the 1 nm step f = 9.5, 4.5, 9.32: the best is vertex 1, the
+    // worst vertex 0.
     EXPECT_EQ(f.host.iterNums, std::vector<std::string>{"1"});
-    EXPECT_EQ(f.host.divergences, std::vector<std::string>{"9,4100E+00"});
-    EXPECT_NEAR(f.fit.p[0][1], 1.1, 1e-15);
-    EXPECT_NEAR(f.fit.Parameter.Eps[1].epsX.real(), 1.1, 1e-12);
+    EXPECT_EQ(f.host.divergences, std::vector<std::string>{"7,0000E+00"});
+    EXPECT_EQ(f.fit.p[0][0], 1.0);
+    EXPECT_NEAR(f.fit.Parameter.Dicke[1], 1.0, 1e-12);
+    EXPECT_NEAR(f.fit.Parameter.Eps[1].epsX.real(), 1.0, 1e-12);
     EXPECT_EQ(texts(f.platform), std::vector<std::string>{"Number of Iterations reached"});
 }
 

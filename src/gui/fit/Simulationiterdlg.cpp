@@ -172,6 +172,10 @@ void TSimulationiterdlg::ShowRunning(bool running)
         FillGrid();
         DrawSimulation();
         ShowScaleFactor();
+        // The fitted curve and the rescaled scan may reach past the axes
+        // chosen for the start curve: scaled afresh, as when the scan or
+        // the data kind changes, so that nothing drawn is cut off unseen.
+        scalerangBtnClick();
     }
 }
 

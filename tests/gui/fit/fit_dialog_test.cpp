@@ -254,6 +254,43 @@ TEST_F(FitWindow, NoScanToFitLeavesTheWindowUsable)
     EXPECT_FALSE(dlg.isVisible());
 }
 
+// Every valid point of a column that lies in the X range of the plot lies
+// inside its Y range too; counts the points outside.
+int pointsCutOff(TLinePlot& plot, int col)
+{
+    plot.Bitmap();
+    const TAxis &x = plot.XAxis(), &y = plot.Y1Axis();
+    int cut = 0;
+    for (int i = 0; i < plot.GetPktanz(col); ++i) {
+        const TDPunkt p = plot.GetData(col, i);
+        if (p.valid && p.x >= x.StartValue() && p.x <= x.EndValue())
+            cut += p.y < y.StartValue() || p.y > y.EndValue();
+    }
+    return cut;
+}
+
+TEST_F(FitWindow, TheEndedFitShowsAllItDraws)
+{
+    // From 70 nm of gold the curve starts low and the fit, with the scan's
+    // scale factor, raises both curve and scan above the axes of the start.
+    doc.Simparameter.Dicke[1] = 70.0;
+    doc.Simparameter.Dicke[FilmLayer] = FilmNm;
+    doc.ScanColList[0].Scalefactor = 0.9;
+    open();
+    const double startTop = dlg.Plot->Y1Axis().EndValue();
+    box(1, 0)->click();  // the gold's thickness
+    dlg.CheckBox0->setChecked(true);
+    dlg.StartBtn->click();
+    ASSERT_NEAR(dlg.Parameter().Dicke[1], 50.0, 1.0);
+    double top = 0.0;
+    for (int col : {0, 1})
+        for (int i = 0; i < dlg.Plot->GetPktanz(col); ++i)
+            top = std::max(top, dlg.Plot->GetData(col, i).y);
+    ASSERT_GT(top, startTop);  // the case the axes of the start cut off
+    EXPECT_EQ(pointsCutOff(*dlg.Plot, 0), 0) << "the scan";
+    EXPECT_EQ(pointsCutOff(*dlg.Plot, 1), 0) << "the fitted curve";
+}
+
 TEST_F(FitWindow, RecoversTheFilmFromTheMeasuredScanFile)
 {
     open();
