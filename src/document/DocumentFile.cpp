@@ -126,23 +126,23 @@ int LoadDocumentFromBytes(std::span<const std::uint8_t> bytes, TDocumentrec& doc
     });
 }
 
-void WriteDocument(ByteSink& out, const TDocumentrec& doc, const std::string& versionText)
+void WriteDocument(ByteSink& out, const TDocumentrec& doc, const std::string& versionText,
+                   std::vector<TFileTextChange>* changes)
 {
     V302::TLS_V302 v302;
-    v302.FromDocument(doc);
-    v302.WriteFile(out, versionText);
+    v302.FromRecords(doc);
+    v302.TextChanges = changes;
+    v302.WriteFile(out, versionText, *doc.ResColList, *doc.ScanColList);
 }
 
 int SaveDocument(const std::string& path, const TDocumentrec& doc, const std::string& versionText,
                  const SinkFilter& filter)
 {
     return runShowingErrors([&] {
-        V302::TLS_V302 v302;
-        v302.FromDocument(doc);
         FileReplaceSink file(path);
         std::unique_ptr<ByteSink> wrapped = filter ? filter(file) : nullptr;
         ByteSink& out = wrapped ? *wrapped : file;
-        v302.WriteFile(out, versionText);
+        WriteDocument(out, doc, versionText);
         out.finish();
         return int(lsOk);
     });

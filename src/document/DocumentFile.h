@@ -8,9 +8,11 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
-#include "platform/ByteSink.h"
+#include "document/FileTextChanges.h"
 #include "document/Records.h"
+#include "platform/ByteSink.h"
 
 // Results of LoadDocument; any positive result other than 1 and 2 is the OR
 // of the conversion warning bits.
@@ -46,8 +48,12 @@ namespace veltrane {
 int LoadDocumentFromBytes(std::span<const std::uint8_t> bytes, TDocumentrec& doc,
                           const std::string& versionText);
 
-// The document in version 3.02 into any sink (without finish()).
-void WriteDocument(ByteSink& out, const TDocumentrec& doc, const std::string& versionText);
+// The document in version 3.02 into any sink (without finish()): the one
+// writer of a save and of the dry run before it, so that the dry run names
+// exactly the texts the file changes. With changes given, every text that
+// would not come back from the file as it is goes there.
+void WriteDocument(ByteSink& out, const TDocumentrec& doc, const std::string& versionText,
+                   std::vector<TFileTextChange>* changes = nullptr);
 
 // SaveDocument with the file's sink wrapped, so that tests can make a write
 // or the final flush fail.

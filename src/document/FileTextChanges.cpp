@@ -1,6 +1,8 @@
 #include "document/FileTextChanges.h"
 
-#include "document/Ls_v302.h"
+#include "document/DocumentFile.h"
+#include "document/Globals.h"
+#include "document/Ls_basis.h"
 #include "platform/Cp1252.h"
 
 namespace {
@@ -26,20 +28,9 @@ std::string TTextField::Label() const
 
 std::vector<TFileTextChange> FileTextChanges(const TDocumentrec& doc)
 {
-    // The records are copied as a save copies them; the curves and scans,
-    // which may hold millions of points, are walked where they are.
-    TResColList noCurves;
-    TScanColList noScans;
-    TDocumentrec records = doc;
-    records.ResColList = &noCurves;
-    records.ScanColList = &noScans;
-    V302::TLS_V302 writer;
-    writer.FromDocument(records);
-
     std::vector<TFileTextChange> changes;
-    writer.TextChanges = &changes;
     DiscardSink nothing;
-    writer.WriteBody(nothing, *doc.ResColList, *doc.ScanColList);
+    veltrane::WriteDocument(nothing, doc, FileVersionText, &changes);
     return changes;
 }
 

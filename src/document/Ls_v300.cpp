@@ -36,7 +36,8 @@ void TLS_V300::ReadFile(veltrane::ByteReader& in, std::string& versionText)
     RWBody(DirRead);
 }
 
-void TLS_V300::WriteFile(veltrane::ByteSink& out, const std::string& versionText)
+void TLS_V300::WriteFile(veltrane::ByteSink& out, const std::string& versionText, TResColList& curves,
+                         TScanColList& scans)
 {
     StreamScope scope(*this, nullptr, &out);
     std::string magic = kMagic;
@@ -44,22 +45,21 @@ void TLS_V300::WriteFile(veltrane::ByteSink& out, const std::string& versionText
     RWMagic(magic, DirWrite);
     RWVersion(version, DirWrite);
     RWSizeHeader(DirWrite);
-    RWBody(DirWrite);
-}
-
-void TLS_V300::WriteBody(veltrane::ByteSink& out, TResColList& curves, TScanColList& scans)
-{
-    StreamScope scope(*this, nullptr, &out);
     RWBody(curves, scans, DirWrite);
 }
 
-void TLS_V300::FromDocument(const TDocumentrec& doc)
+void TLS_V300::FromRecords(const TDocumentrec& doc)
 {
     Simparameter = *doc.Simparameter;
     EHOptionpara = *doc.EHOptionpara;
     Optionpara = *doc.Optionpara;
     Plotwindowpara = *doc.Plotwindowpara;
     Auswertungpara = *doc.Auswertungpara;
+}
+
+void TLS_V300::FromDocument(const TDocumentrec& doc)
+{
+    FromRecords(doc);
     CopyResColList(*doc.ResColList, ResColList);
     CopyScanColList(*doc.ScanColList, ScanColList);
 }

@@ -31,17 +31,21 @@ public:
     // Reads the header (magic, version text into versionText, widths) and
     // the body.
     void ReadFile(veltrane::ByteReader& in, std::string& versionText);
-    void WriteFile(veltrane::ByteSink& out, const std::string& versionText);
-    // The body alone, with the given lists in place of the archiver's own.
-    void WriteBody(veltrane::ByteSink& out, TResColList& curves, TScanColList& scans);
+    // Writes the header and the body: the archiver's records, and the
+    // curves and scans where they are. They may hold millions of points,
+    // and neither a save nor its dry run copies them.
+    void WriteFile(veltrane::ByteSink& out, const std::string& versionText, TResColList& curves,
+                   TScanColList& scans);
 
+    // The five records alone; FromDocument also copies the curves and scans.
+    void FromRecords(const TDocumentrec& doc);
     void FromDocument(const TDocumentrec& doc);
     void ToDocument(TDocumentrec& doc) const;
 
     void ConvertFromV200(const V200::TLS_V200& old);
 
+    // Reading fills the archiver's own lists.
     void RWBody(int dir);
-    // The body with the given lists in place of the archiver's own.
     void RWBody(TResColList& curves, TScanColList& scans, int dir);
     void RWSimparameter(int dir);
     void RWSimAxispara(TSimAxispara& a, int dir);

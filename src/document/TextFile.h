@@ -11,7 +11,7 @@ namespace veltrane {
 
 std::string joinLines(const std::vector<std::string>& lines);
 
-// Replaces the file with the text, through the program's one file writer.
+// Replaces the file with the text, as every file is replaced (SaveFileBytes.h).
 // A failure leaves a file that was there as it was and returns the reason,
 // for an "I/O Error" box; nothing when the text is on disk.
 std::optional<std::string> saveTextFile(const std::string& path, const std::string& text);

@@ -1,5 +1,10 @@
 #pragma once
-// The one way the program puts a file on disk, whatever it holds.
+// The one rule for files: every file the program writes for the user (a
+// document, a text output, a plot image, a printed page) is replaced through
+// a FileReplaceSink, so that a failed write leaves the previous file as it
+// was. What is made whole in memory (texts, images, pages) goes through
+// saveFileBytes; the document, which may hold millions of points, streams
+// into a FileReplaceSink of its own.
 
 #include <optional>
 #include <string>

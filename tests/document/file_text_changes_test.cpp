@@ -8,6 +8,8 @@
 #include "document/FileTextChanges.h"
 #include "platform/Cp1252.h"
 #include "SampleDocuments.h"
+#include "support/AllocationCount.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -73,4 +75,38 @@ TEST(FileTextChanges, EveryCharacterOfTheCodePageComesBackByteForByte)
     const std::vector<std::uint8_t> bytes = testdoc::saveToBytes(d);
     EXPECT_NE(std::search(bytes.begin(), bytes.end(), all.begin(), all.end()), bytes.end());
     EXPECT_EQ(reloadedTexts(d), std::vector<std::string>(std::size(kLabels), text));
+}
+
+TEST(FileTextChanges, TheDryRunAndTheSaveWalkTheCurvesAndScansWhereTheyAre)
+{
+    // A copy of the lists would cost allocations per curve, scan and point
+    // list; walked where they are, the count does not grow with them. The
+    // texts are short enough to need no heap of their own.
+    auto document = [](int items) {
+        Document d = testdoc::sampleDocument();
+        d.Simparameter.Comment = "Δθ";  // one text the dry run names
+        d.ScanColList[0].Path = "/data/scan.dat";
+        for (int i = 0; i < items; ++i) {
+            d.ResColList.push_back(d.ResColList[0]);
+            d.ScanColList.push_back(d.ScanColList[0]);
+        }
+        return d;
+    };
+    testdoc::TempFolder folder;
+    const std::string path = folder.path("doc.vtn");
+    auto allocations = [&](Document d, auto run) {
+        TDocumentrec rec = Documentrec(d);
+        run(rec);  // the first run may size what later runs reuse
+        const long before = veltrane::test::heapAllocations();
+        run(rec);
+        return veltrane::test::heapAllocations() - before;
+    };
+    const auto dryRun = [](const TDocumentrec& rec) { EXPECT_EQ(FileTextChanges(rec).size(), 1u); };
+    const auto save = [&](const TDocumentrec& rec) { EXPECT_EQ(SaveDocument(path, rec, "03.02"), 0); };
+    EXPECT_EQ(allocations(document(0), dryRun), allocations(document(200), dryRun));
+    EXPECT_EQ(allocations(document(0), save), allocations(document(200), save));
+
+    const long before = veltrane::test::heapAllocations();
+    Document copied = document(1);
+    EXPECT_GT(veltrane::test::heapAllocations(), before) << "the allocation counter is not linked in";
 }

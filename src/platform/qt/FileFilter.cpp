@@ -1,8 +1,6 @@
-// The program's "Description (*.ext)|*.ext|..." filters as Qt's name
-// filters.
-#include <QStringList>
+#include "platform/qt/FileFilter.h"
 
-#include "platform/qt/QtPlatform.h"
+#include <QStringList>
 
 namespace veltrane {
 namespace {

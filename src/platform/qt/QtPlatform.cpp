@@ -15,6 +15,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "platform/qt/FileFilter.h"
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/OpenFileDialog.h"
 

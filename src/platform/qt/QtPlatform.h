@@ -1,14 +1,14 @@
 #pragma once
-// The platform seam on Qt: QMessageBox, QFileDialog, QClipboard, QPrinter.
+// The platform seam on Qt: QMessageBox, QFileDialog, QClipboard, QPrinter
+// and the help window.
 
 #include <QPointer>
 #include <QString>
+#include <QTextBrowser>
 #include <memory>
 
 #include "platform/Platform.h"
 #include "platform/qt/GuiServices.h"
-
-#include <QTextBrowser>
 
 namespace veltrane {
 
@@ -32,7 +32,6 @@ public:
     bool setupPrinter(QWidget* parent) override;
     std::vector<std::string> printerNames() override;
 
-    // The HTML help page whose anchors are the help keywords.
     // The folder of the help pages, one "<keyword>.html" per topic.
     void setHelpFolder(const QString& folder) { helpFolder_ = folder; }
     QTextBrowser* helpWindow() const { return help_; }
@@ -42,9 +41,5 @@ private:
     QPointer<QTextBrowser> help_;
     QString helpFolder_;
 };
-
-// Translates "Bitmaps (*.bmp)|*.bmp|All (*.*)|*.*" into Qt name filters
-// for a chooser that hides the filter details: "Bitmaps (*.bmp) (*.bmp)".
-QString qtFilter(const std::string& filter);
 
 }  // namespace veltrane

@@ -19,6 +19,7 @@
 #include "gui/scans/OpenScandlg.h"
 #include "gui/scans/plain/OpenScanModel.h"
 #include "platform/ScriptedPlatform.h"
+#include "platform/qt/FileFilter.h"
 #include "platform/qt/QtPlatform.h"
 
 namespace {

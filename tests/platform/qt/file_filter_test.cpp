@@ -8,12 +8,15 @@
 #include <QFileDialog>
 #include <QTimer>
 
+#include "platform/qt/FileFilter.h"
 #include "platform/qt/QtPlatform.h"
 
-TEST(FileFilter, PatternsListedInSeveralCasesBecomeOneOfEveryCase)
+TEST(FileFilter, EntriesBecomeQtNameFiltersWithPatternsOfEveryCase)
 {
     struct Case { const char* filter; const char* qt; };
     const Case cases[] = {
+        {"Bitmaps (*.bmp)|*.bmp", "Bitmaps (*.bmp) (*.bmp)"},
+        {"Scans|*.dto;*.ell|All (*.*)|*.*", "Scans (*.dto *.ell) (*.dto *.ell);;All (*.*) (*.*)"},
         {"Ellipsometrie Scan 3sp (*.ell *.ELL)|*.ell;*.ELL", "Ellipsometrie Scan 3sp (*.ell *.ELL) (*.[eE][lL][lL])"},
         {"Plasmon Scan xsp (*.dt* *.DT*)|*.dt*;*.DT*", "Plasmon Scan xsp (*.dt* *.DT*) (*.[dD][tT]*)"},
         {"Veltrane-File (*.vtn)|*.vtn", "Veltrane-File (*.vtn) (*.vtn)"},

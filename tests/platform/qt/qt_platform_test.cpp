@@ -9,13 +9,6 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtRunControl.h"
 
-TEST(QtPlatform, FiltersTranslateToQtNameFilters)
-{
-    EXPECT_EQ(veltrane::qtFilter("Bitmaps (*.bmp)|*.bmp").toStdString(), "Bitmaps (*.bmp) (*.bmp)");
-    EXPECT_EQ(veltrane::qtFilter("Scans|*.dto;*.ell|All (*.*)|*.*").toStdString(),
-              "Scans (*.dto *.ell) (*.dto *.ell);;All (*.*) (*.*)");
-}
-
 TEST(QtRunControl, AStopButtonPressedInTheEventPassEndsTheLoop)
 {
     veltrane::QtRunControl run;
