@@ -113,6 +113,12 @@ public:
     // Off around a batch of changes; switching it on repaints at once.
     void Setrepaintcomp(bool v);
 
+    // The smallest control that shows the plot with its title and axis
+    // titles apart and, for a plot that places its boxes, room in the plot
+    // area for the boxes on show and the curves beside them. Known from
+    // the last composed picture: it grows and shrinks with the content.
+    QSize minimumSizeHint() const override;
+
     TRect GetPlotrec() const { return layout_.Plot; }
     const TPlotLayout& Layout() const { return layout_; }
     // Where legend and text boxes were last drawn; empty when not drawn.
@@ -224,6 +230,11 @@ private:
     void PaintAxisTitles(TPlotCanvas& c);
     void PaintTitle(TPlotCanvas& c);
     void PlaceBoxes(const TTextMeasure& m);
+    // The legend's and the text boxes' sizes as they would be drawn now,
+    // empty for those not on show.
+    void MeasureBoxes(const TTextMeasure& m, std::vector<TBoxSize>& sizes) const;
+    // The minimum size for the picture just laid out at W x H.
+    void FitMinimumSize(int W, int H);
     // A point as drawn: false for a gap (invalid, or not on an axis).
     bool MapPoint(const TDPunkt& p, const TAxis& ya, TPoint& out) const;
     void PaintPlot(TPlotCanvas& c);
@@ -265,6 +276,8 @@ private:
     TRect legendRect_, box1Rect_, box2Rect_;
     TBoxPlacement placement_;
     bool boxesPlaced_ = false;   // the boxes stand where a placement put them
+    std::vector<TBoxSize> boxSizes_;  // of the last placement's boxes
+    QSize minimumSize_;
     bool boxesDragged_ = false;  // the user moved one: placing has stopped
     QLabel* readout_ = nullptr;
 

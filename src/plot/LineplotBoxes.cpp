@@ -8,27 +8,36 @@
 #include "plot/PlotCanvas.h"
 #include "plot/plain/PlotGeometry.h"
 
-void TLinePlot::PlaceBoxes(const TTextMeasure& m)
+void TLinePlot::MeasureBoxes(const TTextMeasure& m, std::vector<TBoxSize>& sizes) const
 {
-    // A drag running moves a box's frame from where the box now stands.
-    if (!AutoPlaceBoxes || boxesDragged_ || drag_.Active())
-        return;
     // Only the boxes on show: one shown again is placed with the others in
     // the picture that shows it.
     const TPlotFont regular = LegendFont(false, TPlotCanvas::PixelsPerInch);
     const TPlotFont bold = LegendFont(true, TPlotCanvas::PixelsPerInch);
-    std::vector<TBoxSize> sizes(3);
+    sizes.assign(3, TBoxSize{});
     if (Legend_.Visible()) {
         const TLegendLayout lo = LayoutLegend(Legend_, Columns(), m, regular, bold);
         if (lo.Drawn)
             sizes[0] = {lo.Width, lo.Height};
     }
-    TTextBox* boxes[] = {&TextBox1_, &TextBox2_};
+    const TTextBox* boxes[] = {&TextBox1_, &TextBox2_};
     for (std::size_t i = 0; i < 2; ++i)
         if (boxes[i]->Visible()) {
             const TTextBoxLayout lo = LayoutTextBox(*boxes[i], m, regular, bold);
             sizes[i + 1] = {lo.Width, lo.Height};
         }
+}
+
+void TLinePlot::PlaceBoxes(const TTextMeasure& m)
+{
+    if (!AutoPlaceBoxes)
+        return;
+    MeasureBoxes(m, boxSizes_);
+    // A drag running moves a box's frame from where the box now stands.
+    if (boxesDragged_ || drag_.Active())
+        return;
+    const std::vector<TBoxSize>& sizes = boxSizes_;
+    TTextBox* boxes[] = {&TextBox1_, &TextBox2_};
     if (std::all_of(sizes.begin(), sizes.end(), [](TBoxSize s) { return s.Empty(); }))
         return;
 

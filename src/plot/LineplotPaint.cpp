@@ -39,6 +39,7 @@ bool TLinePlot::Compose(TPlotCanvas& c)
     PaintTitle(c);
     // The axes map to the new plot rectangle once they are painted.
     PlaceBoxes(c);
+    FitMinimumSize(W, H);
     PaintPlot(c);
     if (Legend_.Visible())
         PaintLegende(c);
@@ -60,12 +61,9 @@ void TLinePlot::PaintAxisTitles(TPlotCanvas& c)
     c.SetTextColor(clBlack);
     const std::string& xt = XAxis_.Title();
     c.TextOut(p.Right + layout_.XOverlap - c.TextWidth(xt), p.Bottom + layout_.Xh + 2, xt);
-    const std::string& y1 = Y1Axis_.Title();
-    c.TextOut(p.Left - layout_.Y1w, p.Top - layout_.Y1Overlap - 2 - c.TextHeight(y1), y1);
-    if (isY2Axis_) {
-        const std::string& y2 = Y2Axis_.Title();
-        c.TextOut(p.Right + layout_.Y2w - c.TextWidth(y2), p.Top - layout_.Y2Overlap - 2 - c.TextHeight(y2), y2);
-    }
+    c.TextOut(layout_.Y1Title.Left, layout_.Y1Title.Top, Y1Axis_.Title());
+    if (isY2Axis_)
+        c.TextOut(layout_.Y2Title.Left, layout_.Y2Title.Top, Y2Axis_.Title());
 }
 
 void TLinePlot::PaintTitle(TPlotCanvas& c)

@@ -1,9 +1,14 @@
 #pragma once
 // What a plot that places its boxes must show, checked on its last picture:
 // the legend and text boxes on show lie inside the plot area and apart, and
-// leave given points (the peaks and dips of the curves) in sight.
+// leave given points (the peaks and dips of the curves) in sight; the title
+// leaves the axis titles readable. And the smallest size of the window
+// round such a plot.
 
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QWidget>
 
 #include <string>
 #include <vector>
@@ -39,6 +44,42 @@ inline void ExpectBoxesApart(TLinePlot& plot, const std::string& what)
         for (std::size_t j = 0; j < i; ++j)
             EXPECT_FALSE(Intersect(boxes[j], r)) << what << ": two boxes overlap";
     }
+}
+
+// The plot is drawn, and the title box and the axis titles lie whole in the
+// control, none over another.
+inline void ExpectTitlesReadable(TLinePlot& plot, const std::string& what)
+{
+    DrawnBoxes(plot);
+    ASSERT_FALSE(plot.GetPlotrec().IsEmpty()) << what << ": no plot drawn";
+    const TPlotLayout& lo = plot.Layout();
+    const TRect control{0, 0, plot.width(), plot.height()};
+    for (const TRect& r : {lo.TitleBox, lo.Y1Title, lo.Y2Title}) {
+        if (r.IsEmpty())
+            continue;
+        EXPECT_TRUE(r.Left >= control.Left && r.Right <= control.Right && r.Top >= control.Top &&
+                    r.Bottom <= control.Bottom)
+            << what << ": a title is cut at the plot's edge";
+    }
+    EXPECT_FALSE(Intersect(lo.TitleBox, lo.Y1Title)) << what << ": the left axis title runs under the title";
+    EXPECT_FALSE(Intersect(lo.TitleBox, lo.Y2Title)) << what << ": the right axis title runs under the title";
+}
+
+// Shrinks a window as far as it lets itself be shrunk, once its plot has
+// composed the picture of what it shows now (the picture tells the plot
+// how much room its content needs). Returns the size it stops at.
+inline QSize ShrinkToSmallest(QWidget& window, TLinePlot& plot)
+{
+    QSize last;
+    for (int pass = 0; pass < 4 && window.size() != last; ++pass) {
+        last = window.size();
+        plot.Bitmap();
+        QApplication::processEvents();
+        window.resize(1, 1);
+        QApplication::processEvents();
+    }
+    plot.Bitmap();
+    return window.size();
 }
 
 // The pixel of a column's largest (or smallest) valid value.

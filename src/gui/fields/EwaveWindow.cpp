@@ -24,7 +24,6 @@ TEwaveWindow::TEwaveWindow(Document& doc, veltrane::RunControl& run, QWidget* pa
 
     Plot = new TLinePlot(this);
     Plot->setObjectName("Plot");
-    Plot->setMinimumSize(420, 360);
     Plot->Y1Axis().SetTitle("");
     Plot->Y2Axis().SetTitle("");
     Plot->AutoPlaceBoxes = true;

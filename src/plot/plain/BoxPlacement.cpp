@@ -320,3 +320,51 @@ std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxSize>& sizes, con
     placedArea_ = area;
     return out;
 }
+
+TBoxSize TBoxPlacement::AreaFor(const std::vector<TBoxSize>& sizes)
+{
+    assert(sizes.size() <= std::size_t(MaxBoxes));
+    std::vector<TBoxSize> boxes;
+    for (TBoxSize s : sizes)
+        if (!s.Empty())
+            boxes.push_back(s);
+    if (boxes.empty())
+        return {};
+    // Every way of putting the boxes on shelves (a shelf per box at most),
+    // once with rows of boxes one above the other and once transposed.
+    const std::size_t n = boxes.size();
+    std::size_t ways = 1;
+    for (std::size_t i = 0; i < n; ++i)
+        ways *= n;
+    TBoxSize best;
+    auto offer = [&](int w, int h) {
+        if (best.Empty() || std::int64_t(w) * h < std::int64_t(best.Width) * best.Height)
+            best = {w, h};
+    };
+    for (bool rows : {true, false})
+        for (std::size_t way = 0; way < ways; ++way) {
+            // along: the shelves' lengths; across: their depths.
+            std::array<int, MaxBoxes> along{}, across{};
+            std::array<bool, MaxBoxes> used{};
+            for (std::size_t i = 0, w = way; i < n; ++i, w /= n) {
+                const std::size_t shelf = w % n;
+                const int length = rows ? boxes[i].Width : boxes[i].Height;
+                const int depth = rows ? boxes[i].Height : boxes[i].Width;
+                along[shelf] += (used[shelf] ? Gap : 0) + length;
+                across[shelf] = std::max(across[shelf], depth);
+                used[shelf] = true;
+            }
+            int length = 0, depth = 0, shelves = 0;
+            for (std::size_t k = 0; k < n; ++k)
+                if (used[k]) {
+                    length = std::max(length, along[k]);
+                    depth += across[k];
+                    ++shelves;
+                }
+            depth += (shelves - 1) * Gap;
+            const int w = rows ? length : depth, h = rows ? depth : length;
+            offer(2 * w + Gap + 2 * Margin, h + 2 * Margin);
+            offer(w + 2 * Margin, 2 * h + Gap + 2 * Margin);
+        }
+    return best;
+}

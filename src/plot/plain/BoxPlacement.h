@@ -51,6 +51,12 @@ public:
     // corner.
     std::vector<TPoint> Place(const std::vector<TBoxSize>& sizes, const std::vector<TPoint>& current);
 
+    // The smallest area that holds boxes of the given sizes apart, inside
+    // the margins, with as much room again beside or below them for the
+    // curves: the boxes in rows or columns, whichever leaves the smaller
+    // area. There the placement can keep the boxes off the peaks and dips.
+    static TBoxSize AreaFor(const std::vector<TBoxSize>& sizes);
+
     // The peaks and dips found since Begin.
     const std::vector<TPoint>& Peaks() const { return peaks_; }
 

@@ -21,6 +21,15 @@ int layoutYAxis(TAxis& axis, int H, int Xh, int Tt, int Ta, const TTextMeasure& 
     return axis.GetmaxTextbreite(m) + 17;
 }
 
+// The least room between the title box and an axis title beside it.
+constexpr int TitleGap = 4;
+
+TRect axisTitle(int left, int bottom, const std::string& text, const TPlotFont& font, const TTextMeasure& m)
+{
+    const int w = m.TextWidth(font, text), h = m.TextHeight(font, text);
+    return {left, bottom - h, left + w, bottom};
+}
+
 }  // namespace
 
 TPlotLayout LayoutPlot(const TPlotLayoutInput& in, TAxis& x, TAxis& y1, TAxis& y2, const TTextMeasure& m)
@@ -65,5 +74,19 @@ TPlotLayout LayoutPlot(const TPlotLayoutInput& in, TAxis& x, TAxis& y1, TAxis& y
     lo.Y1Column = {p.Left - lo.Y1w, p.Top - lo.Y1Overlap, p.Left, p.Bottom + lo.Y1Overlap};
     if (in.isY2Axis)
         lo.Y2Column = {p.Right, p.Top - lo.Y2Overlap, p.Right + lo.Y2w, p.Bottom + lo.Y2Overlap};
+
+    lo.Y1Title = axisTitle(p.Left - lo.Y1w, p.Top - lo.Y1Overlap - 2, y1.Title(), in.AxisTitleFont, m);
+    // The title box reaches tw / 2 + 40 left of the middle and the rest of
+    // tw + 40 right of it; the axis titles keep their distance from the
+    // control's edges whatever its width.
+    if (!lo.Y1Title.IsEmpty())
+        lo.TitleRowWidth = 2 * (lo.Y1Title.Right + TitleGap + tw / 2 + 40) + 1;
+    if (in.isY2Axis) {
+        const TRect r = axisTitle(0, p.Top - lo.Y2Overlap - 2, y2.Title(), in.AxisTitleFont, m);
+        const int right = p.Right + lo.Y2w;
+        lo.Y2Title = {right - r.Width(), r.Top, right, r.Bottom};
+        if (!lo.Y2Title.IsEmpty())
+            lo.TitleRowWidth = std::max(lo.TitleRowWidth, 2 * (W - lo.Y2Title.Left + TitleGap + tw - tw / 2 + 40) + 1);
+    }
     return lo;
 }

@@ -16,6 +16,10 @@ struct TPlotLayout {
     int Tt = 0;      // height of the title text
     int Ta = 0;      // height of an axis title
     TRect Plot, TitleBox, XLabelRow, Y1Column, Y2Column;
+    TRect Y1Title, Y2Title;  // the axis titles above the label columns
+    // The narrowest control whose title box leaves these axis titles
+    // readable: both share the top row, and the box is centred.
+    int TitleRowWidth = 0;
 };
 
 struct TPlotLayoutInput {

@@ -11,31 +11,36 @@
 
 namespace {
 
-// Every number of components (P+S light shows all six) in every part: the
-// three boxes are drawn and none overlaps another; the peak of |Hy|²
-// stays in sight.
+// Every number of components (P+S light shows all six) in every part, at
+// the default size and in the smallest window: the three boxes are drawn
+// inside the plot area and none overlaps another; the titles are readable;
+// the peak of |Hy|² stays in sight.
 template <class Window>
 void expectBoxesApart(Window& window, Document& doc, const char* name)
 {
     const int order[] = {ehEx, ehHy, ehEz, ehHx, ehEy, ehHz};
-    for (int part : {ehRealImag, ehAbsPhase, ehSqrPhase})
-        for (int n = 1; n <= 6; ++n) {
-            TEHFieldSet f;
-            f.Include(part);
-            f.Include(ehAbsolute);
-            for (int i = 0; i < n; ++i)
-                f.Include(order[i]);
-            doc.EHOptionpara.Fields = f;
-            window.PlotData();
-            TLinePlot& plot = *window.Plot;
-            const std::string what =
-                std::string(name) + " part " + std::to_string(part) + ", " + std::to_string(n) + " components";
-            ASSERT_EQ(veltrane::test::DrawnBoxes(plot).size(), 3u) << what;
-            veltrane::test::ExpectBoxesApart(plot, what);
-            // Hy |Field|² is the third column.
-            if (n >= 2 && part == ehSqrPhase)
-                veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, 2, true), "the |Hy| peak, " + what);
-        }
+    for (bool smallest : {false, true})
+        for (int part : {ehRealImag, ehAbsPhase, ehSqrPhase})
+            for (int n = 1; n <= 6; ++n) {
+                TEHFieldSet f;
+                f.Include(part);
+                f.Include(ehAbsolute);
+                for (int i = 0; i < n; ++i)
+                    f.Include(order[i]);
+                doc.EHOptionpara.Fields = f;
+                window.PlotData();
+                TLinePlot& plot = *window.Plot;
+                const QSize size = smallest ? veltrane::test::ShrinkToSmallest(window, plot) : window.size();
+                const std::string what = std::string(name) + " " + std::to_string(size.width()) + "x" +
+                                         std::to_string(size.height()) + ", part " + std::to_string(part) + ", " +
+                                         std::to_string(n) + " components";
+                veltrane::test::ExpectTitlesReadable(plot, what);
+                ASSERT_EQ(veltrane::test::DrawnBoxes(plot).size(), 3u) << what;
+                veltrane::test::ExpectBoxesApart(plot, what);
+                // Hy |Field|² is the third column.
+                if (n >= 2 && part == ehSqrPhase)
+                    veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, 2, true), "the |Hy| peak, " + what);
+            }
 }
 
 struct FieldBoxes : FieldWindowTest {

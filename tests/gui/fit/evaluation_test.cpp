@@ -121,17 +121,26 @@ TEST_F(Evaluation, ReportsTheMinimaOfTheSimulationsAndTheScan)
         EXPECT_TRUE(line == " " || line.rfind("       ", 0) == 0) << line;
 }
 
-// The data plot's legend leaves every curve's and scan's dip and maximum in
-// sight, in the smallest window and enlarged; the minimum plot's boxes stay
-// apart.
+// The data plot's legend, with a scaled and shifted scan, leaves every
+// curve's and scan's dip and maximum in sight, in the smallest window, at
+// the default size and enlarged; its title leaves "Ref-Koeff" readable; the
+// minimum plot's boxes stay apart.
 TEST_F(Evaluation, LegendsLeaveTheDipsInSight)
 {
+    doc.ScanColList.front().Scalefactor = 1.031;
+    doc.ScanColList.front().Shiftfactor = -0.25;
     open();
     TLinePlot& data = *dlg.DataPlot;
-    for (QSize size : {QSize(500, 400), QSize(1600, 1000)}) {
-        dlg.resize(size);
-        QApplication::processEvents();
+    for (QSize size : {QSize(), dlg.size(), QSize(1600, 1000)}) {
+        if (size.isValid()) {
+            dlg.resize(size);
+            QApplication::processEvents();
+        } else {
+            size = veltrane::test::ShrinkToSmallest(dlg, data);
+        }
         const std::string what = std::to_string(size.width()) + " wide";
+        veltrane::test::ExpectTitlesReadable(data, "data plot, " + what);
+        ASSERT_EQ(veltrane::test::DrawnBoxes(data).size(), 1u) << what;
         veltrane::test::ExpectBoxesApart(data, "data plot, " + what);
         for (int col = 0; col < data.GetColanz(); ++col)
             if (data.GetdoPlot(col))

@@ -1,7 +1,8 @@
 // The main plot's legend, "Layer-System" table and comment with five Z
 // curves and a scaled and shifted scan, and with the scan alone: apart, the
 // legend's rows in sight, and the resonance dips and the reflectivity
-// maxima uncovered, at the default size and enlarged.
+// maxima uncovered, in the smallest window, at the default size and
+// enlarged.
 #include <QTest>
 
 #include "MainFormFixture.h"
@@ -38,6 +39,7 @@ struct MainPlotBoxes : MainWindowTest {
     void expectClear(const std::string& what)
     {
         TLinePlot& plot = form.Plot();
+        veltrane::test::ExpectTitlesReadable(plot, what);
         ASSERT_EQ(veltrane::test::DrawnBoxes(plot).size(), 3u) << what;
         veltrane::test::ExpectBoxesApart(plot, what);
         for (int col = 0; col < plot.GetColanz(); ++col) {
@@ -55,15 +57,21 @@ TEST_F(MainPlotBoxes, FiveZCurvesAndAScaledShiftedScan)
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     ASSERT_EQ(form.Plot().GetColTitle(0), "sensor.dat (Scale-factor:1.031 | Shift-factor:-0.25)");
-    for (QSize size : {form.size(), QSize(1600, 1000)}) {
+    // No size stands for the smallest the window allows with what it shows.
+    auto fit = [this](QSize size) {
+        if (!size.isValid())
+            return veltrane::test::ShrinkToSmallest(form, form.Plot());
         form.resize(size);
         QApplication::processEvents();
-        const std::string at = std::to_string(size.width()) + " wide";
+        return size;
+    };
+    for (QSize size : {QSize(), form.size(), QSize(1600, 1000)}) {
+        const std::string at = std::to_string(fit(size).width()) + " wide";
         expectClear("five curves and a scan, " + at);
 
         form.Doc().ResColList.clear();
         form.Replot();
-        expectClear("the scan alone, " + at);
+        expectClear("the scan alone, " + std::to_string(fit(size).width()) + " wide");
         form.RunSimulation();
     }
 }

@@ -3,7 +3,9 @@
 // peaks when the area leaves a place for it, and else the least bad.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "plot/plain/BoxPlacement.h"
 #include "plot/plain/CurveExtrema.h"
@@ -171,6 +173,55 @@ TEST(BoxPlacement, PlacedBoxesStayUntilTheyHideAPeak)
     ASSERT_EQ(p.Peaks(), (std::vector<TPoint>{{x, y}}));
     const auto moved = p.Place(sizes, first);
     EXPECT_FALSE(at(moved[0], sizes[0]).Contains(x, y));
+}
+
+}  // namespace
+
+namespace {
+
+// In the smallest area it names, the boxes lie inside and apart and leave a
+// sharp resonance in sight wherever it stands across the area, for box sets
+// that pack best in a row, in a column and on two shelves.
+TEST(BoxPlacement, TheAreaForTheBoxesHoldsThemApartAndLeavesAPeakInSight)
+{
+    const std::vector<std::vector<TBoxSize>> sets = {
+        sizes,                                  // the field windows' three boxes
+        {{470, 120}, {300, 100}, {180, 16}},    // a long legend over a table
+        {{60, 300}, {60, 280}},                 // tall narrow boxes
+        {{0, 0}, {300, 112}, {90, 14}},         // the legend hidden
+    };
+    for (const std::vector<TBoxSize>& set : sets) {
+        const TBoxSize need = TBoxPlacement::AreaFor(set);
+        const TRect a{40, 30, 40 + need.Width, 30 + need.Height};
+        int widest = 0, tallest = 0;
+        for (TBoxSize s : set) {
+            widest = std::max(widest, s.Width);
+            tallest = std::max(tallest, s.Height);
+        }
+        EXPECT_GE(need.Width, widest + 2 * TBoxPlacement::Margin);
+        EXPECT_GE(need.Height, tallest + 2 * TBoxPlacement::Margin);
+        for (int k = 1; k <= 5; ++k) {
+            const int peakX = a.Left + a.Width() * k / 6;
+            const std::string name = std::to_string(set[0].Width) + " wide legend, peak at " + std::to_string(k) + "/6";
+            TBoxPlacement p;
+            p.Begin(a);
+            const std::vector<TPoint> curve = resonance(a.Left, a.Right, a.Bottom - 5, peakX, 3.0, a.Height() - 15);
+            addCurve(p, curve);
+            const TPoint top = *std::min_element(curve.begin(), curve.end(),
+                                                 [](TPoint l, TPoint r) { return l.y < r.y; });
+            std::vector<TBoxSize> shown;
+            std::vector<TPoint> corners;
+            const std::vector<TPoint> placed = p.Place(set, {});
+            for (std::size_t i = 0; i < set.size(); ++i)
+                if (!set[i].Empty()) {
+                    shown.push_back(set[i]);
+                    corners.push_back(placed[i]);
+                }
+            for (const TRect& r : expectApartInside(corners, shown, a, name.c_str()))
+                EXPECT_FALSE(r.Contains(top.x, top.y)) << name;
+        }
+    }
+    EXPECT_TRUE(TBoxPlacement::AreaFor({{0, 0}, {}, {}}).Empty());
 }
 
 }  // namespace
