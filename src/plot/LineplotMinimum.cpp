@@ -10,6 +10,11 @@ namespace {
 
 // A control of 200 pixels or less across or down shows no plot at all.
 constexpr int SmallestShown = 201;
+// A stack of 30 layers or a long scan name would ask for more than a laptop
+// screen holds. Beyond this the boxes may cover curves, but every window
+// still fits a screen of 1366 x 768 with its tool bars or side panel.
+constexpr int LargestAskedWidth = 1000;
+constexpr int LargestAskedHeight = 600;
 
 }  // namespace
 
@@ -26,7 +31,8 @@ void TLinePlot::FitMinimumSize(int W, int H)
     const TBoxSize area = TBoxPlacement::AreaFor(boxSizes_);
     const int w = area.Empty() ? 0 : area.Width + W - p.Width();
     const int h = area.Empty() ? 0 : area.Height + H - p.Height();
-    const QSize need(std::max({SmallestShown, w, layout_.TitleRowWidth}), std::max(SmallestShown, h));
+    const QSize need(std::clamp(std::max(w, layout_.TitleRowWidth), SmallestShown, LargestAskedWidth),
+                     std::clamp(h, SmallestShown, LargestAskedHeight));
     if (need == minimumSize_)
         return;
     minimumSize_ = need;

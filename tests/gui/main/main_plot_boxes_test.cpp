@@ -76,4 +76,26 @@ TEST_F(MainPlotBoxes, FiveZCurvesAndAScaledShiftedScan)
     }
 }
 
+// Thirty layers make a "Layer-System" table taller than a laptop screen
+// would give the plot: the window still fits such a screen.
+TEST_F(MainPlotBoxes, ThirtyLayersStillFitASmallScreen)
+{
+    Document& d = form.Doc();
+    TSimparameter p = veltrane::stacks::base(30);
+    veltrane::stacks::setLayer(p, 0, {2.25, 0.0}, 0.0);
+    for (int k = 1; k < 29; ++k)
+        veltrane::stacks::setLayer(p, k, {2.0 + 0.01 * k, 0.0}, 10.0 + k);
+    veltrane::stacks::setLayer(p, 29, {1.0, 0.0}, 0.0);
+    veltrane::stacks::thetaScan(p, 40.0, 70.0, 301);
+    p.Comment = "thirty layers";
+    d.Simparameter = p;
+    form.RunSimulation();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QSize smallest = veltrane::test::ShrinkToSmallest(form, form.Plot());
+    EXPECT_LE(smallest.width(), 1366);
+    EXPECT_LE(smallest.height(), 768);
+    ASSERT_EQ(veltrane::test::DrawnBoxes(form.Plot()).size(), 3u);
+}
+
 }  // namespace
