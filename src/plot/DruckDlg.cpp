@@ -17,6 +17,7 @@
 #include "plot/PrintAboutDlg.h"
 #include "plot/plain/Sprachfeld.h"
 #include "platform/qt/GuiServices.h"
+#include "platform/qt/PlainText.h"
 
 namespace {
 
@@ -51,6 +52,8 @@ TDruckDlg::TDruckDlg(TLinePlot& plot, QWidget* parent)
     setWindowTitle("Print");
     LPrinter1 = new QLabel(this);
     LPrinter2 = new QLabel(this);
+    // It names the printer, or the PDF file the user chose.
+    LPrinter2->setTextFormat(Qt::PlainText);
     LPrinter2->setWordWrap(true);
     LPrinter2->setMinimumWidth(260);
     LPrinter2->setTextInteractionFlags(Qt::TextSelectableByMouse);

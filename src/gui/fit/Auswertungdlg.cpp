@@ -15,6 +15,7 @@
 #include "document/Defaults.h"
 #include "gui/fit/RangeBars.h"
 #include "platform/Platform.h"
+#include "platform/qt/PlainText.h"
 #include "plot/Lineplot.h"
 
 using namespace veltrane::eval;
@@ -202,7 +203,7 @@ void TAuswertungdlg::ScanGrid1Click()
         return;
     }
     StatusBar->showMessage(QString::fromStdString(scanResults_[std::size_t(k)].Path));
-    ScanValueGrid->setToolTip(QString::fromStdString(scanResults_[std::size_t(k)].Name));
+    ScanValueGrid->setToolTip(veltrane::plainToolTip(QString::fromStdString(scanResults_[std::size_t(k)].Name)));
 }
 
 void TAuswertungdlg::scalerangBtnClick()

@@ -11,6 +11,7 @@
 #include "gui/simulation/Simparamdlg.h"
 #include "optics/CalcPlasmon.h"
 #include "optics/ResColList.h"
+#include "platform/qt/PlainText.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ public:
     void PlotToRecord() override { form_.PlotToRecord(); }
     void RunSimulation() override { form_.RunSimulation(); }
     void UpdateCommands() override { form_.UpdateCommands(); }
-    void SetCaption(const std::string& caption) override { form_.setWindowTitle(QString::fromStdString(caption)); }
+    void SetCaption(const std::string& caption) override { form_.setWindowTitle(veltrane::plainWindowTitle(QString::fromStdString(caption))); }
     void ClearStatus() override { form_.statusBar()->clearMessage(); }
 
 private:

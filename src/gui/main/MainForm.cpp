@@ -17,6 +17,7 @@
 #include "gui/simulation/Simparamdlg.h"
 #include "gui/simulation/Simulationmandlg.h"
 #include "platform/Platform.h"
+#include "platform/qt/PlainText.h"
 #include "plot/Lineplot.h"
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocument())
@@ -60,7 +61,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocumen
     // What the first showing does, done once here too, so that a window
     // that is driven before it is shown has a complete document.
     NewDocument();
-    setWindowTitle(QString::fromStdString(MakeTitletext()));
+    setWindowTitle(veltrane::plainWindowTitle(QString::fromStdString(MakeTitletext())));
     UpdateCommands();
     resize(900, 640);
 }
@@ -74,7 +75,7 @@ void TMainForm::showEvent(QShowEvent* event)
         return;
     shown_ = true;
     Aboutbox_->Version = QString::fromStdString(Version + "  Release:" + Release);
-    setWindowTitle(QString::fromStdString(MakeTitletext()));
+    setWindowTitle(veltrane::plainWindowTitle(QString::fromStdString(MakeTitletext())));
     UpdateCommands();
 }
 

@@ -9,6 +9,7 @@
 
 #include "gui/common/plain/ScanLineInfo.h"
 #include "platform/Platform.h"
+#include "platform/qt/PlainText.h"
 
 TOpenScandlg::TOpenScandlg(Document& doc, QWidget* parent) : QDialog(parent), doc_(doc), model_(doc.ScanColList)
 {
@@ -110,7 +111,7 @@ void TOpenScandlg::LoadListClick()
     const ScanLineInfo info = ScanInfo(doc_.ScanColList, row);
     const bool valid = row >= 0 && row < LoadList->count();
     StatusBar1->showMessage(valid ? QString::fromStdString(info.Name) : QString());
-    LoadList->setToolTip(valid ? QString::fromStdString(info.Path) : QString());
+    LoadList->setToolTip(valid ? veltrane::plainToolTip(QString::fromStdString(info.Path)) : QString());
     RemoveButton->setEnabled(!LoadList->selectedItems().isEmpty());
 }
 

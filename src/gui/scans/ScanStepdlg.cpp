@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Platform.h"
+#include "platform/qt/PlainText.h"
 
 namespace {
 
@@ -156,8 +157,8 @@ void TScanStepdlg::ScanfileBoxClick()
     const TScanColrec* scan = model_.SelectedScan();
     const QString path = scan ? QString::fromStdString(scan->Path) : QString();
     StatusBar1->showMessage(path);
-    StatusBar1->setToolTip(path);
-    ScanfileBox->setToolTip(scan ? QString::fromStdString(scan->Name) : QString());
+    StatusBar1->setToolTip(veltrane::plainToolTip(path));
+    ScanfileBox->setToolTip(scan ? veltrane::plainToolTip(QString::fromStdString(scan->Name)) : QString());
     UpdateFactorBar();
 }
 

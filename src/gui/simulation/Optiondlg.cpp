@@ -121,7 +121,7 @@ void TOptiondlg::accept()
     o.Simbreite = SimbreiteCheck->isChecked() ? 1 : 0;
     o.Iteranz = nIteranz->Getdouble();
     o.Itergrenz = nItergrenz->Getdouble();
-    if (const auto failure = CheckOptions(o)) {
+    if (const auto failure = CheckOptions(o, !nItergrenz->text().isEmpty())) {
         veltrane::showError("Error", failure->Message);
         PageControl->setCurrentIndex(OptionPage(failure->Field));
         Edit(failure->Field)->setFocus();

@@ -12,6 +12,7 @@
 
 #include "controls/DialogButtons.h"
 #include "gui/common/plain/ScanLineInfo.h"
+#include "platform/qt/PlainText.h"
 
 TShowPlotdlg::TShowPlotdlg(Document& doc, QWidget* parent) : QDialog(parent), ScanList(&doc.ScanColList)
 {
@@ -96,8 +97,8 @@ void TShowPlotdlg::CheckListBoxClick()
     const int row = current && current->isSelected() ? CheckListBox->row(current) : -1;
     const ScanLineInfo info = ScanInfo(*ScanList, row);
     StatusBar1->showMessage(QString::fromStdString(info.Path));
-    StatusBar1->setToolTip(QString::fromStdString(info.Path));
-    CheckListBox->setToolTip(QString::fromStdString(info.Name));
+    StatusBar1->setToolTip(veltrane::plainToolTip(QString::fromStdString(info.Path)));
+    CheckListBox->setToolTip(veltrane::plainToolTip(QString::fromStdString(info.Name)));
 }
 
 void TShowPlotdlg::accept()

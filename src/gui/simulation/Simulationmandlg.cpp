@@ -139,7 +139,7 @@ void TSimulationmandlg::EditBtnClick()
     if (!model_.ConfirmCurrent())
         return;
     ValueEditdlg_->Value = model_.Value(model_.Row(), model_.Col());
-    ValueEditdlg_->Thickness = model_.Col() == mcThickness;
+    ValueEditdlg_->ThicknessLayer = model_.Col() == mcThickness ? model_.Row() : 0;
     if (!ValueEditdlg_->Execute())
         return;
     if (model_.EditValue(ValueEditdlg_->Value) == TSimulationmanModel::Change::Refused)

@@ -66,7 +66,7 @@ void TValueEditdlg::PlaceCaret()
 
 void TValueEditdlg::accept()
 {
-    TValueEditModel model{Value, Thickness};
+    TValueEditModel model{Value, ThicknessLayer};
     std::string message;
     if (!model.Take(valueedit->Getdouble(), message)) {
         veltrane::showError("Error", message);

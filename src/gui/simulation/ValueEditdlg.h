@@ -1,7 +1,7 @@
 #pragma once
 // "Edit value": one number for a cell of the manual simulation's grid.
 //
-// Use: set Value (and Thickness for a thickness cell), Execute(); on true
+// Use: set Value (and ThicknessLayer for a thickness cell), Execute(); on true
 // Value holds the number typed. OK with a text that is no number, or with
 // a negative thickness, shows an "Error" box and keeps the dialog open;
 // Cancel changes nothing.
@@ -22,8 +22,9 @@ public:
     bool Execute() { return exec() == QDialog::Accepted; }
 
     double Value = 0.0;
-    // The value is a layer thickness: below 0 it is refused.
-    bool Thickness = false;
+    // The layer whose thickness the value is (0: no thickness); below 0
+    // it is refused with the layer named.
+    int ThicknessLayer = 0;
 
     QLabel* ValueLabel;
     TRIEdit* valueedit;

@@ -18,6 +18,7 @@
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/OpenFileDialog.h"
+#include "platform/qt/PlainText.h"
 
 namespace veltrane {
 namespace {
@@ -49,8 +50,11 @@ QtPlatform::~QtPlatform()
 
 BoxAnswer QtPlatform::message(const MessageRequest& r)
 {
-    QMessageBox box(qtIcon(r.icon), q(r.caption), q(r.text), QMessageBox::NoButton,
+    QMessageBox box(qtIcon(r.icon), plainWindowTitle(q(r.caption)), q(r.text), QMessageBox::NoButton,
                     QApplication::activeWindow());
+    // Boxes name files, scans and comments: what they hold is shown as
+    // written, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     switch (r.buttons) {
     case BoxButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case BoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;

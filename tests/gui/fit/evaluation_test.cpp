@@ -25,6 +25,7 @@
 #include "plot/DruckDlg.h"
 #include "plot/Lineplot.h"
 #include "support/PlotBoxChecks.h"
+#include "support/ShownText.h"
 #include "support/WriteFailures.h"
 
 using namespace fittest;
@@ -188,7 +189,7 @@ TEST_F(Evaluation, WithoutScansTheEmptyScanRowStandsForNoScan)
     open();
     dlg.ScanValueGrid->selectRow(1);
     EXPECT_EQ(dlg.StatusBar->currentMessage().toStdString(), doc.ScanColList[0].Path);
-    EXPECT_EQ(dlg.ScanValueGrid->toolTip(), "sensor.dat");
+    EXPECT_EQ(veltrane::test::shownToolTip(*dlg.ScanValueGrid), "sensor.dat");
 }
 
 TEST_F(Evaluation, SavesTheReportAndThePlotOnlyWhenAsked)

@@ -16,6 +16,7 @@
 #include "document/Defaults.h"
 #include "gui/simulation/ManualGrid.h"
 #include "gui/simulation/Optiondlg.h"
+#include "gui/simulation/Simparamdlg.h"
 #include "gui/simulation/Simulationmandlg.h"
 #include "gui/simulation/ValueEditdlg.h"
 #include "optics/CalcPlasmon.h"
@@ -325,7 +326,7 @@ TEST_F(ManualSimulation, EditValueRefusesANegativeThickness)
     answer("-5");
     key(Qt::Key_Return);
     ASSERT_EQ(script.boxes.size(), 1u);
-    EXPECT_EQ(script.boxes[0].text, "Layer thickness must be >=0");
+    EXPECT_EQ(script.boxes[0].text, "Layer thickness must be >=0: thickness value in Layer 2");
     EXPECT_EQ(p().Dicke[1], 50.0);
     EXPECT_EQ(host.computed, 0);
 
@@ -365,6 +366,48 @@ TEST_F(ManualSimulation, AStepBelowZeroThicknessIsRefused)
     EXPECT_EQ(p(), before);
     EXPECT_EQ(host.computed, 4);
     EXPECT_EQ(dlg.LayerGrid1->item(1, 0)->text(), "49");
+    dlg.reject();
+}
+
+// Mended: steps added in binary, so 44.99 nm stepped +1, -100 four times
+// and -10 five times by 0.1 nm became 0.0900000000000034 in the grid, the
+// value edit, the parameter dialog and the document.
+TEST_F(ManualSimulation, StepsKeepTheDecimalsOfStepAndValue)
+{
+    doc.Simparameter.Dicke[1] = 44.99;
+    doc.ResColList = curvesOf(p());
+    open();
+    click(2, mcThickness);
+    for (int k : {Qt::Key_PageUp, Qt::Key_Delete, Qt::Key_Delete, Qt::Key_Delete, Qt::Key_Delete, Qt::Key_End,
+                  Qt::Key_End, Qt::Key_End, Qt::Key_End, Qt::Key_End})
+        key(k);
+    EXPECT_EQ(p().Dicke[1], 0.09);
+    EXPECT_EQ(dlg.LayerGrid1->item(1, 0)->text(), "0.09");
+    QString edited;
+    QTimer::singleShot(0, [&] {
+        auto* edit = qobject_cast<TValueEditdlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(edit, nullptr);
+        edited = edit->valueedit->text();
+        edit->reject();
+    });
+    dlg.EditBtn->click();
+    EXPECT_EQ(edited, "0.09");
+    TSimparamdlg param{doc};
+    param.show();
+    EXPECT_EQ(param.Rows[1].Edits[rcDicke]->text(), "0.09");
+    param.reject();
+
+    // A step of 1 nm keeps the value's hundredths; steps down to 0 land
+    // on 0 exactly.
+    doc.Optionpara.Dickestep = 1.0;
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(p().Dicke[1], 1.09);
+    doc.Optionpara.Dickestep = 0.01;
+    for (int i = 0; i < 109; ++i)
+        key(Qt::Key_PageDown);
+    EXPECT_EQ(p().Dicke[1], 0.0);
+    EXPECT_EQ(dlg.LayerGrid1->item(1, 0)->text(), "0");
+    EXPECT_EQ(script.beeps, 0);
     dlg.reject();
 }
 

@@ -126,7 +126,7 @@ TEST_F(SimparamDialog, ANegativeThicknessIsRefusedTypedOrScanned)
     dlg.OkBtn->click();
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].caption, "Error Simulation parameter");
-    EXPECT_EQ(script.boxes[0].text, "Layer thickness must be >=0");
+    EXPECT_EQ(script.boxes[0].text, "Layer thickness must be >=0: thickness value in Layer 2");
     EXPECT_TRUE(dlg.isVisible());
 
     retype(edit(1, rcDicke), "50");
@@ -137,7 +137,7 @@ TEST_F(SimparamDialog, ANegativeThicknessIsRefusedTypedOrScanned)
     retype(dlg.nX_bis, "50");
     dlg.OkBtn->click();
     ASSERT_EQ(script.boxes.size(), 2u);
-    EXPECT_EQ(script.boxes[1].text, "Layer thickness must be >=0");
+    EXPECT_EQ(script.boxes[1].text, "Layer thickness must be >=0: X-Axis from value in Layer 2");
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(doc.Simparameter, before);
 

@@ -17,6 +17,7 @@
 #include "gui/simulation/Optiondlg.h"
 #include "gui/simulation/ShowPlotdlg.h"
 #include "platform/ScriptedPlatform.h"
+#include "support/ShownText.h"
 
 using veltrane::ScopedPlatform;
 using veltrane::ScriptedPlatform;
@@ -74,13 +75,29 @@ TEST_F(ShowDialog, OkTakesTicksAndScanFlags)
     dlg.CheckListBox->item(0)->setCheckState(Qt::Unchecked);
     dlg.CheckListBox->setCurrentRow(2);
     EXPECT_EQ(dlg.StatusBar1->currentMessage(), "/scans/c.ell");
-    EXPECT_EQ(dlg.CheckListBox->toolTip(), "c.ell");
+    EXPECT_EQ(veltrane::test::shownToolTip(*dlg.CheckListBox), "c.ell");
     dlg.OkBtn->click();
     EXPECT_TRUE(dlg.Curves.Contains(ckTs));
     EXPECT_TRUE(dlg.Curves.Contains(ckRp));
     EXPECT_EQ(doc.ScanColList[0].Visible, 0);
     EXPECT_EQ(doc.ScanColList[1].Visible, 0);
     EXPECT_EQ(doc.ScanColList[2].Visible, 1);
+}
+
+// Mended: a scan's name and path in the tips were read as markup, so a
+// file named with "<img src=...>" showed a local picture instead.
+TEST_F(ShowDialog, TipsShowNameAndPathAsWritten)
+{
+    TScanColrec s;
+    s.Name = "<b>x</b><img src=\"/tmp/x.png\">.dat";
+    s.Path = "/scans/<i>y</i>/" + s.Name;
+    doc.ScanColList.push_back(s);
+    dlg.show();
+    dlg.CheckListBox->setCurrentRow(3);
+    EXPECT_EQ(veltrane::test::shownToolTip(*dlg.CheckListBox).toStdString(), s.Name);
+    EXPECT_EQ(veltrane::test::shownToolTip(*dlg.StatusBar1).toStdString(), s.Path);
+    EXPECT_EQ(dlg.CheckListBox->item(3)->text().toStdString(), s.Name);
+    dlg.reject();
 }
 
 TEST_F(ShowDialog, CancelChangesNothing)
@@ -128,7 +145,9 @@ TEST_F(OptionDialog, ShowsTheOptionsAndStoresAnEmptyFieldAsNoValue)
 
 // Mended: a step of 0 made the fit's rounding divide by zero, an iteration
 // limit below 1 stopped nothing; an empty or half-typed ("1e") step moved
-// nothing and an empty iteration limit limited nothing, and both passed.
+// nothing and an empty iteration limit limited nothing, and both passed;
+// a half-typed divergence limit passed as no limit, a negative one as one
+// that stops nothing.
 TEST_F(OptionDialog, RefusesEmptyStepsAndLimitsAndThoseOfZeroOrBelow)
 {
     const struct { TRIEdit* TOptiondlg::*edit; const char* keys; const char* message; int page; } cases[] = {
@@ -142,6 +161,9 @@ TEST_F(OptionDialog, RefusesEmptyStepsAndLimitsAndThoseOfZeroOrBelow)
         {&TOptiondlg::nDickestep, "", "Thickness-Step must be >0", 1},
         {&TOptiondlg::nIteranz, "", "max-number must be >=1", 2},
         {&TOptiondlg::nIteranz, "1e", "max-number must be >=1", 2},
+        {&TOptiondlg::nItergrenz, "1e", "Divergence-limit must be >=0", 2},
+        {&TOptiondlg::nItergrenz, "-", "Divergence-limit must be >=0", 2},
+        {&TOptiondlg::nItergrenz, "-5", "Divergence-limit must be >=0", 2},
     };
     const TOptionpara before = doc.Optionpara;
     for (const auto& c : cases) {
@@ -157,8 +179,14 @@ TEST_F(OptionDialog, RefusesEmptyStepsAndLimitsAndThoseOfZeroOrBelow)
         EXPECT_TRUE(dlg.isVisible());
         EXPECT_EQ(dlg.PageControl->currentIndex(), c.page) << c.message;
         EXPECT_EQ(doc.Optionpara, before);
+        EXPECT_EQ(dlg.focusWidget(), dlg.*c.edit) << c.message;
         dlg.reject();
     }
+    // A divergence limit of 0 is one: the fit ends by its count or Stop.
+    dlg.show();
+    dlg.nItergrenz->setText("0");
+    dlg.OkBtn->click();
+    EXPECT_EQ(doc.Optionpara.Itergrenz, 0.0);
 }
 
 TEST_F(OptionDialog, OpensOnThePageItIsAskedFor)

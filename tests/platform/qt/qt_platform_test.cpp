@@ -2,10 +2,15 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTextDocumentFragment>
 #include <QTimer>
+#include <QWindow>
 
+#include "platform/qt/PlainText.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtRunControl.h"
 
@@ -48,4 +53,47 @@ TEST(QtPlatform, PrinterSetupOffersNoPrintAndNoFile)
     EXPECT_TRUE(buttons.contains("OK")) << buttons.join(", ").toStdString();
     EXPECT_FALSE(buttons.contains("Print"));
     EXPECT_FALSE(fileField);
+}
+
+// Mended: boxes read their text as markup, so the question before a scan
+// is removed showed "<img src=...>" in its file name as a local picture,
+// and a crafted name could read as other text than the file's.
+TEST(QtPlatform, BoxesShowNamesAsWritten)
+{
+    veltrane::QtPlatform platform;
+    const QString name = "<b>x</b><img src=\"/usr/share/pixmaps/debian-logo.png\">.dat";
+    QString shown, title;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        // The label the box shows its text in.
+        for (const QLabel* l : box->findChildren<QLabel*>())
+            if (l->text().contains("Remove"))
+                shown = l->textFormat() == Qt::PlainText ? l->text()
+                                                         : QTextDocumentFragment::fromHtml(l->text()).toPlainText();
+        title = box->windowHandle() ? box->windowHandle()->title() : QString();
+        box->reject();
+    });
+    veltrane::MessageRequest r;
+    r.caption = "Scan [*] " + name.toStdString();
+    r.text = "Remove " + name.toStdString() + " ?";
+    r.buttons = veltrane::BoxButtons::YesNo;
+    platform.message(r);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(shown.toStdString(), ("Remove " + name + " ?").toStdString());
+    EXPECT_EQ(title.toStdString(), ("Scan [*] " + name).toStdString());
+}
+
+// A caption takes "[*]" as the modified marker; a file named so keeps it.
+TEST(QtPlatform, CaptionsShowTheModifiedMarkerAsWritten)
+{
+    QWidget w;
+    w.setWindowTitle(veltrane::plainWindowTitle("Veltrane [a[*]b.vtn]"));
+    w.show();
+    ASSERT_NE(w.windowHandle(), nullptr);
+    EXPECT_EQ(w.windowHandle()->title().toStdString(), "Veltrane [a[*]b.vtn]");
+    w.setWindowModified(true);
+    EXPECT_EQ(w.windowHandle()->title().toStdString(), "Veltrane [a[*]b.vtn]");
 }

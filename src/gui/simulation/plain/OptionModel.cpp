@@ -9,7 +9,7 @@ int OptionPage(int field)
     return field <= ofDickestep ? 1 : 2;
 }
 
-std::optional<OptionFailure> CheckOptions(const TOptionpara& o)
+std::optional<OptionFailure> CheckOptions(const TOptionpara& o, bool divergenceLimitTyped)
 {
     // An empty edit, or one left at the start of a number ("1e"), reads as
     // the no-value marker: a step of 1e-307 moves nothing, and an
@@ -27,5 +27,9 @@ std::optional<OptionFailure> CheckOptions(const TOptionpara& o)
             return OptionFailure{s.message, s.field};
     if (missing(o.Iteranz) || !(o.Iteranz >= 1.0))
         return OptionFailure{"max-number must be >=1", ofIteranz};
+    // A limit of 0 is allowed: the fit then ends only by its iteration
+    // limit or Stop.
+    if (missing(o.Itergrenz) ? divergenceLimitTyped : !(o.Itergrenz >= 0.0))
+        return OptionFailure{"Divergence-limit must be >=0", ofItergrenz};
     return std::nullopt;
 }

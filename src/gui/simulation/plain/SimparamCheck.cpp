@@ -72,8 +72,9 @@ std::string TSimparamModel::Check()
         return "X-Axis Layer-Nr < 1";
     if (XIsLayerKind(f.XTyp) && f.XLayerNr > n)
         return "X-Axis Layer-Nr > layeranz";
-    if (f.XTyp == pkThickness - 1 && !ThicknessRangeAllowed(f.Xvon, f.Xbis))
-        return NegativeThicknessText;
+    if (f.XTyp == pkThickness - 1)
+        if (std::string m = NegativeThicknessScanMessage("X-Axis", f.Xvon, f.Xbis, f.XLayerNr); !m.empty())
+            return m;
 
     if (f.ZTyp != pkNone) {
         if (empty(f.Zvon))
@@ -89,8 +90,9 @@ std::string TSimparamModel::Check()
         return "Z-Axis Layer-Nr < 1";
     if (ZIsLayerKind(f.ZTyp) && f.ZLayerNr > n)
         return "Z-Axis Layer-Nr > layeranz";
-    if (f.ZTyp == pkThickness && !ThicknessRangeAllowed(f.Zvon, f.Zbis))
-        return NegativeThicknessText;
+    if (f.ZTyp == pkThickness)
+        if (std::string m = NegativeThicknessScanMessage("Z-Axis", f.Zvon, f.Zbis, f.ZLayerNr); !m.empty())
+            return m;
     // Every result point is held in memory and the run cannot be stopped:
     // a tiny Z step would freeze the program with the work unsaved.
     if (double(ZColumnCount()) * double(f.XPktanz) > MaxResultPoints)
@@ -119,6 +121,6 @@ std::string TSimparamModel::Check()
         return "thickness of last Layer must be zero";
     for (int i = 0; i < n; ++i)
         if (!ThicknessAllowed(Rows[std::size_t(i)].Dicke))
-            return NegativeThicknessText;
+            return NegativeThicknessMessage(i + 1);
     return {};
 }

@@ -1,9 +1,8 @@
 #include "gui/simulation/plain/SimulationmanModel.h"
 
-#include <cmath>
-
 #include "gui/common/plain/NumericHelpers.h"
 #include "gui/simulation/plain/LayerThickness.h"
+#include "gui/simulation/plain/StepRounding.h"
 #include "optics/CalcPlasmon.h"
 #include "platform/CFormat.h"
 
@@ -195,12 +194,9 @@ TSimulationmanModel::Change TSimulationmanModel::ChangeValue(int k)
     // thickness of a two-layer stack): nothing may change there.
     if (!ConfirmCurrent())
         return Change::Refused;
-    const double step = k * StepSize(col_);
-    double v = Value(row_, col_) + step;
-    // Steps of 0.1 down from 0.3 end at -2.8e-17, not at 0: a thickness
-    // that lands within rounding of 0 is 0, not a refused step.
-    if (col_ == mcThickness && v < 0.0 && -v <= 1e-9 * std::fabs(step))
-        v = 0.0;
+    // Steps of 0.1 down from 0.3 end at -2.8e-17 in binary; rounded to the
+    // step's decimals they end at 0, which is a thickness, not a refusal.
+    const double v = SteppedValue(Value(row_, col_), StepSize(col_), k);
     if (!ConfirmValue(v))
         return Change::Refused;
     UpToDate = false;

@@ -78,7 +78,8 @@ public:
     double Value(int row, int col) const;
 
     enum class Change { Refused, Deferred, ComputeNow };
-    // A step of k x the column's step on the current cell. A step that
+    // A step of k x the column's step on the current cell, rounded to the
+    // decimals of the step or of the value (StepRounding.h). A step that
     // would leave a thickness below 0 is refused as a refused cell is.
     Change ChangeValue(int k);
     // The value edit's number for the current cell; it always computes.

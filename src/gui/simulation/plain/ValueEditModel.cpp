@@ -9,8 +9,8 @@ bool TValueEditModel::Take(double typed, std::string& message)
         message = "Value is not a number";
         return false;
     }
-    if (Thickness && !ThicknessAllowed(typed)) {
-        message = NegativeThicknessText;
+    if (ThicknessLayer > 0 && !ThicknessAllowed(typed)) {
+        message = NegativeThicknessMessage(ThicknessLayer);
         return false;
     }
     Value = typed;

@@ -89,12 +89,18 @@ TEST(SimparamCheck, MessagesInTheirOrder)
         {"", [](TSimparamModel& m) { m.Form.XPktanz = 99000; m.Form.ZTyp = pkEpsXReal; m.Form.ZLayerNr = 2;
                                      m.Form.Zvon = -10; m.Form.Zbis = -11; m.Form.ZColstep = 0.01; }},
         // Mended: a thickness scan reaching below 0 was computed into
-        // reflectivities far above 1; the ends may come in either order.
-        {"Layer thickness must be >=0", [](TSimparamModel& m) { m.Form.XTyp = pkThickness - 1; m.Form.XLayerNr = 3;
-                                                                m.Form.Xvon = 50; m.Form.Xbis = -0.5; }},
-        {"Layer thickness must be >=0", [](TSimparamModel& m) { m.Form.ZTyp = pkThickness; m.Form.ZLayerNr = 2;
-                                                                m.Form.Zvon = -1; m.Form.Zbis = 5;
-                                                                m.Form.ZColstep = 1; }},
+        // reflectivities far above 1; the ends may come in either order,
+        // and the refusal names the end and the layer scanned.
+        {"Layer thickness must be >=0: X-Axis to value in Layer 3",
+         [](TSimparamModel& m) { m.Form.XTyp = pkThickness - 1; m.Form.XLayerNr = 3; m.Form.Xvon = 50;
+                                 m.Form.Xbis = -0.5; }},
+        {"Layer thickness must be >=0: Z-Axis from value in Layer 2",
+         [](TSimparamModel& m) { m.Form.ZTyp = pkThickness; m.Form.ZLayerNr = 2; m.Form.Zvon = -1; m.Form.Zbis = 5;
+                                 m.Form.ZColstep = 1; }},
+        {"Layer thickness must be >=0: Z-Axis to value in Layer 2",
+         [](TSimparamModel& m) { m.Form.ZTyp = pkThickness; m.Form.ZLayerNr = 2; m.Form.Zvon = 5; m.Form.Zbis = -1;
+                                 m.Form.ZColstep = 1; }},
+        {"Layer thickness must be >=0: thickness value in Layer 3", [](TSimparamModel& m) { m.Rows[2].Dicke = -1; }},
         {"", [](TSimparamModel& m) { m.Form.XTyp = pkThickness - 1; m.Form.XLayerNr = 2; m.Form.Xvon = 0;
                                      m.Form.Xbis = 80; m.Form.ZTyp = pkThickness; m.Form.ZLayerNr = 3;
                                      m.Form.Zvon = 10; m.Form.Zbis = 0; m.Form.ZColstep = 5; }},
