@@ -17,17 +17,10 @@
 #include "platform/qt/GuiServices.h"
 #include "plot/DruckDlg.h"
 #include "plot/Lineplot.h"
+#include "support/FieldSets.h"
 #include "support/TempFolder.h"
 
 namespace {
-
-TEHFieldSet FieldSet(std::initializer_list<int> bits)
-{
-    TEHFieldSet set;
-    for (int bit : bits)
-        set.Include(bit);
-    return set;
-}
 
 // Pixels of the plot area, as on the screen, in a colour of the curves:
 // neither grey (grid, axes, boxes) nor the blue of the layer lines, which
@@ -73,7 +66,7 @@ TYPED_TEST(NoField, FirstRunShowsNoPictureOfTheRunBefore)
     doc.Simparameter.PolArt = paPS;
     doc.Simparameter.PolMode = pmBoth;
     const TEHFieldSet pFields = doc.EHOptionpara.Fields;
-    doc.EHOptionpara.Fields = FieldSet({ehHx, ehEy, ehHz, ehSqrPhase, ehAbsolute});
+    doc.EHOptionpara.Fields = veltrane::test::fieldSet({ehHx, ehEy, ehHz, ehSqrPhase, ehAbsolute});
     this->open();
     this->firstRun();
     TLinePlot& plot = *this->window->Plot;
@@ -140,7 +133,7 @@ TYPED_TEST(NoField, NegativeThicknessIsRefusedWithTheEnginesMessage)
 // plot itself, note, layer table and comment, still prints.
 TYPED_TEST(NoField, NoComponentForTheLightHasNoDataToExport)
 {
-    this->doc.EHOptionpara.Fields = FieldSet({ehHx, ehEy, ehHz, ehSqrPhase, ehAbsolute});
+    this->doc.EHOptionpara.Fields = veltrane::test::fieldSet({ehHx, ehEy, ehHz, ehSqrPhase, ehAbsolute});
     this->open();
     this->firstRun();
     auto& w = *this->window;
