@@ -15,7 +15,9 @@ std::string EwaveCalculator::CheckStack(const TSimparameter& para)
 {
     if (para.Layeranz < 2 || para.Layeranz > MaxLayers)
         return "The layer system needs 2 to 30 layers for the E/H fields";
-    return {};
+    // The fields run the engine's set-up, not its simulation, so the
+    // engine's refusal of a stack must be asked for here.
+    return CheckThicknesses(para);
 }
 
 void EwaveCalculator::TakeRecords(const TSimparameter& para, const TEHOptionpara& opt)

@@ -27,6 +27,10 @@ struct CalcOutcome {
 
 // The first reason the record cannot be simulated, or "" when it can.
 std::string CheckSimparameter(const TSimparameter& para);
+// The first layer of the stack thinner than 0 nm, or "". Part of the check
+// above; the field calculators, which build on the engine but run no
+// simulation, refuse a stack with it too.
+std::string CheckThicknesses(const TSimparameter& para);
 
 }  // namespace veltrane
 

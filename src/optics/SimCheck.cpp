@@ -1,4 +1,5 @@
 // Records the engine refuses before it builds or fills anything.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -17,6 +18,18 @@ std::string layerRange(const char* axis, int layerNr, int n)
 }
 
 }  // namespace
+
+std::string veltrane::CheckThicknesses(const TSimparameter& para)
+{
+    // A layer thinner than nothing has no physics: the engine would compute
+    // reflectivities far above 1, and fields through it, without a word. A
+    // document that holds one opens, and is refused here when computed.
+    const int n = std::clamp(int(para.Layeranz), 0, MaxLayers);
+    for (int k = 0; k < n; ++k)
+        if (para.Dicke[std::size_t(k)] < 0.0)
+            return "Layer " + std::to_string(k + 1) + " has a thickness below 0 nm.";
+    return "";
+}
 
 std::string veltrane::CheckSimparameter(const TSimparameter& para)
 {
@@ -55,12 +68,8 @@ std::string veltrane::CheckSimparameter(const TSimparameter& para)
             return "The Z parameter needs at least 2 curves.";
         }
     }
-    // A layer thinner than nothing has no physics: the engine would compute
-    // reflectivities far above 1 without a word. A document that holds one
-    // opens, and is refused here when computed.
-    for (int k = 0; k < n; ++k)
-        if (para.Dicke[std::size_t(k)] < 0.0)
-            return "Layer " + std::to_string(k + 1) + " has a thickness below 0 nm.";
+    if (std::string refusal = veltrane::CheckThicknesses(para); !refusal.empty())
+        return refusal;
     if (x.Typ + 1 == pkThickness && (x.von < 0.0 || x.bis < 0.0))
         return "The X scan takes the thickness of layer " + std::to_string(x.LayerNr) + " below 0 nm.";
     if (z.Typ == pkThickness && (z.von < 0.0 || z.bis < 0.0))

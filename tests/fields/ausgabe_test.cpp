@@ -1,16 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "fields/Ausgabe.h"
+#include "support/FieldSets.h"
 
 namespace {
 
-TEHFieldSet set(std::initializer_list<int> bits)
-{
-    TEHFieldSet f;
-    for (int b : bits)
-        f.Include(b);
-    return f;
-}
+TEHFieldSet set(std::initializer_list<int> bits) { return veltrane::test::fieldSet(bits); }
 
 TEWaveField field(Complex v, double modulus, double sqr, double phase)
 {

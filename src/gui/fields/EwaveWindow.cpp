@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "fields/FieldSelection.h"
 #include "gui/fields/EHOptiondlg.h"
@@ -186,14 +187,16 @@ void TEwaveWindow::FitStatus1SpeedButton1Click() { runState_.Stop(); }
 
 void TEwaveWindow::PlotData()
 {
+    if (ExportList().empty()) {
+        ShowEmptyPlot();
+        return;
+    }
     const TEHFieldSet fields = doc_.EHOptionpara.Fields;
     Plot->Setrepaintcomp(false);
     Plot->DeleteAllCol();
     const int part = veltrane::AddFieldColumns(*Plot, ExportList(), doc_.Simparameter.PolArt, fields, AngleMode());
     Plot->SetisY2Axis(true);
-    if (!AngleMode())
-        Plot->XAxis().SetTitle(veltrane::AbsoluteScale(fields) ? "absolute Layer-System [nm]"
-                                                               : "relative Layer-System [%]");
+    SetDepthTitle();
     Plot->Legend().SetTitle1("Part: " + veltrane::ewave::PartText(part));
     noField_ = veltrane::ewave::NoFieldLines(doc_.Simparameter.PolArt, fields);
     // Autoscale finds nothing to fit without columns and would keep the
@@ -204,6 +207,31 @@ void TEwaveWindow::PlotData()
         Plot->Autoscale(true, true, true);
     WriteBoxes();
     Plot->Setrepaintcomp(true);
+}
+
+void TEwaveWindow::SetDepthTitle()
+{
+    if (!AngleMode())
+        Plot->XAxis().SetTitle(veltrane::AbsoluteScale(doc_.EHOptionpara.Fields) ? "absolute Layer-System [nm]"
+                                                                                 : "relative Layer-System [%]");
+}
+
+void TEwaveWindow::ShowEmptyPlot()
+{
+    Plot->Setrepaintcomp(false);
+    Plot->DeleteAllCol();
+    noField_.clear();
+    SetDepthTitle();
+    veltrane::SetEmptyFieldAxes(*Plot, PlannedSpan());
+    WriteBoxes();
+    Plot->Setrepaintcomp(true);
+}
+
+bool TEwaveWindow::HasFieldData() const
+{
+    const TEWaveList& list = ExportList();
+    return veltrane::ewave::NoFieldLines(doc_.Simparameter.PolArt, doc_.EHOptionpara.Fields).empty() &&
+           std::any_of(list.begin(), list.end(), [](const TEWave& w) { return w.Filled != 0; });
 }
 
 void TEwaveWindow::PlotbildChange(TLinePlot& plot, TPlotCanvas& c) { veltrane::PaintFieldNote(plot, c, noField_); }

@@ -17,6 +17,7 @@
 #include "document/Document.h"
 #include "fields/Ausgabe.h"
 #include "gui/fields/plain/FieldRunState.h"
+#include "gui/fields/plain/ViewScale.h"
 #include "platform/RunControl.h"
 
 class QAction;
@@ -73,7 +74,8 @@ public:
 
     // The field columns of the samples, the axis and legend titles and the
     // text boxes. When none of the chosen components exists for the light
-    // the plot says so over axes of these samples.
+    // the plot says so over axes of these samples; without samples (a
+    // stack refused) it stays empty.
     void PlotData();
     // What the plot says in place of curves; empty while it draws some.
     const std::vector<std::string>& NoFieldNote() const { return noField_; }
@@ -104,6 +106,12 @@ protected:
     virtual void Recalculate() = 0;
     // Draws over each new plot picture: the note of a plot without curves.
     virtual void PlotbildChange(TLinePlot& plot, TPlotCanvas& c);
+    // No curves, over axes of the run to come and with its text boxes: the
+    // plot keeps its last picture until it is given new limits, and the
+    // picture of an earlier showing belongs to other samples.
+    void ShowEmptyPlot();
+    // Where the samples of the next run will lie on the x axis.
+    virtual veltrane::ViewRange PlannedSpan() const = 0;
     virtual void AfterManualSimulation() = 0;
 
     veltrane::FieldRunState::Stage OpenStage() { return runState_.Open(); }
@@ -126,6 +134,11 @@ protected:
 
 private:
     void BuildToolBar();
+    // The x title of a depth profile, by the options' scale.
+    void SetDepthTitle();
+    // A chosen component exists for the light and a sample holds its
+    // values: else an export would hold nothing but the x column.
+    bool HasFieldData() const;
     veltrane::FieldRunState runState_;
     TEHOptiondlg* options_ = nullptr;
     std::vector<std::string> noField_;

@@ -7,8 +7,19 @@
 #include "plot/Lineplot.h"
 #include "plot/PlotSaveAs.h"
 
+namespace {
+
+// The x column alone is no export of fields: said instead of a success.
+constexpr const char* NoFieldDataText = "No field data to export";
+
+}  // namespace
+
 void TEwaveWindow::Data2FileBtnClick()
 {
+    if (!HasFieldData()) {
+        veltrane::showMessage(NoFieldDataText);
+        return;
+    }
     const std::optional<std::string> name = veltrane::platform().chooseSaveFile(
         veltrane::saveFileRequest("Save selected fields to file", "Data (*.dat)|*.dat", "dat"));
     if (!name)
@@ -25,11 +36,18 @@ void TEwaveWindow::Data2FileBtnClick()
 
 void TEwaveWindow::Data2ClipboardBtnClick()
 {
+    if (!HasFieldData()) {
+        veltrane::showMessage(NoFieldDataText);
+        return;
+    }
     Ausgabe.Data2Clipboard(ExportList(), AngleMode() ? 1 : 0, doc_.Simparameter.PolArt, doc_.EHOptionpara.Fields,
                            veltrane::platform().decimalSeparator());
     veltrane::showMessage("Data exported to clipboard");
 }
 
+// Prints the plot as it stands, with no field data too: the page then says
+// in its note which component to choose, beside the layer table and the
+// comment, as the saved and copied plot do.
 void TEwaveWindow::PrintPlotBtnClick()
 {
     Plot->Printkommentar = PlotPrintComment(doc_, veltrane::platform().dateTimeText());

@@ -165,8 +165,7 @@ void TEwavedlgD::FormShow()
     SetCalcParameter();
     CreateCalcEwave_D(calc_, run_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
     Computed = doc_.EHOptionpara;
-    Plot->DeleteAllCol();
-    Plot->update();
+    ShowEmptyPlot();
     SetTimerAction(taAll, 1.0);
 }
 

@@ -76,6 +76,8 @@ protected:
     bool AngleMode() const override { return true; }
     bool ViewMoved() const override;
     void Recalculate() override { CalculateAll(true); }
+    // The angle limits of the view.
+    veltrane::ViewRange PlannedSpan() const override;
     void AfterManualSimulation() override;
 
 private:

@@ -19,6 +19,10 @@ void TEwavedlgD::CalculateAll(bool forced)
     const auto all = OpenStage();
     if (!all)
         return;
+    // A stack refused when the window showed has no calculator, and the
+    // plot stays empty: its profiles would each be refused once more.
+    if (!calc_)
+        return;
     const TEHOptionpara& o = doc_.EHOptionpara;
     const bool moved1 = thetaview_->GetTheta1() != o.Theta1;
     const bool moved2 = thetaview_->GetTheta2() != o.Theta2;
@@ -68,6 +72,14 @@ void TEwavedlgD::RunScan()
     Computed = doc_.EHOptionpara;
     RunCalcEwave_D(calc_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
     PlotData();
+}
+
+ViewRange TEwavedlgD::PlannedSpan() const
+{
+    ViewRange span;
+    span.Take(thetaview_->GetTheta1());
+    span.Take(thetaview_->GetTheta2());
+    return span;
 }
 
 bool TEwavedlgD::ViewMoved() const

@@ -8,8 +8,10 @@
 
 #include "document/NoValue.h"
 #include "fields/FieldSelection.h"
+#include "fields/SampleGrid.h"
 #include "fields/ThetaCurve.h"
 #include "gui/fields/plain/EwaveSetup.h"
+#include "gui/fields/plain/LayerPlace.h"
 #include "gui/fields/FieldPlot.h"
 #include "gui/fields/PaintBox.h"
 #include "gui/fields/ThetaEditdlgs.h"
@@ -67,8 +69,7 @@ void TEwavedlgT::FormShow()
     SetCalcParameter();
     CreateCalcEwave_T(calc_, run_, doc_.Simparameter, doc_.EHOptionpara, EWaveList);
     Computed = doc_.EHOptionpara;
-    Plot->DeleteAllCol();
-    Plot->update();
+    ShowEmptyPlot();
     QueueTimer(taAll, 1);
 }
 
@@ -127,6 +128,23 @@ void TEwavedlgT::PlotbildChange(TLinePlot& plot, TPlotCanvas& c)
 {
     PaintLayerLines(plot, c, EWaveList, doc_.EHOptionpara.Fields);
     TEwaveWindow::PlotbildChange(plot, c);
+}
+
+ViewRange TEwavedlgT::PlannedSpan() const
+{
+    const TSimparameter& p = doc_.Simparameter;
+    ViewRange span;
+    if (p.Layeranz < 2)
+        return span;
+    if (AbsoluteScale(doc_.EHOptionpara.Fields)) {
+        const LayerTable t = MakeLayerTable(p, doc_.EHOptionpara);
+        span.Take(-t.d_1);
+        span.Take(t.Total - t.d_1);
+    } else {
+        span.Take(SampleRelDepth(0, 0.0));
+        span.Take(SampleRelDepth(p.Layeranz - 1, 1.0));
+    }
+    return span;
 }
 
 bool TEwavedlgT::ViewMoved() const { return view_->GetTheta1() != Computed.Theta; }

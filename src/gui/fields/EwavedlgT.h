@@ -53,6 +53,8 @@ protected:
     bool AngleMode() const override { return false; }
     bool ViewMoved() const override;
     void Recalculate() override { Calculate(); }
+    // The whole depth of the profile, absolute or relative.
+    veltrane::ViewRange PlannedSpan() const override;
     void AfterManualSimulation() override;
     // The layer boundaries, then the base's note.
     void PlotbildChange(TLinePlot& plot, TPlotCanvas& c) override;
