@@ -17,7 +17,9 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "plot/plain/Axis.h"
@@ -94,11 +96,17 @@ public:
     // Zoom mode, the host's decision (a tool-bar button): a press inside
     // the plot rectangle then draws a rubber band, and the release zooms.
     bool isZoom = false;
-    // Also the host's decision: the legend and the text boxes on show are
-    // placed anew in every composed picture (apart, off the peaks and dips,
-    // hiding the least of the curves) until the user drags one of them.
-    bool AutoPlaceBoxes = false;
-    bool BoxesDragged() const { return boxesDragged_; }
+    // The legend and the text boxes on show are placed in every composed
+    // picture: apart, off the peaks and dips, hiding the least of the
+    // curves. A box the user drags stays where it was put (kept inside the
+    // plot area when the plot shrinks) and the others are placed around it.
+    // A host that positions the boxes itself switches this off.
+    bool AutoPlaceBoxes = true;
+    // The user has put this element (legend, text box 1 or 2) in place.
+    bool BoxPinned(TPlotDrag::Kind what) const;
+    // Forgets where the user put the boxes: every box is placed afresh, as
+    // for a plot never shown (a new document).
+    void PlaceBoxesAfresh();
     TBitmapEvent OnPlotbildChange;
     std::function<void(TLinePlot&)> OnPlotbildCopyed;
     // Fired with the screen's copy of the bitmap before it is shown: marks
@@ -213,6 +221,7 @@ private:
     void ClearReadout();
     TPlotElements Elements() const;
     void FinishElementDrag(TPoint mouse);
+    void PinBox(TPlotDrag::Kind what, TPoint corner);
     void FinishZoom();
     void ApplyCursor();
     void doAxisdlg(TAxis& axis);
@@ -275,10 +284,11 @@ private:
     TPlotLayout layout_;
     TRect legendRect_, box1Rect_, box2Rect_;
     TBoxPlacement placement_;
-    bool boxesPlaced_ = false;   // the boxes stand where a placement put them
+    bool boxesPlaced_ = false;  // the boxes stand where a placement put them
     std::vector<TBoxSize> boxSizes_;  // of the last placement's boxes
     QSize minimumSize_;
-    bool boxesDragged_ = false;  // the user moved one: placing has stopped
+    // Where the user put the legend, text box 1 and text box 2, if anywhere.
+    std::array<std::optional<TPoint>, 3> pins_{};
     QLabel* readout_ = nullptr;
 
     TMousekord mouse_;

@@ -1,12 +1,48 @@
 // Placing the legend and the text boxes of a line plot before they are
-// painted, for a host that asked for it: the curves as they are about to be
-// drawn go into the placement, and the boxes on show get its corners.
+// painted: the curves as they are about to be drawn go into the placement,
+// and the boxes on show get its corners. A box the user dragged keeps its
+// place, brought inside a plot area that shrank, and the others go round it.
 
 #include <algorithm>
 
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"
+#include "plot/plain/DrawnPoints.h"
 #include "plot/plain/PlotGeometry.h"
+
+namespace {
+
+int PinIndex(TPlotDrag::Kind what)
+{
+    switch (what) {
+    case TPlotDrag::Legend: return 0;
+    case TPlotDrag::Box1: return 1;
+    case TPlotDrag::Box2: return 2;
+    default: return -1;
+    }
+}
+
+}  // namespace
+
+bool TLinePlot::BoxPinned(TPlotDrag::Kind what) const
+{
+    const int i = PinIndex(what);
+    return i >= 0 && pins_[std::size_t(i)].has_value();
+}
+
+void TLinePlot::PinBox(TPlotDrag::Kind what, TPoint corner)
+{
+    const int i = PinIndex(what);
+    if (i >= 0)
+        pins_[std::size_t(i)] = corner;
+}
+
+void TLinePlot::PlaceBoxesAfresh()
+{
+    pins_.fill(std::nullopt);
+    boxesPlaced_ = false;
+    AxisValueChange();
+}
 
 void TLinePlot::MeasureBoxes(const TTextMeasure& m, std::vector<TBoxSize>& sizes) const
 {
@@ -32,9 +68,10 @@ void TLinePlot::PlaceBoxes(const TTextMeasure& m)
 {
     if (!AutoPlaceBoxes)
         return;
+    // Measured during a drag too, so that the plot's minimum size stays
+    // current; a drag running moves a box's frame from where it now stands.
     MeasureBoxes(m, boxSizes_);
-    // A drag running moves a box's frame from where the box now stands.
-    if (boxesDragged_ || drag_.Active())
+    if (drag_.Active())
         return;
     const std::vector<TBoxSize>& sizes = boxSizes_;
     TTextBox* boxes[] = {&TextBox1_, &TextBox2_};
@@ -48,17 +85,9 @@ void TLinePlot::PlaceBoxes(const TTextMeasure& m)
         const TAxis& ya = col.YAxistyp ? static_cast<const TAxis&>(Y2Axis_) : Y1Axis_;
         const int s = EffectiveSymbolSize(col.Symbolsize);
         placement_.BeginCurve(col.PlotArt != paSymbol, col.PlotArt != paLine ? s : 0);
-        // Joined as PaintColum joins them: across a gap only without Linebreak.
-        bool any = false, previousDrawn = false;
-        for (const TDPunkt& pt : col.Points) {
-            TPoint p;
-            if (!MapPoint(pt, ya, p)) {
-                previousDrawn = false;
-                continue;
-            }
-            placement_.AddPoint(p, any && (previousDrawn || !col.Linebreak));
-            any = previousDrawn = true;
-        }
+        WalkDrawnPoints(
+            col, [&](const TDPunkt& pt, TPoint& p) { return MapPoint(pt, ya, p); },
+            [&](const TDrawnPoint& d) { placement_.AddPoint(d.At, d.Join == TJoin::Joined, d.Symbol); });
         placement_.EndCurve();
     }
 
@@ -66,7 +95,8 @@ void TLinePlot::PlaceBoxes(const TTextMeasure& m)
     if (boxesPlaced_)
         current = {{Legend_.Left(), Legend_.Top()}, {TextBox1_.Left(), TextBox1_.Top()},
                    {TextBox2_.Left(), TextBox2_.Top()}};
-    const std::vector<TPoint> corners = placement_.Place(sizes, current);
+    const std::vector<std::optional<TPoint>> pinned(pins_.begin(), pins_.end());
+    const std::vector<TPoint> corners = placement_.Place(sizes, current, pinned);
     if (!sizes[0].Empty())
         Legend_.Place(corners[0].x, corners[0].y);
     for (std::size_t i = 0; i < 2; ++i)

@@ -119,13 +119,15 @@ void TLinePlot::FinishElementDrag(TPoint mouse)
     update();
     if (shift == TPoint{0, 0})
         return;
-    // Where the user puts a box, it stays: the plot places no box again.
-    boxesDragged_ = true;
+    // Where the user puts a box, it stays; the plot goes on placing the
+    // others around it.
     if (what == TPlotDrag::Legend) {
+        PinBox(what, {Legend_.Left() + shift.x, Legend_.Top() + shift.y});
         Legend_.SetLeft(Legend_.Left() + shift.x);
         Legend_.SetTop(Legend_.Top() + shift.y);
     } else {
         TTextBox& box = what == TPlotDrag::Box1 ? TextBox1_ : TextBox2_;
+        PinBox(what, {box.Left() + shift.x, box.Top() + shift.y});
         box.SetLeft(box.Left() + shift.x);
         box.SetTop(box.Top() + shift.y);
     }

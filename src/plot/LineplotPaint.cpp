@@ -5,6 +5,7 @@
 
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"
+#include "plot/plain/DrawnPoints.h"
 #include "plot/plain/PlotGeometry.h"
 #include "plot/SymbolStamp.h"
 
@@ -136,35 +137,26 @@ void TLinePlot::PaintColum(TPlotCanvas& c, const TDataCol& col)
         c.LineTo(cs.x2, cs.y2);
     };
 
-    const std::vector<TDPunkt>& pts = col.Points;
-    std::size_t k = 0;
     TPoint cur;
-    while (k < pts.size() && !place(pts[k], cur))
-        ++k;
-    if (k < pts.size()) {
-        if (lines && r.ContainsClosed(cur.x, cur.y))
-            c.MoveTo(cur.x, cur.y);
-        if (symbols)
-            stamp(cur);
-        bool previousDrawn = true;
-        for (++k; k < pts.size(); ++k) {
-            TPoint p;
-            if (!place(pts[k], p)) {
-                previousDrawn = false;
-                continue;
-            }
-            if (col.Linebreak && !previousDrawn) {
+    WalkDrawnPoints(col, place, [&](const TDrawnPoint& d) {
+        const TPoint p = d.At;
+        if (d.Join == TJoin::First) {
+            // The line's first point: the pen goes there only inside the
+            // rectangle; a first segment from outside moves it onto the edge.
+            if (lines && r.ContainsClosed(p.x, p.y))
+                c.MoveTo(p.x, p.y);
+        } else {
+            if (d.Join == TJoin::Restart) {
                 c.MoveTo(p.x, p.y);
                 cur = p;
             }
             if (lines)
                 segment(cur, p);
-            if (symbols && IsSymbolPoint(col.ProzentPunkte, std::int64_t(k)))
-                stamp(p);
-            cur = p;
-            previousDrawn = true;
         }
-    }
+        if (symbols && d.Symbol)
+            stamp(p);
+        cur = p;
+    });
     c.SetTextTransparent(false);
 }
 

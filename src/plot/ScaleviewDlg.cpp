@@ -7,6 +7,7 @@
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"
 #include "plot/PlotCursors.h"
+#include "plot/plain/DrawnPoints.h"
 #include "plot/plain/Sprachfeld.h"
 #include "plot/XorFrame.h"
 
@@ -79,21 +80,19 @@ void TScaleviewDlg::Paintbild(TPlotCanvas& c)
             continue;
         c.SetPen(ConvertPlotcolor(col.PlotArt == paSymbol ? col.SymbolColor : col.LineColor),
                  ConvertLineArt(col.LineArt), 1);
-        const std::vector<TDPunkt>& pts = col.Points;
-        std::size_t k = 0;
-        while (k < pts.size() && !pts[k].valid)
-            ++k;
-        if (k == pts.size())
-            continue;
-        c.MoveTo(view_.MapX(pts[k].x), view_.MapY(pts[k].y, col.YAxistyp));
-        for (++k; k < pts.size(); ++k) {
-            if (!pts[k].valid)
-                continue;
-            const int px = view_.MapX(pts[k].x), py = view_.MapY(pts[k].y, col.YAxistyp);
-            if (col.Linebreak && !pts[k - 1].valid)
-                c.MoveTo(px, py);
-            c.LineTo(px, py);
-        }
+        // The miniature places every valid point: a value off an axis goes
+        // near the end it lies beyond.
+        auto place = [&](const TDPunkt& pt, TPoint& out) {
+            if (pt.valid)
+                out = {view_.MapX(pt.x), view_.MapY(pt.y, col.YAxistyp)};
+            return pt.valid;
+        };
+        WalkDrawnPoints(col, place, [&](const TDrawnPoint& q) {
+            if (q.Join != TJoin::Joined)
+                c.MoveTo(q.At.x, q.At.y);
+            if (q.Join != TJoin::First)
+                c.LineTo(q.At.x, q.At.y);
+        });
     }
     c.ClearClip();
 }

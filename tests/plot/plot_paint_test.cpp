@@ -21,11 +21,13 @@ int countColour(const QImage& img, QRgb colour, const TRect& r)
     return n;
 }
 
-// A plot with the default axes 0..100, no legend or text boxes in the way.
+// A plot with the default axes 0..100, no legend or text boxes in the way;
+// shown, they stand at their own corners.
 struct PlotFixture : testing::Test {
     TLinePlot plot;
     PlotFixture()
     {
+        plot.AutoPlaceBoxes = false;
         plot.Legend().Setvisible(false);
         plot.TextBox1().Setvisible(false);
         plot.TextBox2().Setvisible(false);

@@ -27,7 +27,6 @@ TEwaveWindow::TEwaveWindow(Document& doc, veltrane::RunControl& run, QWidget* pa
     Plot->setObjectName("Plot");
     Plot->Y1Axis().SetTitle("");
     Plot->Y2Axis().SetTitle("");
-    Plot->AutoPlaceBoxes = true;
 
     Plot->OnPlotbildChange = [this](TLinePlot& plot, TPlotCanvas& c) { PlotbildChange(plot, c); };
 

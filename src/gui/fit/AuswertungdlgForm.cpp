@@ -162,14 +162,12 @@ void TAuswertungdlg::CreateForm()
     MinPlot = new TLinePlot;
     MinPlot->setObjectName("MinPlot");
     MinPlot->SetTitle("Min-Plot");
-    MinPlot->AutoPlaceBoxes = true;
     EvalPageControl->addTab(MinPlot, "Min-Plot");
 
     auto* dataPage = new QWidget;
     DataPlot = new TLinePlot(dataPage);
     DataPlot->setObjectName("DataPlot");
     DataPlot->SetTitle("Data-Plot");
-    DataPlot->AutoPlaceBoxes = true;
     RangeBars = new TRangeBars(*DataPlot, "Left evaluation limit", "Right evaluation limit", dataPage);
     auto* dp = new QVBoxLayout(dataPage);
     dp->setContentsMargins(0, 0, 0, 0);

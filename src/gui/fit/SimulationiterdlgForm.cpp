@@ -194,7 +194,6 @@ void TSimulationiterdlg::CreateForm()
     right->addLayout(tools);
     Plot = new TLinePlot(this);
     Plot->setObjectName("Plot");
-    Plot->AutoPlaceBoxes = true;
     Plot->setMinimumSize(480, 360);
     Plot->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     right->addWidget(Plot, 1);

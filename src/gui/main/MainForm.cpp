@@ -26,7 +26,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocumen
     CreateDocumentFlow();
     Plot_ = new TLinePlot(this);
     Plot_->setObjectName("Plot");
-    Plot_->AutoPlaceBoxes = true;
     setCentralWidget(Plot_);
     // Titles and axes the user edits through the plot belong to the
     // document; zoom and drags only change the view.

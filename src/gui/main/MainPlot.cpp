@@ -179,6 +179,8 @@ void TMainForm::SetDefaultPlot()
     axis(plot.Y1Axis(), doc_.Plotwindowpara.Y1Axis);
     axis(plot.Y2Axis(), doc_.Plotwindowpara.Y2Axis);
     plot.SetisY2Axis(false);
+    // Where the user put the boxes belonged to the old document's curves.
+    plot.PlaceBoxesAfresh();
     plot.Setrepaintcomp(true);
 }
 

@@ -59,11 +59,11 @@ void TBoxPlacement::BeginCurve(bool lines, int symbol)
     coverage_.NextCurve();
 }
 
-void TBoxPlacement::AddPoint(TPoint p, bool joined)
+void TBoxPlacement::AddPoint(TPoint p, bool joined, bool symbol)
 {
     if (lines_ && joined)
         coverage_.MarkLine(last_, p);
-    if (symbol_ > 0)
+    if (symbol_ > 0 && symbol && coverage_.Area().ContainsClosed(p.x, p.y))
         coverage_.MarkRect({p.x - symbol_ / 2, p.y - symbol_ / 2, p.x - symbol_ / 2 + symbol_,
                             p.y - symbol_ / 2 + symbol_});
     last_ = p;
@@ -147,6 +147,10 @@ void TBoxPlacement::prepare(const std::vector<TBoxSize>& sizes, const std::vecto
         const TBoxSize size = sizes[std::size_t(b)];
         g.X = span(area.Left, area.Right, size.Width);
         g.Y = span(area.Top, area.Bottom, size.Height);
+        if (const std::optional<TPoint>& pin = fixed_[std::size_t(b)]) {
+            g.X = {pin->x, pin->x};
+            g.Y = {pin->y, pin->y};
+        }
         gridPositions(g.X, g.Xs);
         gridPositions(g.Y, g.Ys);
         g.Alone.clear();
@@ -203,7 +207,8 @@ TBoxPlacement::Arrangement TBoxPlacement::search(const std::vector<TBoxSize>& si
                 s += cost(r, p, order.data(), int(step));
                 offer(p, b, r, s);
             };
-            for (std::size_t j = 0; j < step; ++j) {
+            // A pinned box has its one place: the grid offered it.
+            for (std::size_t j = 0; j < step && !fixed_[std::size_t(b)]; ++j) {
                 const TRect& q = p.rects[std::size_t(order[j])];
                 const int w = size.Width, h = size.Height;
                 beside(q.Left, q.Bottom + Gap);
@@ -233,6 +238,10 @@ TBoxPlacement::Arrangement TBoxPlacement::shelves(const std::vector<TBoxSize>& s
     int x = area.Left + Margin, y = area.Top + Margin, band = 0;
     for (int b : order) {
         const TBoxSize s = sizes[std::size_t(b)];
+        if (const std::optional<TPoint>& pin = fixed_[std::size_t(b)]) {
+            a.rects[std::size_t(b)] = at(pin->x, pin->y, s);
+            continue;
+        }
         if (rows) {
             if (x > area.Left + Margin && x + s.Width > area.Right - Margin) {
                 x = area.Left + Margin;
@@ -264,7 +273,14 @@ bool TBoxPlacement::keeps(const Arrangement& current, const Arrangement& best) c
     return c.overlap == 0 && c.peaks <= b.peaks && c.crowd <= b.crowd && c.hidden <= b.hidden + KeepSlack;
 }
 
-std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxSize>& sizes, const std::vector<TPoint>& current)
+TPoint TBoxPlacement::Inside(TPoint corner, TBoxSize size, const TRect& area)
+{
+    return {std::max(area.Left, std::min(corner.x, area.Right - size.Width)),
+            std::max(area.Top, std::min(corner.y, area.Bottom - size.Height))};
+}
+
+std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxSize>& sizes, const std::vector<TPoint>& current,
+                                         const std::vector<std::optional<TPoint>>& pinned)
 {
     assert(sizes.size() <= std::size_t(MaxBoxes));
     if (!finished_) {
@@ -276,9 +292,15 @@ std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxSize>& sizes, con
     const bool haveCurrent = current.size() == sizes.size() && area == placedArea_;
     std::vector<TPoint> out(sizes.size(), TPoint{area.Left, area.Top});
     std::vector<int> order;
+    fixed_.fill(std::nullopt);
     for (std::size_t i = 0; i < sizes.size(); ++i) {
         if (haveCurrent)
             out[i] = current[i];
+        if (i < pinned.size() && pinned[i]) {
+            out[i] = *pinned[i];
+            if (!sizes[i].Empty())
+                fixed_[i] = Inside(*pinned[i], sizes[i], area);
+        }
         if (!sizes[i].Empty())
             order.push_back(int(i));
     }
@@ -306,10 +328,12 @@ std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxSize>& sizes, con
         Arrangement now;
         bool inside = true;
         for (int b : order) {
-            const TRect r = at(current[std::size_t(b)].x, current[std::size_t(b)].y, sizes[std::size_t(b)]);
+            const TPoint c = fixed_[std::size_t(b)].value_or(current[std::size_t(b)]);
+            const TRect r = at(c.x, c.y, sizes[std::size_t(b)]);
             now.rects[std::size_t(b)] = r;
-            inside = inside && r.Left >= area.Left && r.Top >= area.Top && r.Right <= area.Right &&
-                     r.Bottom <= area.Bottom;
+            // A pinned box larger than the area stands where it must.
+            inside = inside && (fixed_[std::size_t(b)] || (r.Left >= area.Left && r.Top >= area.Top &&
+                                                            r.Right <= area.Right && r.Bottom <= area.Bottom));
         }
         now.score = total(now, order);
         if (inside && keeps(now, best))

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "plot/plain/PlotCoverage.h"
@@ -34,8 +35,10 @@ public:
     // symbol: the edge of the symbol drawn at each point, 0 for none.
     void BeginCurve(bool lines, int symbol);
     // The next point in pixels; joined: a line runs to it from the point
-    // before (not for the first point, nor after a gap that breaks the line).
-    void AddPoint(TPoint p, bool joined);
+    // before (not for the first point, nor after a gap that breaks the line);
+    // symbol: the point gets the curve's symbol, which is drawn only where
+    // the point lies in the area.
+    void AddPoint(TPoint p, bool joined, bool symbol = true);
     // Finds the curve's peaks and dips.
     void EndCurve();
 
@@ -49,7 +52,18 @@ public:
     // they are about as good as the best, so that the boxes do not jump at
     // every small change of the curves. An empty size keeps its current
     // corner.
-    std::vector<TPoint> Place(const std::vector<TBoxSize>& sizes, const std::vector<TPoint>& current);
+    //
+    // pinned holds, for each box the user has put somewhere (else for none,
+    // or it is empty), the corner it was put at: such a box stays there,
+    // moved only as far as it takes to lie inside the area, and the others
+    // are placed around it.
+    std::vector<TPoint> Place(const std::vector<TBoxSize>& sizes, const std::vector<TPoint>& current,
+                              const std::vector<std::optional<TPoint>>& pinned = {});
+
+    // The corner nearest to `corner` at which a box of the given size lies
+    // inside the area; a box larger than the area keeps its top left
+    // corner (its titles) in sight.
+    static TPoint Inside(TPoint corner, TBoxSize size, const TRect& area);
 
     // The smallest area that holds boxes of the given sizes apart, inside
     // the margins, with as much room again beside or below them for the
@@ -96,6 +110,8 @@ private:
 
     TPlotCoverage coverage_;
     TRect placedArea_;  // the area of the last placement
+    // The corners of the boxes pinned in the running placement.
+    std::array<std::optional<TPoint>, MaxBoxes> fixed_{};
     bool finished_ = false;
     bool lines_ = false;
     int symbol_ = 0;

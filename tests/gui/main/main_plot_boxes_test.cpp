@@ -2,7 +2,8 @@
 // curves and a scaled and shifted scan, and with the scan alone: apart, the
 // legend's rows in sight, and the resonance dips and the reflectivity
 // maxima uncovered, in the smallest window, at the default size and
-// enlarged.
+// enlarged. A box the user drags keeps its place, inside the plot, until a
+// new document is begun or one is opened.
 #include <QTest>
 
 #include "MainFormFixture.h"
@@ -35,6 +36,23 @@ struct MainPlotBoxes : MainWindowTest {
         scan.Shiftfactor = -0.25;
         d.ScanColList.push_back(scan);
         form.Replot();
+    }
+    // Drags the legend by its top left corner to `corner`.
+    void dragLegendTo(TPoint corner)
+    {
+        TLinePlot& plot = form.Plot();
+        plot.Bitmap();
+        const TRect r = plot.LegendRect();
+        const QPoint grab(r.Left + 5, r.Top + 5), drop(corner.x + 5, corner.y + 5);
+        QTest::mousePress(&plot, Qt::LeftButton, {}, grab);
+        QTest::mouseMove(&plot, drop);
+        QTest::mouseRelease(&plot, Qt::LeftButton, {}, drop);
+        plot.Bitmap();
+    }
+    void expectNothingPinned(const std::string& what)
+    {
+        for (TPlotDrag::Kind k : {TPlotDrag::Legend, TPlotDrag::Box1, TPlotDrag::Box2})
+            EXPECT_FALSE(form.Plot().BoxPinned(k)) << what;
     }
     void expectClear(const std::string& what)
     {
@@ -96,6 +114,55 @@ TEST_F(MainPlotBoxes, ThirtyLayersStillFitASmallScreen)
     EXPECT_LE(smallest.width(), 1366);
     EXPECT_LE(smallest.height(), 768);
     ASSERT_EQ(veltrane::test::DrawnBoxes(form.Plot()).size(), 3u);
+}
+
+TEST_F(MainPlotBoxes, ADraggedLegendKeepsItsPlaceUntilANewOrOpenedDocument)
+{
+    fiveCurvesAndAScan();
+    script.saveAnswers.push_back(path("sensor.vtn"));
+    trigger("FileSaveAsItem");
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.resize(1600, 1000);
+    QApplication::processEvents();
+    TLinePlot& plot = form.Plot();
+
+    // Dropped on the comment, the legend stays there: the comment moves.
+    const TRect comment = plot.TextBoxRect(2);
+    dragLegendTo({comment.Left, comment.Top});
+    veltrane::test::ExpectBoxesApart(plot, "the legend dropped on the comment");
+    EXPECT_EQ(plot.LegendRect().Left, comment.Left);
+    EXPECT_EQ(plot.LegendRect().Top, comment.Top);
+
+    // In the middle of the large plot, then the window made small: the
+    // legend comes as far inside as it must, the others go round it.
+    const TRect large = plot.GetPlotrec();
+    const TRect legend = plot.LegendRect();
+    const TPoint put{(large.Left + large.Right - legend.Width()) / 2, (large.Top + large.Bottom - legend.Height()) / 2};
+    dragLegendTo(put);
+    EXPECT_EQ(plot.LegendRect().Left, put.x);
+    EXPECT_EQ(plot.LegendRect().Top, put.y);
+    form.resize(900, 640);
+    QApplication::processEvents();
+    ASSERT_EQ(veltrane::test::DrawnBoxes(plot).size(), 3u);
+    veltrane::test::ExpectBoxesApart(plot, "made small after the drag");
+    const TRect small = plot.GetPlotrec();
+    EXPECT_EQ(plot.LegendRect().Left, std::min(put.x, small.Right - legend.Width()));
+    EXPECT_EQ(plot.LegendRect().Top, std::min(put.y, small.Bottom - legend.Height()));
+    EXPECT_TRUE(plot.BoxPinned(TPlotDrag::Legend));
+
+    script.openAnswers.push_back({path("sensor.vtn")});
+    trigger("FileOpenItem");
+    ASSERT_EQ(plot.GetColanz(), 6);
+    expectNothingPinned("opened");
+    expectClear("opened after a drag");
+
+    dragLegendTo({small.Left + small.Width() / 3, small.Top + small.Height() / 3});
+    trigger("Newdocument");
+    expectNothingPinned("a new document");
+    fiveCurvesAndAScan();
+    expectClear("a new document after a drag");
+    EXPECT_TRUE(script.boxes.empty());
 }
 
 }  // namespace
