@@ -73,7 +73,8 @@ fi
 # moc outputs are rewritten in place, and a folder of root's takes no new file.
 replaced=(-name Makefile -o -name Makefile2 -o -name Makefile.cmake -o -name '*.make' -o -name progress.marks
           -o -name compiler_depend.internal -o -name TargetDirectories.txt -o -name CMakeRuleHashes.txt
-          -o -name compile_commands.json -o -name CMakeCache.txt -o -name link.txt)
+          -o -name compile_commands.json -o -name CMakeCache.txt -o -name link.txt -o -name cmake_install.cmake
+          -o -name VerifyGlobs.cmake)
 unwritable=()
 for folder in "$@"; do
     dir="$here/$folder"
