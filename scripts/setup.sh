@@ -69,8 +69,8 @@ fi
 
 # A build as root over the user's build leaves root's files behind. Those
 # that CMake's configure step writes are replaced whole, which a writable
-# folder allows; the compiler's dependency files, the test lists and the
-# moc outputs are rewritten in place, and a folder of root's takes no new file.
+# folder allows. Others, such as the compiler's dependency files and the
+# test lists, are rewritten in place, and a folder of root's takes no new file.
 replaced=(-name Makefile -o -name Makefile2 -o -name Makefile.cmake -o -name '*.make' -o -name progress.marks
           -o -name compiler_depend.internal -o -name TargetDirectories.txt -o -name CMakeRuleHashes.txt
           -o -name compile_commands.json -o -name CMakeCache.txt -o -name link.txt -o -name cmake_install.cmake
