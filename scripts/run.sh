@@ -2,8 +2,10 @@
 # Installs, builds (Release) and starts Veltrane.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh build
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+bash scripts/setup.sh --program build
+# The program alone needs neither GoogleTest nor Google Benchmark; test.sh
+# switches them on again in the same folder.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVELTRANE_TESTS=OFF -DVELTRANE_BENCH=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target veltrane
 # Veltrane is a desktop program: say so when there is no display at all.
 # A display that is named but cannot be opened the program reports itself.

@@ -9,6 +9,6 @@ cmake -S . -B build-core -DCMAKE_BUILD_TYPE=Release -DVELTRANE_GUI=OFF -DVELTRAN
 cmake --build build-core -j"$(nproc)"
 (cd build-core && ctest --output-on-failure -j"$(nproc)" --timeout 600)
 # The windows, plots and controls with Qt; the plain tests have run above.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVELTRANE_BENCH=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVELTRANE_TESTS=ON -DVELTRANE_BENCH=ON >/dev/null
 cmake --build build -j"$(nproc)"
 cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 600 -L gui
