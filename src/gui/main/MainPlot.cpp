@@ -7,6 +7,10 @@
 #include "document/Defaults.h"
 #include "document/LayerSystemText.h"
 #include "document/ScanFile.h"
+#include "gui/fields/EwavedlgD.h"
+#include "gui/fields/EwavedlgT.h"
+#include "gui/fit/Auswertungdlg.h"
+#include "gui/fit/Simulationiterdlg.h"
 #include "gui/main/MainForm.h"
 #include "gui/main/plain/MainPlotTexts.h"
 #include "platform/CFormat.h"
@@ -179,9 +183,21 @@ void TMainForm::SetDefaultPlot()
     axis(plot.Y1Axis(), doc_.Plotwindowpara.Y1Axis);
     axis(plot.Y2Axis(), doc_.Plotwindowpara.Y2Axis);
     plot.SetisY2Axis(false);
-    // Where the user put the boxes belonged to the old document's curves.
+    // Where the user put the boxes belonged to the old document's curves,
+    // in this plot and in those of the windows that live on beside it.
     plot.PlaceBoxesAfresh();
     plot.Setrepaintcomp(true);
+    std::vector<TLinePlot*> others;
+    if (Simulationiterdlg_)
+        others.push_back(Simulationiterdlg_->Plot);
+    if (Auswertungdlg_)
+        others.insert(others.end(), {Auswertungdlg_->MinPlot, Auswertungdlg_->DataPlot});
+    if (EwavedlgT_)
+        others.push_back(EwavedlgT_->Plot);
+    if (EwavedlgD_)
+        others.push_back(EwavedlgD_->Plot);
+    for (TLinePlot* p : others)
+        p->PlaceBoxesAfresh();
 }
 
 void TMainForm::WriteLayerSystem()

@@ -7,6 +7,10 @@
 #include <QTest>
 
 #include "MainFormFixture.h"
+#include "gui/fields/EwavedlgD.h"
+#include "gui/fields/EwavedlgT.h"
+#include "gui/fit/Auswertungdlg.h"
+#include "gui/fit/Simulationiterdlg.h"
 #include "support/PlotBoxChecks.h"
 #include "support/Stacks.h"
 
@@ -163,6 +167,34 @@ TEST_F(MainPlotBoxes, ADraggedLegendKeepsItsPlaceUntilANewOrOpenedDocument)
     fiveCurvesAndAScan();
     expectClear("a new document after a drag");
     EXPECT_TRUE(script.boxes.empty());
+}
+
+// The fit's, the evaluation's and the field windows' plots live on beside
+// the main window: a box dragged there is not kept for the next document.
+TEST_F(MainPlotBoxes, NewPlacesTheBoxesOfEveryWindowAfresh)
+{
+    std::vector<TLinePlot*> plots = {form.Simulationiterdlg().Plot, form.Auswertungdlg().DataPlot,
+                                     form.EwavedlgT().Plot, form.EwavedlgD().Plot};
+    for (TLinePlot* plot : plots) {
+        plot->resize(700, 500);
+        const int col = plot->AddCol();
+        plot->SetColTitle(col, "curve");
+        plot->AddData(col, 0.0, 0.0, true);
+        plot->AddData(col, 1.0, 1.0, true);
+        plot->Autoscale(true, true, false);
+        plot->Bitmap();
+        const TRect r = plot->LegendRect();
+        ASSERT_FALSE(r.IsEmpty());
+        const QPoint grab(r.Left + 5, r.Top + 5), drop(r.Left + 45, r.Top + 35);
+        QTest::mousePress(plot, Qt::LeftButton, {}, grab);
+        QTest::mouseMove(plot, drop);
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, drop);
+        ASSERT_TRUE(plot->BoxPinned(TPlotDrag::Legend));
+    }
+    script.answers.push_back(veltrane::BoxAnswer::No);  // "Save file?"
+    trigger("Newdocument");
+    for (TLinePlot* plot : plots)
+        EXPECT_FALSE(plot->BoxPinned(TPlotDrag::Legend)) << plot->parentWidget()->objectName().toStdString();
 }
 
 }  // namespace
