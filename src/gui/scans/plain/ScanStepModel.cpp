@@ -1,5 +1,6 @@
 #include "gui/scans/plain/ScanStepModel.h"
 
+#include "gui/common/plain/StepRounding.h"
 #include "platform/CFormat.h"
 
 std::vector<std::string> ScanStepModel::Names() const
@@ -65,7 +66,10 @@ bool ScanStepModel::ApplyStep(int k)
     double* f = factor();
     if (!f)
         return false;
-    *f += k * Step();
+    // Rounded as the manual simulation rounds its steps: 0.1 up three
+    // times and down three times is 0 again, not a shift of 2.8e-17 that
+    // the legend would name.
+    *f = SteppedValue(*f, Step(), k);
     return true;
 }
 

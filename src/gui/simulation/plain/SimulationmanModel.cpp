@@ -2,7 +2,7 @@
 
 #include "gui/common/plain/NumericHelpers.h"
 #include "gui/simulation/plain/LayerThickness.h"
-#include "gui/simulation/plain/StepRounding.h"
+#include "gui/common/plain/StepRounding.h"
 #include "optics/CalcPlasmon.h"
 #include "platform/CFormat.h"
 

@@ -46,4 +46,17 @@ TEST_F(ScanStepTest, StepsAndResetActWithTheSignOfEachDialog)
     EXPECT_EQ(doc.ScanColList[0].Points[1].y, 0.2);  // the points stay as read
 }
 
+// Steps add in binary; 0.1 up three times and back is no shift at all,
+// and the legend names none.
+TEST_F(ScanStepTest, StepsBackLeaveNoResidue)
+{
+    doc.Optionpara.ScanShiftstep = 0.1;
+    ScanStepModel shift(doc, TScanFactor::Shift);
+    shift.Select(0);
+    for (int k : {1, 1, 1, -1, -1, -1})
+        shift.ApplyStep(k);
+    EXPECT_EQ(doc.ScanColList[0].Shiftfactor, 0.0);
+    EXPECT_EQ(veltrane::ScanColumnTitle(doc.ScanColList[0], '.'), doc.ScanColList[0].Name + " ");
+}
+
 }  // namespace

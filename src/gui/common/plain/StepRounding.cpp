@@ -1,4 +1,4 @@
-#include "gui/simulation/plain/StepRounding.h"
+#include "gui/common/plain/StepRounding.h"
 
 #include <algorithm>
 #include <charconv>

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "gui/simulation/plain/StepRounding.h"
+#include "gui/common/plain/StepRounding.h"
 
 namespace {
 

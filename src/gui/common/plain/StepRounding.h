@@ -1,8 +1,9 @@
 #pragma once
-// A manual step adds k steps in binary, where 0.1 and 0.01 have no exact
+// A manual step, or a step of a scan's scale or shift, adds k steps in binary, where 0.1 and 0.01 have no exact
 // form: 44.99 nm stepped up by 1 nm and down by 450 steps of 0.1 nm ends at
 // 0.0900000000000034, and the grid, the value edit and the document would
-// carry that residue on. A stepped value is therefore rounded to the
+// carry that residue on; a shift stepped 0.1 up and back down three times
+// ends at 2.8e-17, which the legend names. A stepped value is therefore rounded to the
 // decimals the user works in: those of the step, or those of the value
 // where it was typed with more (44.99 stepped by 1 is 45.99, not 46).
 
