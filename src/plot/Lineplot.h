@@ -23,6 +23,7 @@
 #include <string>
 
 #include "plot/plain/Axis.h"
+#include "plot/plain/BoxFitting.h"
 #include "plot/plain/BoxPlacement.h"
 #include "plot/plain/Legend.h"
 #include "plot/plain/PlotColumns.h"
@@ -107,6 +108,11 @@ public:
     // Forgets where the user put the boxes: every box is placed afresh, as
     // for a plot never shown (a new document).
     void PlaceBoxesAfresh();
+    // A note the plot shows in a framed box of its own, placed like the
+    // legend and the text boxes (rather in the middle): what the plot says
+    // in place of curves it cannot draw. No lines, no note.
+    void SetNote(const std::vector<std::string>& lines);
+    const std::vector<std::string>& Note() const { return note_; }
     TBitmapEvent OnPlotbildChange;
     std::function<void(TLinePlot&)> OnPlotbildCopyed;
     // Fired with the screen's copy of the bitmap before it is shown: marks
@@ -123,15 +129,22 @@ public:
 
     // The smallest control that shows the plot with its title and axis
     // titles apart and, for a plot that places its boxes, room in the plot
-    // area for the boxes on show and the curves beside them. Known from
-    // the last composed picture: it grows and shrinks with the content.
+    // area for the boxes on show apart and the curves beside them, within
+    // the share of a 1366 x 768 screen the window leaves the plot. Worked
+    // out from the content whenever the picture is composed: it grows and
+    // shrinks with the content, whatever was shown before.
     QSize minimumSizeHint() const override;
+    // The least the plot asks for whatever it shows: a host that wants a
+    // plot of some size sets it here, so that the content's need still
+    // counts (setMinimumSize would hide it from the window's layout).
+    void SetLeastSize(QSize size);
 
     TRect GetPlotrec() const { return layout_.Plot; }
     const TPlotLayout& Layout() const { return layout_; }
     // Where legend and text boxes were last drawn; empty when not drawn.
     TRect LegendRect() const { return legendRect_; }
     TRect TextBoxRect(int number) const { return number == 1 ? box1Rect_ : box2Rect_; }
+    TRect NoteRect() const { return noteRect_; }
 
     // The bitmap, composed first when it is missing or out of date.
     void GetPlotBitmap(QImage& out);
@@ -239,17 +252,23 @@ private:
     void PaintAxisTitles(TPlotCanvas& c);
     void PaintTitle(TPlotCanvas& c);
     void PlaceBoxes(const TTextMeasure& m);
-    // The legend's and the text boxes' sizes as they would be drawn now,
-    // empty for those not on show.
-    void MeasureBoxes(const TTextMeasure& m, std::vector<TBoxSize>& sizes) const;
-    // The minimum size for the picture just laid out at W x H.
-    void FitMinimumSize(int W, int H);
+    // Lay out the legend, text box 1, text box 2 and the note within a
+    // limit, as they would be drawn now; empty for those not on show.
+    std::vector<TBoxLayouter> BoxLayouters(const TTextMeasure& m) const;
+    // The minimum size for what the plot shows, boxes at their own sizes.
+    void FitMinimumSize(const TTextMeasure& m, const std::vector<TBoxSize>& boxes);
+    // The largest control the plot may ask its window for: the screen's
+    // share that the rest of the window leaves.
+    TBoxSize LargestAsked() const;
     // A point as drawn: false for a gap (invalid, or not on an axis).
     bool MapPoint(const TDPunkt& p, const TAxis& ya, TPoint& out) const;
     void PaintPlot(TPlotCanvas& c);
     void PaintColum(TPlotCanvas& c, const TDataCol& col);
     void PaintLegende(TPlotCanvas& c);
     void PaintTextBox(TPlotCanvas& c, TTextBox& box, int number);
+    void PaintNote(TPlotCanvas& c);
+    // The legend, the text boxes and the note, in this order.
+    void PaintBoxes(TPlotCanvas& c);
     void PlaceReadout();
     template <typename T>
     void SetAndInvalidate(T& field, const T& v)
@@ -282,13 +301,18 @@ private:
     bool stale_ = true;
     bool plotDrawn_ = false;  // the last composition held a plot
     TPlotLayout layout_;
-    TRect legendRect_, box1Rect_, box2Rect_;
+    TRect legendRect_, box1Rect_, box2Rect_, noteRect_;
     TBoxPlacement placement_;
     bool boxesPlaced_ = false;  // the boxes stand where a placement put them
-    std::vector<TBoxSize> boxSizes_;  // of the last placement's boxes
+    // The room each box (legend, text box 1 and 2, note) is laid out in for
+    // the plot area of the picture.
+    std::vector<TBoxLimit> boxLimits_ = std::vector<TBoxLimit>(4);
+    std::vector<std::string> note_;
+    TPoint noteCorner_;
     QSize minimumSize_;
+    QSize leastSize_;
     // Where the user put the legend, text box 1 and text box 2, if anywhere.
-    std::array<std::optional<TPoint>, 3> pins_{};
+    std::array<std::optional<TBoxPin>, 3> pins_{};
     QLabel* readout_ = nullptr;
 
     TMousekord mouse_;

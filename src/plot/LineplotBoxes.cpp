@@ -1,14 +1,17 @@
-// Placing the legend and the text boxes of a line plot before they are
-// painted: the curves as they are about to be drawn go into the placement,
-// and the boxes on show get its corners. A box the user dragged keeps its
-// place, brought inside a plot area that shrank, and the others go round it.
+// Placing the legend, the text boxes and the note of a line plot before they
+// are painted: each gets its room in the plot area, the curves as they are
+// about to be drawn go into the placement, and the boxes on show get its
+// corners. A box the user dragged keeps its place, brought inside a plot
+// area that shrank, and the others go round it.
 
 #include <algorithm>
+#include <tuple>
 
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"
 #include "plot/plain/DrawnPoints.h"
 #include "plot/plain/PlotGeometry.h"
+#include "plot/plain/PlotNote.h"
 
 namespace {
 
@@ -22,6 +25,8 @@ int PinIndex(TPlotDrag::Kind what)
     }
 }
 
+constexpr std::size_t NoteBox = 3;
+
 }  // namespace
 
 bool TLinePlot::BoxPinned(TPlotDrag::Kind what) const
@@ -34,7 +39,7 @@ void TLinePlot::PinBox(TPlotDrag::Kind what, TPoint corner)
 {
     const int i = PinIndex(what);
     if (i >= 0)
-        pins_[std::size_t(i)] = corner;
+        pins_[std::size_t(i)] = TBoxPin{corner, layout_.Plot};
 }
 
 void TLinePlot::PlaceBoxesAfresh()
@@ -44,41 +49,73 @@ void TLinePlot::PlaceBoxesAfresh()
     AxisValueChange();
 }
 
-void TLinePlot::MeasureBoxes(const TTextMeasure& m, std::vector<TBoxSize>& sizes) const
+void TLinePlot::SetNote(const std::vector<std::string>& lines)
+{
+    if (note_ == lines)
+        return;
+    note_ = lines;
+    AxisValueChange();
+}
+
+std::vector<TBoxLayouter> TLinePlot::BoxLayouters(const TTextMeasure& m) const
 {
     // Only the boxes on show: one shown again is placed with the others in
     // the picture that shows it.
     const TPlotFont regular = LegendFont(false, TPlotCanvas::PixelsPerInch);
     const TPlotFont bold = LegendFont(true, TPlotCanvas::PixelsPerInch);
-    sizes.assign(3, TBoxSize{});
-    if (Legend_.Visible()) {
-        const TLegendLayout lo = LayoutLegend(Legend_, Columns(), m, regular, bold);
-        if (lo.Drawn)
-            sizes[0] = {lo.Width, lo.Height};
-    }
-    const TTextBox* boxes[] = {&TextBox1_, &TextBox2_};
-    for (std::size_t i = 0; i < 2; ++i)
-        if (boxes[i]->Visible()) {
-            const TTextBoxLayout lo = LayoutTextBox(*boxes[i], m, regular, bold);
-            sizes[i + 1] = {lo.Width, lo.Height};
-        }
+    std::vector<TBoxLayouter> boxes;
+    boxes.push_back([this, &m, regular, bold](TBoxLimit limit) -> TBoxShape {
+        if (!Legend_.Visible())
+            return {};
+        const TLegendLayout lo = LayoutLegend(Legend_, Columns(), m, regular, bold, limit);
+        if (!lo.Drawn)
+            return {};
+        int lines = int(lo.Titles.size() + lo.More.size());
+        for (const TLegendEntry& e : lo.Entries)
+            lines += int(e.Lines.size());
+        return {{lo.Width, lo.Height}, lines, lo.More.empty()};
+    });
+    for (const TTextBox* box : {&TextBox1_, &TextBox2_})
+        boxes.push_back([box, &m, regular, bold](TBoxLimit limit) -> TBoxShape {
+            if (!box->Visible())
+                return {};
+            const TTextBoxLayout lo = LayoutTextBox(*box, m, regular, bold, limit);
+            return {{lo.Width, lo.Height}, int(lo.Lines.size()), true};
+        });
+    boxes.push_back([this, &m](TBoxLimit limit) -> TBoxShape {
+        const TNoteLayout lo = LayoutNote(note_, m, AxisTitleFont(), limit);
+        return {{lo.Width, lo.Height}, int(lo.Lines.size()), true};
+    });
+    return boxes;
 }
 
 void TLinePlot::PlaceBoxes(const TTextMeasure& m)
 {
-    if (!AutoPlaceBoxes)
+    const TRect& area = layout_.Plot;
+    const std::vector<TBoxLayouter> layouters = BoxLayouters(m);
+    // The boxes at their own sizes tell the plot how small it may become.
+    std::vector<TBoxSize> natural;
+    for (std::size_t i = 0; i < layouters.size(); ++i)
+        natural.push_back(AutoPlaceBoxes || i == NoteBox ? layouters[i](TBoxLimit{}).Size : TBoxSize{});
+    FitMinimumSize(m, natural);
+    // A drag running moves a box's frame from where it now stands, at the
+    // size it has.
+    if (AutoPlaceBoxes && drag_.Active())
         return;
-    // Measured during a drag too, so that the plot's minimum size stays
-    // current; a drag running moves a box's frame from where it now stands.
-    MeasureBoxes(m, boxSizes_);
-    if (drag_.Active())
+    const std::vector<TBoxRoom> rooms = BoxRooms(layouters, {area.Width(), area.Height()});
+    boxLimits_ = rooms.front().Limits;
+    const std::vector<TBoxSize>* sizes = &rooms.front().Sizes;
+    if (!AutoPlaceBoxes) {
+        // A host that places the boxes itself still gets the note in the
+        // middle of the plot area.
+        noteCorner_ = {(area.Left + area.Right - (*sizes)[NoteBox].Width) / 2,
+                       (area.Top + area.Bottom - (*sizes)[NoteBox].Height) / 2};
         return;
-    const std::vector<TBoxSize>& sizes = boxSizes_;
-    TTextBox* boxes[] = {&TextBox1_, &TextBox2_};
-    if (std::all_of(sizes.begin(), sizes.end(), [](TBoxSize s) { return s.Empty(); }))
+    }
+    if (std::all_of(sizes->begin(), sizes->end(), [](TBoxSize s) { return s.Empty(); }))
         return;
 
-    placement_.Begin(layout_.Plot);
+    placement_.Begin(area);
     for (const TDataCol& col : Columns()) {
         if (!col.doPlot || (col.YAxistyp && !isY2Axis_))
             continue;
@@ -94,13 +131,36 @@ void TLinePlot::PlaceBoxes(const TTextMeasure& m)
     std::vector<TPoint> current;
     if (boxesPlaced_)
         current = {{Legend_.Left(), Legend_.Top()}, {TextBox1_.Left(), TextBox1_.Top()},
-                   {TextBox2_.Left(), TextBox2_.Top()}};
-    const std::vector<std::optional<TPoint>> pinned(pins_.begin(), pins_.end());
-    const std::vector<TPoint> corners = placement_.Place(sizes, current, pinned);
-    if (!sizes[0].Empty())
+                   {TextBox2_.Left(), TextBox2_.Top()}, noteCorner_};
+    // Each way of giving the boxes room, placed: the one wins that hides the
+    // least of what matters, wrapping lines only to keep the boxes apart
+    // and off the peaks, dips and flanks.
+    auto rank = [](const TBoxPlacement::Score& s, int wrapped) {
+        return std::make_tuple(s.outside, s.overlap, s.peaks, wrapped, s.crowd, s.hidden, s.edge);
+    };
+    std::vector<TPoint> corners;
+    std::size_t chosen = 0;
+    TBoxPlacement::Score best;
+    for (std::size_t k = 0; k < rooms.size(); ++k) {
+        std::vector<TBoxRequest> requests;
+        for (std::size_t i = 0; i < rooms[k].Sizes.size(); ++i)
+            requests.push_back({rooms[k].Sizes[i], i < pins_.size() ? pins_[i] : std::nullopt, i == NoteBox});
+        std::vector<TPoint> placed = placement_.Place(requests, current);
+        if (k == 0 || rank(placement_.LastScore(), rooms[k].Wrapped) < rank(best, rooms[chosen].Wrapped)) {
+            corners = std::move(placed);
+            best = placement_.LastScore();
+            chosen = k;
+        }
+    }
+    boxLimits_ = rooms[chosen].Limits;
+    sizes = &rooms[chosen].Sizes;
+    TTextBox* boxes[] = {&TextBox1_, &TextBox2_};
+    if (!(*sizes)[0].Empty())
         Legend_.Place(corners[0].x, corners[0].y);
     for (std::size_t i = 0; i < 2; ++i)
-        if (!sizes[i + 1].Empty())
+        if (!(*sizes)[i + 1].Empty())
             boxes[i]->Place(corners[i + 1].x, corners[i + 1].y);
+    if (!(*sizes)[NoteBox].Empty())
+        noteCorner_ = corners[NoteBox];
     boxesPlaced_ = true;
 }

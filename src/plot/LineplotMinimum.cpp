@@ -1,40 +1,62 @@
-// The smallest size of a line plot: what its picture needs, learnt from the
-// last one composed, so that a window laid out round the plot cannot be
-// made so small that the plot vanishes or its boxes leave the plot area.
+// The smallest size of a line plot: what its content needs, so that a
+// window laid out round the plot cannot be made so small that the plot
+// vanishes, its titles collide or its boxes leave the plot area or crowd
+// out the curves.
 
-#include <algorithm>
+#include <QLayout>
 
 #include "plot/Lineplot.h"
-
-namespace {
-
-// A control of 200 pixels or less across or down shows no plot at all.
-constexpr int SmallestShown = 201;
-// A stack of 30 layers or a long scan name would ask for more than a laptop
-// screen holds. Beyond this the boxes may cover curves, but every window
-// still fits a screen of 1366 x 768 with its tool bars or side panel.
-constexpr int LargestAskedWidth = 1000;
-constexpr int LargestAskedHeight = 600;
-
-}  // namespace
+#include "plot/plain/PlotMinimum.h"
 
 QSize TLinePlot::minimumSizeHint() const
 {
-    return minimumSize_.isValid() ? minimumSize_ : QSize(SmallestShown, SmallestShown);
+    const QSize content = minimumSize_.isValid() ? minimumSize_ : QSize(SmallestShownPlot, SmallestShownPlot);
+    return content.expandedTo(leastSize_);
 }
 
-void TLinePlot::FitMinimumSize(int W, int H)
+void TLinePlot::SetLeastSize(QSize size)
 {
-    // The axes and titles take about the same room round the plot area at
-    // any size; the boxes need an area of their own inside it.
-    const TRect& p = layout_.Plot;
-    const TBoxSize area = TBoxPlacement::AreaFor(boxSizes_);
-    const int w = area.Empty() ? 0 : area.Width + W - p.Width();
-    const int h = area.Empty() ? 0 : area.Height + H - p.Height();
-    const QSize need(std::clamp(std::max(w, layout_.TitleRowWidth), SmallestShown, LargestAskedWidth),
-                     std::clamp(h, SmallestShown, LargestAskedHeight));
-    if (need == minimumSize_)
+    leastSize_ = size;
+    updateGeometry();
+}
+
+TBoxSize TLinePlot::LargestAsked() const
+{
+    // The rest of the window (menus, tool bars, side panels) takes its room
+    // beside the plot; the plot asks for no more than the screen leaves.
+    QSize rest(0, 0);
+    const QWidget* w = window();
+    if (w != this) {
+        if (w->isVisible() && isVisible())
+            rest = w->size() - size();
+        else
+            rest = w->minimumSizeHint() - minimumSizeHint();
+    }
+    return {ScreenBudget.Width - std::max(0, rest.width()), ScreenBudget.Height - std::max(0, rest.height())};
+}
+
+void TLinePlot::FitMinimumSize(const TTextMeasure& m, const std::vector<TBoxSize>& boxes)
+{
+    TPlotLayoutInput in;
+    in.isY2Axis = isY2Axis_;
+    in.Title = Title_;
+    in.TitleFont = TitleFont();
+    in.AxisTitleFont = AxisTitleFont();
+    // The layout chooses the axes' ticks: it is tried on copies, so that
+    // the picture being composed keeps its own.
+    auto layoutAt = [&](int W, int H) {
+        TXAxis x = XAxis_;
+        TY1Axis y1 = Y1Axis_;
+        TY2Axis y2 = Y2Axis_;
+        x.OnValueChange = y1.OnValueChange = y2.OnValueChange = nullptr;
+        in.W = W;
+        in.H = H;
+        return LayoutPlot(in, x, y1, y2, m);
+    };
+    const TBoxSize need = PlotMinimumSize(boxes, LargestAsked(), layoutAt);
+    const QSize size(need.Width, need.Height);
+    if (size == minimumSize_)
         return;
-    minimumSize_ = need;
+    minimumSize_ = size;
     updateGeometry();
 }

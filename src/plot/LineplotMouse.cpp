@@ -3,6 +3,7 @@
 // Rubber band and drag frames go on the screen image only; the composed
 // bitmap, which is saved and printed, never sees them.
 
+#include <QPainter>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -170,6 +171,17 @@ void TLinePlot::mouseDoubleClickEvent(QMouseEvent* event)
 QImage TLinePlot::ScreenImage() const
 {
     QImage img = bitmap_.copy();
+    if (OnScreenImage) {
+        OnScreenImage(img);
+        // The screen's marks (range markers) run under the boxes, never
+        // through their text.
+        QPainter p(&img);
+        for (const TRect& r : {legendRect_, box1Rect_, box2Rect_, noteRect_})
+            if (!r.IsEmpty()) {
+                const QRect q(r.Left, r.Top, r.Width(), r.Height());
+                p.drawImage(q.topLeft(), bitmap_, q);
+            }
+    }
     if (drag_.What == TPlotDrag::Zoom) {
         NotXorFrame(img, drag_.Band(), clRed, true);
     } else if (drag_.Active()) {
@@ -179,7 +191,5 @@ QImage TLinePlot::ScreenImage() const
         const TPoint s = drag_.Shift();
         NotXorFrame(img, {r.Left + s.x, r.Top + s.y, r.Right + s.x, r.Bottom + s.y}, clRed, true);
     }
-    if (OnScreenImage)
-        OnScreenImage(img);
     return img;
 }

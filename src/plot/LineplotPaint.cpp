@@ -7,6 +7,7 @@
 #include "plot/PlotCanvas.h"
 #include "plot/plain/DrawnPoints.h"
 #include "plot/plain/PlotGeometry.h"
+#include "plot/plain/PlotNote.h"
 #include "plot/SymbolStamp.h"
 
 bool TLinePlot::Compose(TPlotCanvas& c)
@@ -18,7 +19,7 @@ bool TLinePlot::Compose(TPlotCanvas& c)
         c.SetBrushClear();
         c.Rectangle(0, 0, W, H);
     }
-    legendRect_ = box1Rect_ = box2Rect_ = TRect{};
+    legendRect_ = box1Rect_ = box2Rect_ = noteRect_ = TRect{};
     if (W <= 200 || H <= 200)
         return false;
 
@@ -40,17 +41,26 @@ bool TLinePlot::Compose(TPlotCanvas& c)
     PaintTitle(c);
     // The axes map to the new plot rectangle once they are painted.
     PlaceBoxes(c);
-    FitMinimumSize(W, H);
     PaintPlot(c);
+    PaintBoxes(c);
+    if (OnPlotbildChange) {
+        OnPlotbildChange(*this, c);
+        // The host's marks (regression circles, layer lines) run under the
+        // boxes, never through their text.
+        PaintBoxes(c);
+    }
+    return true;
+}
+
+void TLinePlot::PaintBoxes(TPlotCanvas& c)
+{
     if (Legend_.Visible())
         PaintLegende(c);
     if (TextBox1_.Visible())
         PaintTextBox(c, TextBox1_, 1);
     if (TextBox2_.Visible())
         PaintTextBox(c, TextBox2_, 2);
-    if (OnPlotbildChange)
-        OnPlotbildChange(*this, c);
-    return true;
+    PaintNote(c);
 }
 
 void TLinePlot::PaintAxisTitles(TPlotCanvas& c)
@@ -164,7 +174,7 @@ void TLinePlot::PaintLegende(TPlotCanvas& c)
 {
     TPlotFont regular = LegendFont(false, TPlotCanvas::PixelsPerInch);
     TPlotFont bold = LegendFont(true, TPlotCanvas::PixelsPerInch);
-    TLegendLayout lo = LayoutLegend(Legend_, Columns(), c, regular, bold);
+    TLegendLayout lo = LayoutLegend(Legend_, Columns(), c, regular, bold, boxLimits_[0]);
     // A legend that is not drawn has no rectangle, so nothing can grab it.
     if (!lo.Drawn || lo.Width <= 0 || lo.Height <= 0)
         return;
@@ -178,21 +188,25 @@ void TLinePlot::PaintLegende(TPlotCanvas& c)
         b.SetFont(regular);
         for (const TLegendEntry& e : lo.Entries) {
             const TDataCol& col = Columns()[std::size_t(e.Col)];
-            b.TextOut(60, e.Y, e.Text);
+            const int x = e.X, y = e.Y;
+            for (std::size_t k = 0; k < e.Lines.size(); ++k)
+                b.TextOut(x + 60, y + LegendLinePitch * int(k), e.Lines[k]);
             if (e.LineSample) {
                 b.SetPen(ConvertPlotcolor(col.LineColor), ConvertLineArt(col.LineArt), 1);
-                b.MoveTo(5, e.Y + 7);
-                b.LineTo(55, e.Y + 7);
+                b.MoveTo(x + 5, y + 7);
+                b.LineTo(x + 55, y + 7);
             }
             if (e.Symbol)
-                b.Draw(25, e.Y + 2, InitPaintSymbol(col, smLegend), cmSrcCopy);
+                b.Draw(x + 25, y + 2, InitPaintSymbol(col, smLegend), cmSrcCopy);
             b.SetPen(e.ArrowColor, psSolid, 1);
             b.SetBrushClear();
             if (e.ArrowRight)
-                b.Polygon({{50, e.Y + 4}, {55, e.Y + 7}, {50, e.Y + 10}});
+                b.Polygon({{x + 50, y + 4}, {x + 55, y + 7}, {x + 50, y + 10}});
             else
-                b.Polygon({{10, e.Y + 4}, {5, e.Y + 7}, {10, e.Y + 10}});
+                b.Polygon({{x + 10, y + 4}, {x + 5, y + 7}, {x + 10, y + 10}});
         }
+        for (const TLegendText& t : lo.More)
+            b.TextOut(t.X, t.Y, t.Text);
         b.SetPen(clBlack, psSolid, 1);
         b.SetBrushClear();
         b.Rectangle(0, 0, lo.Width, lo.Height);
@@ -209,7 +223,7 @@ void TLinePlot::PaintTextBox(TPlotCanvas& c, TTextBox& box, int number)
 {
     TPlotFont regular = LegendFont(false, TPlotCanvas::PixelsPerInch);
     TPlotFont bold = LegendFont(true, TPlotCanvas::PixelsPerInch);
-    TTextBoxLayout lo = LayoutTextBox(box, c, regular, bold);
+    TTextBoxLayout lo = LayoutTextBox(box, c, regular, bold, boxLimits_[std::size_t(number)]);
     TRect& rect = number == 1 ? box1Rect_ : box2Rect_;
     rect = {box.Left(), box.Top(), box.Left() + lo.Width, box.Top() + lo.Height};
     if (lo.Width <= 0 || lo.Height <= 0)
@@ -231,4 +245,22 @@ void TLinePlot::PaintTextBox(TPlotCanvas& c, TTextBox& box, int number)
         }
     }
     c.Draw(box.Left(), box.Top(), block, cmSrcCopy);
+}
+
+void TLinePlot::PaintNote(TPlotCanvas& c)
+{
+    const TPlotFont font = AxisTitleFont();
+    const TNoteLayout lo = LayoutNote(note_, c, font, boxLimits_[3]);
+    if (lo.Width <= 0 || lo.Height <= 0)
+        return;
+    noteRect_ = {noteCorner_.x, noteCorner_.y, noteCorner_.x + lo.Width, noteCorner_.y + lo.Height};
+    c.SetPen(clBlack, psSolid, 1);
+    c.SetBrush(clWhite);
+    c.Rectangle(noteRect_.Left, noteRect_.Top, noteRect_.Right, noteRect_.Bottom);
+    c.SetFont(font);
+    c.SetTextTransparent(true);
+    c.SetTextColor(clBlack);
+    for (const TNoteLayout::Line& l : lo.Lines)
+        c.TextOut(noteRect_.Left + l.X, noteRect_.Top + l.Y, l.Text);
+    c.SetTextTransparent(false);
 }

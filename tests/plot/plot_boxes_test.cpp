@@ -67,15 +67,24 @@ TEST_F(PlacingPlot, ADraggedBoxStaysWhereTheUserPutItAndTheOthersArePlacedAround
     EXPECT_EQ(s.plot.LegendRect().Left, box1.Left);
     EXPECT_EQ(s.plot.LegendRect().Top, box1.Top);
 
-    // Data that would send every box elsewhere, and a new size: the legend
-    // stays, text box 1 goes on leaving the peak in sight.
+    // Data that would send every box elsewhere: the legend stays, text box
+    // 1 goes on leaving the peak in sight.
     const TPoint peak = center(s.plot.TextBoxRect(1));
     plotPeakAt(s.plot, peak);
     veltrane::test::ExpectInSight(s.plot, peak, "the peak put under text box 1");
-    s.plot.resize(640, 420);
-    veltrane::test::ExpectBoxesApart(s.plot, "enlarged");
     EXPECT_EQ(s.plot.LegendRect().Left, box1.Left);
     EXPECT_EQ(s.plot.LegendRect().Top, box1.Top);
+
+    // Enlarged, the legend keeps its share of the plot area: its middle
+    // lies as far across and down the area as before.
+    const TRect small = s.plot.GetPlotrec();
+    const TRect put = s.plot.LegendRect();
+    s.plot.resize(640, 420);
+    veltrane::test::ExpectBoxesApart(s.plot, "enlarged");
+    const TRect large = s.plot.GetPlotrec();
+    const TPoint was = center(put), now = center(s.plot.LegendRect());
+    EXPECT_NEAR(double(now.x - large.Left) / large.Width(), double(was.x - small.Left) / small.Width(), 0.01);
+    EXPECT_NEAR(double(now.y - large.Top) / large.Height(), double(was.y - small.Top) / small.Height(), 0.01);
 }
 
 // A dragged box in a plot that shrinks below it keeps its top left corner

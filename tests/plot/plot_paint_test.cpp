@@ -210,8 +210,11 @@ TEST_F(PlotFixture, LegendAndTextBoxesDrawWhereTheirRectanglesSay)
     EXPECT_EQ(at(img, lr.Left + 5, lr.Top + 7), red);
     EXPECT_EQ(at(img, lr.Left + 55, lr.Top + 14 + 7), blue);
     TRect br = plot.TextBoxRect(1);
-    EXPECT_EQ(br.Height(), 56);
+    EXPECT_EQ(br.Height(), 4 * 14 + DescentRoom);
     EXPECT_EQ(at(img, br.Left + 1, br.Top + 14), 0u);  // the separator
+    // The frame runs below the last line's descenders, not through them.
+    EXPECT_EQ(at(img, br.Left + 1, br.Bottom - 1), 0u);
+    EXPECT_EQ(at(img, br.Left + 1, br.Bottom - 2), 0xFFFFFFu);
     plot.Legend().Setvisible(false);
     compose();
     EXPECT_TRUE(plot.LegendRect().IsEmpty());

@@ -147,7 +147,7 @@ void TEwaveWindow::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     run_.SetDisplay(FitStatus1);
-    noField_.clear();
+    Plot->SetNote({});
     FormShow();
 }
 
@@ -197,7 +197,7 @@ void TEwaveWindow::PlotData()
     Plot->SetisY2Axis(true);
     SetDepthTitle();
     Plot->Legend().SetTitle1("Part: " + veltrane::ewave::PartText(part));
-    noField_ = veltrane::ewave::NoFieldLines(doc_.Simparameter.PolArt, fields);
+    Plot->SetNote(veltrane::ewave::NoFieldLines(doc_.Simparameter.PolArt, fields));
     // Autoscale finds nothing to fit without columns and would keep the
     // axes of the run before.
     if (Plot->GetColanz() == 0)
@@ -219,7 +219,7 @@ void TEwaveWindow::ShowEmptyPlot()
 {
     Plot->Setrepaintcomp(false);
     Plot->DeleteAllCol();
-    noField_.clear();
+    Plot->SetNote({});
     SetDepthTitle();
     veltrane::SetEmptyFieldAxes(*Plot, PlannedSpan());
     WriteBoxes();
@@ -233,7 +233,9 @@ bool TEwaveWindow::HasFieldData() const
            std::any_of(list.begin(), list.end(), [](const TEWave& w) { return w.Filled != 0; });
 }
 
-void TEwaveWindow::PlotbildChange(TLinePlot& plot, TPlotCanvas& c) { veltrane::PaintFieldNote(plot, c, noField_); }
+void TEwaveWindow::PlotbildChange(TLinePlot&, TPlotCanvas&) {}
+
+const std::vector<std::string>& TEwaveWindow::NoFieldNote() const { return Plot->Note(); }
 
 void TEwaveWindow::WriteBoxes()
 {

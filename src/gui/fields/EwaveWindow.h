@@ -78,7 +78,7 @@ public:
     // stack refused) it stays empty.
     void PlotData();
     // What the plot says in place of curves; empty while it draws some.
-    const std::vector<std::string>& NoFieldNote() const { return noField_; }
+    const std::vector<std::string>& NoFieldNote() const;
 
 public slots:
     void done(int result) override;
@@ -104,7 +104,7 @@ protected:
     virtual bool ViewMoved() const = 0;
     // Everything computed again, as after a change of the point count.
     virtual void Recalculate() = 0;
-    // Draws over each new plot picture: the note of a plot without curves.
+    // Draws over each new plot picture.
     virtual void PlotbildChange(TLinePlot& plot, TPlotCanvas& c);
     // No curves, over axes of the run to come and with its text boxes: the
     // plot keeps its last picture until it is given new limits, and the
@@ -141,5 +141,4 @@ private:
     bool HasFieldData() const;
     veltrane::FieldRunState runState_;
     TEHOptiondlg* options_ = nullptr;
-    std::vector<std::string> noField_;
 };

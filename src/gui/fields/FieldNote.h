@@ -1,9 +1,9 @@
 #pragma once
 // What a field plot shows when it has no curve to draw because none of the
 // chosen components exists for the light: axes that belong to the samples
-// of this run, not to the run before, and a note in the middle of the plot
-// area that says what to choose. The note is part of the picture, so that
-// the saved, copied and printed plot says it too.
+// of this run, not to the run before. The note that says what to choose is
+// one of the plot's boxes (TLinePlot::SetNote), so that the saved, copied
+// and printed plot says it too.
 
 #include <string>
 #include <vector>
@@ -23,9 +23,5 @@ ViewRange SampleSpan(const TEWaveList& list, TEHFieldSet fields, bool angleMode)
 // Sets the axes of a plot without columns: x over the span (when it holds
 // a value), both y axes 0 to 1.
 void SetEmptyFieldAxes(TLinePlot& plot, const ViewRange& span);
-
-// The lines in a framed white box, centred in the plot area; nothing for
-// no lines.
-void PaintFieldNote(TLinePlot& plot, TPlotCanvas& c, const std::vector<std::string>& lines);
 
 }  // namespace veltrane

@@ -93,7 +93,7 @@ void PaintLayerLines(TLinePlot& plot, TPlotCanvas& c, const TEWaveList& list, TE
         return;
     c.SetClipRect({area.Left, area.Top, area.Right + 1, area.Bottom + 1});
     c.SetPen(RGBColor(0, 0, 255), psSolid, 1);
-    const std::vector<TRect> boxes{plot.LegendRect(), plot.TextBoxRect(1), plot.TextBoxRect(2)};
+    const std::vector<TRect> boxes{plot.LegendRect(), plot.TextBoxRect(1), plot.TextBoxRect(2), plot.NoteRect()};
     for (const TEWave& w : list) {
         if (!w.Grenze)
             continue;

@@ -194,7 +194,7 @@ void TSimulationiterdlg::CreateForm()
     right->addLayout(tools);
     Plot = new TLinePlot(this);
     Plot->setObjectName("Plot");
-    Plot->setMinimumSize(480, 360);
+    Plot->SetLeastSize(QSize(480, 360));
     Plot->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     right->addWidget(Plot, 1);
     RangeBars = new TRangeBars(*Plot, "left Fit limit", "right Fit limit", this);

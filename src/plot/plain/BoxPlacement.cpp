@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <tuple>
 
 #include "plot/plain/CurveExtrema.h"
@@ -15,6 +16,8 @@ constexpr std::size_t Beam = 12;  // partial arrangements followed per box
 // cells of curve more than the best: a curve that moved a little does not
 // move the boxes.
 constexpr std::int64_t KeepSlack = 8;
+// A peak or dip under a box weighs as much as this many cells of its flanks.
+constexpr std::int64_t TurnWeight = 64;
 
 std::int64_t overlapArea(const TRect& a, const TRect& b)
 {
@@ -27,10 +30,54 @@ TRect grown(const TRect& r, int by) { return {r.Left - by, r.Top - by, r.Right +
 
 TRect at(int x, int y, TBoxSize s) { return {x, y, x + s.Width, y + s.Height}; }
 
+// Every way of sharing n boxes out on shelves (a shelf per box at most):
+// way k puts box i on shelf (k / n^i) % n.
+std::size_t waysFor(std::size_t n)
+{
+    std::size_t ways = 1;
+    for (std::size_t i = 0; i < n; ++i)
+        ways *= n;
+    return ways;
+}
+
+// The shelves of one way: each shelf's length along it and depth across
+// it, and each box's offset along its shelf.
+struct Shelving {
+    std::array<int, TBoxPlacement::MaxBoxes> along{}, across{}, offset{}, shelf{};
+    std::array<bool, TBoxPlacement::MaxBoxes> used{};
+    int length = 0, depth = 0;  // of the whole
+};
+
+Shelving shelve(const std::vector<TBoxSize>& boxes, std::size_t way, bool rows)
+{
+    const std::size_t n = boxes.size();
+    Shelving s;
+    for (std::size_t i = 0, w = way; i < n; ++i, w /= n) {
+        const std::size_t k = w % n;
+        const int length = rows ? boxes[i].Width : boxes[i].Height;
+        const int depth = rows ? boxes[i].Height : boxes[i].Width;
+        s.shelf[i] = int(k);
+        s.offset[i] = s.along[k] + (s.used[k] ? TBoxPlacement::Gap : 0);
+        s.along[k] = s.offset[i] + length;
+        s.across[k] = std::max(s.across[k], depth);
+        s.used[k] = true;
+    }
+    int shelves = 0;
+    for (std::size_t k = 0; k < n; ++k)
+        if (s.used[k]) {
+            s.length = std::max(s.length, s.along[k]);
+            s.depth += s.across[k];
+            ++shelves;
+        }
+    s.depth += std::max(0, shelves - 1) * TBoxPlacement::Gap;
+    return s;
+}
+
 }  // namespace
 
 TBoxPlacement::Score& TBoxPlacement::Score::operator+=(const Score& o)
 {
+    outside += o.outside;
     overlap += o.overlap;
     peaks += o.peaks;
     crowd += o.crowd;
@@ -41,7 +88,8 @@ TBoxPlacement::Score& TBoxPlacement::Score::operator+=(const Score& o)
 
 bool TBoxPlacement::Score::operator<(const Score& o) const
 {
-    return std::tie(overlap, peaks, crowd, hidden, edge) < std::tie(o.overlap, o.peaks, o.crowd, o.hidden, o.edge);
+    return std::tie(outside, overlap, peaks, crowd, hidden, edge) <
+           std::tie(o.outside, o.overlap, o.peaks, o.crowd, o.hidden, o.edge);
 }
 
 void TBoxPlacement::Begin(const TRect& area)
@@ -76,10 +124,18 @@ void TBoxPlacement::EndCurve()
         return;
     const auto [lo, hi] = std::minmax_element(trace_.begin(), trace_.end(),
                                               [](TPoint a, TPoint b) { return a.y < b.y; });
-    const std::size_t first = peaks_.size();
-    FindExtrema(trace_, ExtremumSwing(hi->y - lo->y, coverage_.Area().Height()), peaks_);
-    for (std::size_t i = first; i < peaks_.size(); ++i)
-        coverage_.MarkPeak(peaks_[i]);
+    turns_.clear();
+    FindExtremumIndices(trace_, ExtremumSwing(hi->y - lo->y, coverage_.Area().Height()), turns_);
+    for (std::size_t k = 0; k < turns_.size(); ++k) {
+        const std::size_t before = k > 0 ? turns_[k - 1] : 0;
+        const std::size_t after = k + 1 < turns_.size() ? turns_[k + 1] : trace_.size() - 1;
+        const TFlankSpan flank = HalfDepthSpan(trace_, turns_[k], before, after);
+        coverage_.NextFlank();
+        for (std::size_t j = flank.From; j < flank.To; ++j)
+            coverage_.MarkFlank(trace_[j], trace_[j + 1]);
+        peaks_.push_back(trace_[turns_[k]]);
+        coverage_.MarkPeak(trace_[turns_[k]]);
+    }
 }
 
 TBoxPlacement::Span TBoxPlacement::span(int lo, int hi, int length) const
@@ -118,14 +174,20 @@ TBoxPlacement::Score TBoxPlacement::apart(const TRect& r, const Arrangement& a, 
     return s;
 }
 
-TBoxPlacement::Score TBoxPlacement::cost(const TRect& r, const Arrangement& a, const int* placed, int count) const
+TBoxPlacement::Score TBoxPlacement::cost(int box, const TRect& r, const Arrangement& a, const int* placed,
+                                         int count) const
 {
     Score s = apart(r, a, placed, count);
-    s.peaks = coverage_.Peaks(grown(r, PeakClear));
-    s.hidden = coverage_.Drawn(r);
     const TRect& area = coverage_.Area();
-    s.edge = std::max(0, std::min(r.Left - area.Left, area.Right - r.Right)) +
-             std::max(0, std::min(r.Top - area.Top, area.Bottom - r.Bottom));
+    s.outside = std::int64_t(r.Width()) * r.Height() - overlapArea(r, area);
+    s.peaks = TurnWeight * coverage_.Peaks(grown(r, PeakClear)) + coverage_.Flanks(r);
+    s.hidden = coverage_.Drawn(r);
+    if (centred_[std::size_t(box)])
+        s.edge = std::abs((r.Left + r.Right) - (area.Left + area.Right)) / 2 +
+                 std::abs((r.Top + r.Bottom) - (area.Top + area.Bottom)) / 2;
+    else
+        s.edge = std::max(0, std::min(r.Left - area.Left, area.Right - r.Right)) +
+                 std::max(0, std::min(r.Top - area.Top, area.Bottom - r.Bottom));
     return s;
 }
 
@@ -133,18 +195,18 @@ TBoxPlacement::Score TBoxPlacement::total(const Arrangement& a, const std::vecto
 {
     Score s;
     for (std::size_t k = 0; k < order.size(); ++k)
-        s += cost(a.rects[std::size_t(order[k])], a, order.data(), int(k));
+        s += cost(order[k], a.rects[std::size_t(order[k])], a, order.data(), int(k));
     return s;
 }
 
-void TBoxPlacement::prepare(const std::vector<TBoxSize>& sizes, const std::vector<int>& boxes)
+void TBoxPlacement::prepare(const std::vector<int>& boxes)
 {
     // What a box costs on its own at each grid place is the same in every
     // order of the boxes: worked out once.
     const TRect& area = coverage_.Area();
     for (int b : boxes) {
         Grid& g = grids_[std::size_t(b)];
-        const TBoxSize size = sizes[std::size_t(b)];
+        const TBoxSize size = sizes_[std::size_t(b)];
         g.X = span(area.Left, area.Right, size.Width);
         g.Y = span(area.Top, area.Bottom, size.Height);
         if (const std::optional<TPoint>& pin = fixed_[std::size_t(b)]) {
@@ -156,7 +218,7 @@ void TBoxPlacement::prepare(const std::vector<TBoxSize>& sizes, const std::vecto
         g.Alone.clear();
         for (int y : g.Ys)
             for (int x : g.Xs)
-                g.Alone.push_back(cost(at(x, y, size), Arrangement{}, nullptr, 0));
+                g.Alone.push_back(cost(b, at(x, y, size), Arrangement{}, nullptr, 0));
     }
 }
 
@@ -176,7 +238,7 @@ void TBoxPlacement::offer(const Arrangement& parent, int box, const TRect& r, co
     std::push_heap(next_.begin(), next_.end(), worse);
 }
 
-TBoxPlacement::Arrangement TBoxPlacement::search(const std::vector<TBoxSize>& sizes, const std::vector<int>& order)
+TBoxPlacement::Arrangement TBoxPlacement::search(const std::vector<int>& order)
 {
     // A beam search: the boxes one after another, each tried on a grid over
     // the area and beside every box already placed, keeping the best few
@@ -184,7 +246,7 @@ TBoxPlacement::Arrangement TBoxPlacement::search(const std::vector<TBoxSize>& si
     beam_.assign(1, Arrangement{});
     for (std::size_t step = 0; step < order.size(); ++step) {
         const int b = order[step];
-        const TBoxSize size = sizes[std::size_t(b)];
+        const TBoxSize size = sizes_[std::size_t(b)];
         const Grid& g = grids_[std::size_t(b)];
         next_.clear();
         for (const Arrangement& p : beam_) {
@@ -204,7 +266,7 @@ TBoxPlacement::Arrangement TBoxPlacement::search(const std::vector<TBoxSize>& si
             auto beside = [&](int x, int y) {
                 const TRect r = at(std::clamp(x, g.X.Min, g.X.Max), std::clamp(y, g.Y.Min, g.Y.Max), size);
                 Score s = p.score;
-                s += cost(r, p, order.data(), int(step));
+                s += cost(b, r, p, order.data(), int(step));
                 offer(p, b, r, s);
             };
             // A pinned box has its one place: the grid offered it.
@@ -228,49 +290,73 @@ TBoxPlacement::Arrangement TBoxPlacement::search(const std::vector<TBoxSize>& si
     return beam_.front();
 }
 
-TBoxPlacement::Arrangement TBoxPlacement::shelves(const std::vector<TBoxSize>& sizes, const std::vector<int>& order,
-                                                  bool rows) const
+void TBoxPlacement::shelves(const std::vector<int>& boxes,
+                            const std::function<void(const Arrangement&)>& consider) const
 {
-    // The boxes packed from the top left, in rows (or columns) that wrap at
-    // the area's far edge: apart whenever they fit the area at all.
+    // The boxes the user did not put in place, packed on shelves.
+    std::vector<int> free;
+    std::vector<TBoxSize> sizes;
+    for (int b : boxes)
+        if (!fixed_[std::size_t(b)]) {
+            free.push_back(b);
+            sizes.push_back(sizes_[std::size_t(b)]);
+        }
+    if (free.empty())
+        return;
     const TRect& area = coverage_.Area();
-    Arrangement a;
-    int x = area.Left + Margin, y = area.Top + Margin, band = 0;
-    for (int b : order) {
-        const TBoxSize s = sizes[std::size_t(b)];
-        if (const std::optional<TPoint>& pin = fixed_[std::size_t(b)]) {
-            a.rects[std::size_t(b)] = at(pin->x, pin->y, s);
-            continue;
+    const std::size_t ways = waysFor(free.size());
+    for (bool rows : {true, false})
+        for (std::size_t way = 0; way < ways; ++way) {
+            const Shelving s = shelve(sizes, way, rows);
+            const int w = rows ? s.length : s.depth, h = rows ? s.depth : s.length;
+            const int mx = w + 2 * Margin <= area.Width() ? Margin : 0;
+            const int my = h + 2 * Margin <= area.Height() ? Margin : 0;
+            // Shelf k starts this far across the whole.
+            std::array<int, MaxBoxes> start{};
+            for (std::size_t k = 0, pos = 0; k < free.size(); ++k)
+                if (s.used[k]) {
+                    start[k] = int(pos);
+                    pos += std::size_t(s.across[k] + Gap);
+                }
+            for (bool right : {false, true})
+                for (bool bottom : {false, true}) {
+                    Arrangement a;
+                    for (int b : boxes)
+                        if (fixed_[std::size_t(b)])
+                            a.rects[std::size_t(b)] = at(fixed_[std::size_t(b)]->x, fixed_[std::size_t(b)]->y,
+                                                         sizes_[std::size_t(b)]);
+                    for (std::size_t i = 0; i < free.size(); ++i) {
+                        const TBoxSize size = sizes[i];
+                        const int k = s.shelf[i];
+                        // Along the shelf from the anchored end; across,
+                        // shelf after shelf away from the anchored edge.
+                        int along = s.offset[i], across = start[std::size_t(k)];
+                        const int length = rows ? size.Width : size.Height;
+                        const int depth = rows ? size.Height : size.Width;
+                        const bool farAlong = rows ? right : bottom, farAcross = rows ? bottom : right;
+                        if (farAlong)
+                            along = (rows ? w : h) - along - length;
+                        if (farAcross)
+                            across = (rows ? h : w) - across - depth;
+                        const int dx = rows ? along : across, dy = rows ? across : along;
+                        const int x = right ? area.Right - mx - w + dx : area.Left + mx + dx;
+                        const int y = bottom ? area.Bottom - my - h + dy : area.Top + my + dy;
+                        a.rects[std::size_t(free[i])] = at(x, y, size);
+                    }
+                    a.score = total(a, boxes);
+                    consider(a);
+                }
         }
-        if (rows) {
-            if (x > area.Left + Margin && x + s.Width > area.Right - Margin) {
-                x = area.Left + Margin;
-                y += band + Gap;
-                band = 0;
-            }
-            a.rects[std::size_t(b)] = at(x, y, s);
-            x += s.Width + Gap;
-            band = std::max(band, s.Height);
-        } else {
-            if (y > area.Top + Margin && y + s.Height > area.Bottom - Margin) {
-                y = area.Top + Margin;
-                x += band + Gap;
-                band = 0;
-            }
-            a.rects[std::size_t(b)] = at(x, y, s);
-            y += s.Height + Gap;
-            band = std::max(band, s.Width);
-        }
-    }
-    a.score = total(a, order);
-    return a;
 }
 
 bool TBoxPlacement::keeps(const Arrangement& current, const Arrangement& best) const
 {
     const Score& c = current.score;
     const Score& b = best.score;
-    return c.overlap == 0 && c.peaks <= b.peaks && c.crowd <= b.crowd && c.hidden <= b.hidden + KeepSlack;
+    // Boxes that hide some curve where another place hides none move there:
+    // the slack only keeps them from jumping between places about as good.
+    return c.outside == 0 && c.overlap == 0 && c.peaks <= b.peaks && c.crowd <= b.crowd &&
+           c.hidden <= b.hidden + KeepSlack && (c.hidden == 0 || b.hidden > 0);
 }
 
 TPoint TBoxPlacement::Inside(TPoint corner, TBoxSize size, const TRect& area)
@@ -279,36 +365,60 @@ TPoint TBoxPlacement::Inside(TPoint corner, TBoxSize size, const TRect& area)
             std::max(area.Top, std::min(corner.y, area.Bottom - size.Height))};
 }
 
-std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxSize>& sizes, const std::vector<TPoint>& current,
-                                         const std::vector<std::optional<TPoint>>& pinned)
+TPoint TBoxPlacement::PinnedCorner(const TBoxPin& pin, TBoxSize size, const TRect& area)
 {
-    assert(sizes.size() <= std::size_t(MaxBoxes));
+    if (pin.Area == area || pin.Area.IsEmpty())
+        return Inside(pin.Corner, size, area);
+    // The box's middle keeps its share of the area's width and height.
+    auto share = [](int corner, int length, int lo, int extent) {
+        return extent > 0 ? (corner + length / 2.0 - lo) / extent : 0.5;
+    };
+    const double fx = share(pin.Corner.x, size.Width, pin.Area.Left, pin.Area.Width());
+    const double fy = share(pin.Corner.y, size.Height, pin.Area.Top, pin.Area.Height());
+    const TPoint corner{int(std::lround(area.Left + fx * area.Width() - size.Width / 2.0)),
+                        int(std::lround(area.Top + fy * area.Height() - size.Height / 2.0))};
+    return Inside(corner, size, area);
+}
+
+std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxSize>& sizes, const std::vector<TPoint>& current)
+{
+    std::vector<TBoxRequest> boxes;
+    for (TBoxSize s : sizes)
+        boxes.push_back({s, std::nullopt, false});
+    return Place(boxes, current);
+}
+
+std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxRequest>& boxes, const std::vector<TPoint>& current)
+{
+    assert(boxes.size() <= std::size_t(MaxBoxes));
     if (!finished_) {
         coverage_.Finish();
         finished_ = true;
     }
     const TRect& area = coverage_.Area();
     // Corners placed for another area (the plot was resized) are no guide.
-    const bool haveCurrent = current.size() == sizes.size() && area == placedArea_;
-    std::vector<TPoint> out(sizes.size(), TPoint{area.Left, area.Top});
+    const bool haveCurrent = current.size() == boxes.size() && area == placedArea_;
+    std::vector<TPoint> out(boxes.size(), TPoint{area.Left, area.Top});
     std::vector<int> order;
     fixed_.fill(std::nullopt);
-    for (std::size_t i = 0; i < sizes.size(); ++i) {
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const TBoxRequest& box = boxes[i];
+        sizes_[i] = box.Size;
+        centred_[i] = box.Centred;
         if (haveCurrent)
             out[i] = current[i];
-        if (i < pinned.size() && pinned[i]) {
-            out[i] = *pinned[i];
-            if (!sizes[i].Empty())
-                fixed_[i] = Inside(*pinned[i], sizes[i], area);
+        if (box.Pin) {
+            out[i] = box.Pin->Corner;
+            if (!box.Size.Empty())
+                fixed_[i] = PinnedCorner(*box.Pin, box.Size, area);
         }
-        if (!sizes[i].Empty())
+        if (!box.Size.Empty())
             order.push_back(int(i));
     }
+    lastScore_ = {};
     if (order.empty() || area.IsEmpty())
         return out;
 
-    // Every order of the boxes: the first placed takes its best place, and
-    // that may be the only one where a later one fits.
     Arrangement best;
     bool found = false;
     auto consider = [&](const Arrangement& a) {
@@ -317,19 +427,22 @@ std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxSize>& sizes, con
             found = true;
         }
     };
-    prepare(sizes, order);
-    do {
-        consider(search(sizes, order));
-        consider(shelves(sizes, order, true));
-        consider(shelves(sizes, order, false));
-    } while (std::next_permutation(order.begin(), order.end()));
+    prepare(order);
+    // The shelves first: on a tie they win, and they are apart whenever
+    // the area holds the boxes apart at all.
+    shelves(order, consider);
+    // Every order of the boxes: the first placed takes its best place, and
+    // that may be the only one where a later one fits.
+    do
+        consider(search(order));
+    while (std::next_permutation(order.begin(), order.end()));
 
     if (haveCurrent) {
         Arrangement now;
         bool inside = true;
         for (int b : order) {
             const TPoint c = fixed_[std::size_t(b)].value_or(current[std::size_t(b)]);
-            const TRect r = at(c.x, c.y, sizes[std::size_t(b)]);
+            const TRect r = at(c.x, c.y, sizes_[std::size_t(b)]);
             now.rects[std::size_t(b)] = r;
             // A pinned box larger than the area stands where it must.
             inside = inside && (fixed_[std::size_t(b)] || (r.Left >= area.Left && r.Top >= area.Top &&
@@ -342,10 +455,11 @@ std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxSize>& sizes, con
     for (int b : order)
         out[std::size_t(b)] = {best.rects[std::size_t(b)].Left, best.rects[std::size_t(b)].Top};
     placedArea_ = area;
+    lastScore_ = best.score;
     return out;
 }
 
-TBoxSize TBoxPlacement::AreaFor(const std::vector<TBoxSize>& sizes)
+TBoxSize TBoxPlacement::AreaFor(const std::vector<TBoxSize>& sizes, TBoxSize largest)
 {
     assert(sizes.size() <= std::size_t(MaxBoxes));
     std::vector<TBoxSize> boxes;
@@ -354,41 +468,47 @@ TBoxSize TBoxPlacement::AreaFor(const std::vector<TBoxSize>& sizes)
             boxes.push_back(s);
     if (boxes.empty())
         return {};
-    // Every way of putting the boxes on shelves (a shelf per box at most),
-    // once with rows of boxes one above the other and once transposed.
-    const std::size_t n = boxes.size();
-    std::size_t ways = 1;
-    for (std::size_t i = 0; i < n; ++i)
-        ways *= n;
-    TBoxSize best;
-    auto offer = [&](int w, int h) {
+    // Every way of putting the boxes on shelves, in rows of boxes one above
+    // the other and transposed: the boxes apart, and the same with as much
+    // room again for the curves.
+    TBoxSize roomy, apart;
+    auto offer = [&](TBoxSize& best, int w, int h) {
+        if (w > largest.Width || h > largest.Height)
+            return;
         if (best.Empty() || std::int64_t(w) * h < std::int64_t(best.Width) * best.Height)
             best = {w, h};
     };
+    const std::size_t ways = waysFor(boxes.size());
     for (bool rows : {true, false})
         for (std::size_t way = 0; way < ways; ++way) {
-            // along: the shelves' lengths; across: their depths.
-            std::array<int, MaxBoxes> along{}, across{};
-            std::array<bool, MaxBoxes> used{};
-            for (std::size_t i = 0, w = way; i < n; ++i, w /= n) {
-                const std::size_t shelf = w % n;
-                const int length = rows ? boxes[i].Width : boxes[i].Height;
-                const int depth = rows ? boxes[i].Height : boxes[i].Width;
-                along[shelf] += (used[shelf] ? Gap : 0) + length;
-                across[shelf] = std::max(across[shelf], depth);
-                used[shelf] = true;
-            }
-            int length = 0, depth = 0, shelves = 0;
-            for (std::size_t k = 0; k < n; ++k)
-                if (used[k]) {
-                    length = std::max(length, along[k]);
-                    depth += across[k];
-                    ++shelves;
-                }
-            depth += (shelves - 1) * Gap;
-            const int w = rows ? length : depth, h = rows ? depth : length;
-            offer(2 * w + Gap + 2 * Margin, h + 2 * Margin);
-            offer(w + 2 * Margin, 2 * h + Gap + 2 * Margin);
+            const Shelving s = shelve(boxes, way, rows);
+            const int w = rows ? s.length : s.depth, h = rows ? s.depth : s.length;
+            offer(roomy, 2 * w + Gap + 2 * Margin, h + 2 * Margin);
+            offer(roomy, w + 2 * Margin, 2 * h + Gap + 2 * Margin);
+            offer(apart, w + 2 * Margin, h + 2 * Margin);
         }
-    return best;
+    if (!roomy.Empty())
+        return roomy;
+    if (!apart.Empty())
+        return apart;
+    TBoxSize each;
+    for (TBoxSize s : boxes)
+        each = {std::max(each.Width, s.Width + 2 * Margin), std::max(each.Height, s.Height + 2 * Margin)};
+    return {std::min(each.Width, largest.Width), std::min(each.Height, largest.Height)};
+}
+
+bool TBoxPlacement::FitsApart(const std::vector<TBoxSize>& sizes, TBoxSize area)
+{
+    std::vector<TBoxSize> boxes;
+    for (TBoxSize s : sizes)
+        if (!s.Empty())
+            boxes.push_back(s);
+    const std::size_t ways = waysFor(boxes.size());
+    for (bool rows : {true, false})
+        for (std::size_t way = 0; way < ways; ++way) {
+            const Shelving s = shelve(boxes, way, rows);
+            if ((rows ? s.length : s.depth) <= area.Width && (rows ? s.depth : s.length) <= area.Height)
+                return true;
+        }
+    return boxes.empty();
 }

@@ -1,9 +1,10 @@
 #pragma once
-// Where a plot puts its legend and its text boxes: inside the plot area,
-// never one over another, off the peaks and dips of the curves wherever the
-// area leaves such a place, and else where they hide the least of the
-// curves. Every plot places its boxes with it (TLinePlot::AutoPlaceBoxes),
-// once per composed picture.
+// Where a plot puts its legend, its text boxes and its note: wholly inside
+// the plot area, never one over another where the area holds them apart,
+// off the peaks and dips of the curves and their flanks wherever the area
+// leaves such a place, and else where they hide the least of the curves.
+// Every plot places its boxes with it (TLinePlot::AutoPlaceBoxes), once per
+// composed picture.
 //
 // A placement is fed the curves as they are drawn (Begin, then per curve
 // BeginCurve, AddPoint, EndCurve) and then asked for the corners (Place).
@@ -11,19 +12,40 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "plot/plain/BoxSize.h"
 #include "plot/plain/PlotCoverage.h"
 #include "plot/plain/PlotTypes.h"
 
-struct TBoxSize {
-    int Width = 0, Height = 0;
-    bool Empty() const { return Width <= 0 || Height <= 0; }
+// Where the user put a box: its corner, in the plot area of that moment.
+struct TBoxPin {
+    TPoint Corner;
+    TRect Area;
+    bool operator==(const TBoxPin&) const = default;
+};
+
+struct TBoxRequest {
+    TBoxSize Size;  // empty: not on show, it keeps its corner
+    std::optional<TBoxPin> Pin;
+    bool Centred = false;  // rather in the middle of the area than at a corner
 };
 
 class TBoxPlacement {
 public:
+    // What an arrangement costs, worst first: the pixels of boxes outside
+    // the area, the pixels where boxes overlap, the peaks and dips (each as
+    // much as 64 cells) and flank cells hidden, the pixels of the gap
+    // between boxes not kept, the cells of curve hidden, and the distance
+    // from the area's corners (a centred box: from its middle).
+    struct Score {
+        std::int64_t outside = 0, overlap = 0, peaks = 0, crowd = 0, hidden = 0, edge = 0;
+        Score& operator+=(const Score& o);
+        bool operator<(const Score& o) const;
+    };
+
     static constexpr int MaxBoxes = 4;
     static constexpr int Margin = 8;     // from the area's edges, clear of the ticks
     static constexpr int Gap = 6;        // between two boxes
@@ -39,47 +61,56 @@ public:
     // symbol: the point gets the curve's symbol, which is drawn only where
     // the point lies in the area.
     void AddPoint(TPoint p, bool joined, bool symbol = true);
-    // Finds the curve's peaks and dips.
+    // Finds the curve's peaks and dips and their flanks down to half their
+    // depth.
     void EndCurve();
 
-    // The top left corners for boxes of the given sizes (at most MaxBoxes),
-    // in their order. Of the arrangements tried, the one wins that overlaps
-    // the least (none wherever the area allows it), then hides the fewest
-    // peaks and dips, keeps the gap between the boxes, hides the fewest
-    // pixels of the curves, and lies nearest the area's corners. current
-    // holds the corners the boxes have now when an earlier placement put
-    // them there (else it is empty): over the same area they stay while
-    // they are about as good as the best, so that the boxes do not jump at
-    // every small change of the curves. An empty size keeps its current
-    // corner.
+    // The top left corners for the boxes (at most MaxBoxes), in their order.
+    // A box that fits the area lies wholly inside it. Of the arrangements
+    // tried, the one wins that leaves the area the least, then overlaps the
+    // least (none wherever the area holds the boxes apart), then hides the
+    // fewest peaks, dips and flank cells, keeps the gap between the boxes,
+    // hides the fewest pixels of the curves, and lies nearest the area's
+    // corners (a centred box: its middle). current holds the corners the
+    // boxes have now when an earlier placement put them there (else it is
+    // empty): over the same area they stay while they are about as good as
+    // the best, so that the boxes do not jump at every small change of the
+    // curves. An empty size keeps its current corner.
     //
-    // pinned holds, for each box the user has put somewhere (else for none,
-    // or it is empty), the corner it was put at: such a box stays there,
-    // moved only as far as it takes to lie inside the area, and the others
-    // are placed around it.
-    std::vector<TPoint> Place(const std::vector<TBoxSize>& sizes, const std::vector<TPoint>& current,
-                              const std::vector<std::optional<TPoint>>& pinned = {});
+    // A pinned box stays where the user put it (PinnedCorner), and the
+    // others are placed around it.
+    std::vector<TPoint> Place(const std::vector<TBoxRequest>& boxes, const std::vector<TPoint>& current);
+    std::vector<TPoint> Place(const std::vector<TBoxSize>& sizes, const std::vector<TPoint>& current);
 
     // The corner nearest to `corner` at which a box of the given size lies
     // inside the area; a box larger than the area keeps its top left
     // corner (its titles) in sight.
     static TPoint Inside(TPoint corner, TBoxSize size, const TRect& area);
+    // Where a pinned box stands in the area: where it was put, while the
+    // area is the same; in another area at the same share of its width and
+    // height (the user put it in the empty middle, or at the right edge,
+    // and there it stays), brought inside.
+    static TPoint PinnedCorner(const TBoxPin& pin, TBoxSize size, const TRect& area);
 
     // The smallest area that holds boxes of the given sizes apart, inside
     // the margins, with as much room again beside or below them for the
-    // curves: the boxes in rows or columns, whichever leaves the smaller
-    // area. There the placement can keep the boxes off the peaks and dips.
-    static TBoxSize AreaFor(const std::vector<TBoxSize>& sizes);
+    // curves (there the placement can keep the boxes off the peaks and
+    // dips), as a shape no larger than `largest`. Where no such shape fits,
+    // the smallest that holds them apart without that room; else one that
+    // holds the largest of them, where they overlap; else `largest`.
+    static TBoxSize AreaFor(const std::vector<TBoxSize>& sizes, TBoxSize largest = {1 << 29, 1 << 29});
+
+    // Whether boxes of these sizes can stand apart in an area of this size
+    // (packed on shelves, without the margins).
+    static bool FitsApart(const std::vector<TBoxSize>& sizes, TBoxSize area);
 
     // The peaks and dips found since Begin.
     const std::vector<TPoint>& Peaks() const { return peaks_; }
 
+    // What the arrangement of the last Place costs.
+    const Score& LastScore() const { return lastScore_; }
+
 private:
-    struct Score {
-        std::int64_t overlap = 0, peaks = 0, crowd = 0, hidden = 0, edge = 0;
-        Score& operator+=(const Score& o);
-        bool operator<(const Score& o) const;
-    };
     struct Arrangement {
         std::array<TRect, MaxBoxes> rects{};
         Score score;
@@ -98,18 +129,23 @@ private:
     // What r costs beside the boxes placed before it: overlap and gap only,
     // or everything.
     Score apart(const TRect& r, const Arrangement& a, const int* placed, int count) const;
-    Score cost(const TRect& r, const Arrangement& a, const int* placed, int count) const;
+    Score cost(int box, const TRect& r, const Arrangement& a, const int* placed, int count) const;
     Score total(const Arrangement& a, const std::vector<int>& order) const;
     Span span(int lo, int hi, int length) const;
     void gridPositions(Span s, std::vector<int>& out) const;
-    void prepare(const std::vector<TBoxSize>& sizes, const std::vector<int>& boxes);
+    void prepare(const std::vector<int>& boxes);
     void offer(const Arrangement& parent, int box, const TRect& r, const Score& s);
-    Arrangement search(const std::vector<TBoxSize>& sizes, const std::vector<int>& order);
-    Arrangement shelves(const std::vector<TBoxSize>& sizes, const std::vector<int>& order, bool rows) const;
+    Arrangement search(const std::vector<int>& order);
+    // The boxes packed on shelves, every way of sharing them out, from each
+    // corner of the area: apart wherever some way fits the area.
+    void shelves(const std::vector<int>& boxes, const std::function<void(const Arrangement&)>& consider) const;
     bool keeps(const Arrangement& current, const Arrangement& best) const;
 
     TPlotCoverage coverage_;
     TRect placedArea_;  // the area of the last placement
+    Score lastScore_;
+    std::array<TBoxSize, MaxBoxes> sizes_{};
+    std::array<bool, MaxBoxes> centred_{};
     // The corners of the boxes pinned in the running placement.
     std::array<std::optional<TPoint>, MaxBoxes> fixed_{};
     bool finished_ = false;
@@ -117,6 +153,7 @@ private:
     int symbol_ = 0;
     TPoint last_;
     std::vector<TPoint> trace_, peaks_;
+    std::vector<std::size_t> turns_;
     std::array<Grid, MaxBoxes> grids_;
     std::vector<Arrangement> beam_, next_;
 };

@@ -4,6 +4,7 @@
 // on either side. Wiggles smaller than the swing (the noise of a measured
 // scan), slopes and the curve's two ends make none.
 
+#include <cstddef>
 #include <vector>
 
 #include "plot/plain/PlotTypes.h"
@@ -18,3 +19,15 @@ int ExtremumSwing(int range, int height);
 // rise and fall on both sides reach swing. On a flat top or bottom the
 // middle of the points at the extreme value stands for it.
 void FindExtrema(const std::vector<TPoint>& points, int swing, std::vector<TPoint>& out);
+// The same turning points as indices into points.
+void FindExtremumIndices(const std::vector<TPoint>& points, int swing, std::vector<std::size_t>& out);
+
+// The points a physicist reads a resonance by: from the turning point at
+// index `at` along both flanks for as long as the curve stays beyond half
+// its depth (or height). Each flank's depth is measured to its shoulder,
+// the farthest point the other way between the turning point and the one
+// before (`before`) or after (`after`) it, or the curve's end.
+struct TFlankSpan {
+    std::size_t From = 0, To = 0;  // both included
+};
+TFlankSpan HalfDepthSpan(const std::vector<TPoint>& points, std::size_t at, std::size_t before, std::size_t after);

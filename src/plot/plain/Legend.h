@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "plot/plain/BoxSize.h"
 #include "plot/plain/Linedef.h"
 #include "plot/plain/PlotTypes.h"
 
@@ -47,6 +48,9 @@ private:
 
 // Line pitch of legend and text boxes, in pixels.
 constexpr int LegendLinePitch = 14;
+// Below the last line of a text box, so that its frame clears the lowest
+// pixels of descenders and underscores.
+constexpr int DescentRoom = 2;
 
 struct TLegendText {
     std::string Text;
@@ -54,10 +58,14 @@ struct TLegendText {
     int X = 0, Y = 0;
 };
 
+// One listed column. Its sample, symbol and arrow stand at the left of its
+// column of the legend (X), its text 60 pixels further, one line below the
+// other where it is wrapped.
 struct TLegendEntry {
     int Col = 0;
-    std::string Text;
-    int Y = 0;
+    std::string Text;                // the whole title
+    std::vector<std::string> Lines;  // as drawn
+    int X = 0, Y = 0;
     bool LineSample = false;
     bool Symbol = false;
     bool ArrowRight = false;  // a column of the right axis
@@ -71,10 +79,18 @@ struct TLegendLayout {
     std::vector<TLegendEntry> Entries;
     int TitleLines = 0;
     bool Separator = false;  // under the titles, when entries follow
+    // Where the legend cannot list every column within its limit, the
+    // line that says how many it leaves out.
+    std::vector<TLegendText> More;
 };
 
+// The legend's block. Within the limit (the room the plot area gives it) a
+// title or an entry too long for it is wrapped, and entries too many for
+// one column go on in further columns side by side; what still does not
+// fit is counted in a last line. Unlimited, one column as wide as the
+// longest line.
 TLegendLayout LayoutLegend(const TLegend& legend, const std::vector<TDataCol>& cols, const TTextMeasure& m,
-                           const TPlotFont& regular, const TPlotFont& bold);
+                           const TPlotFont& regular, const TPlotFont& bold, TBoxLimit limit = {});
 
 // The font of legend and text boxes: "Courier New" of 960 div pixels per inch.
 TPlotFont LegendFont(bool bold, int pixelsPerInch = 96);

@@ -19,8 +19,11 @@ void TPlotCoverage::Reset(const TRect& area)
     const std::size_t n = std::size_t(cw_ + 1) * std::size_t(ch_ + 1);
     drawn_.assign(n, 0);
     peaks_.assign(n, 0);
+    flanks_.assign(n, 0);
     lastCurve_.assign(n, -1);
+    lastFlank_.assign(n, -1);
     curve_ = 0;
+    flank_ = 0;
 }
 
 void TPlotCoverage::markCell(int x, int y) { markIndex(index((x - area_.Left) / Cell + 1, (y - area_.Top) / Cell + 1)); }
@@ -33,7 +36,8 @@ void TPlotCoverage::markIndex(std::size_t i)
     ++drawn_[i];
 }
 
-void TPlotCoverage::MarkLine(TPoint a, TPoint b)
+template <typename F>
+void TPlotCoverage::walkLine(TPoint a, TPoint b, F mark)
 {
     TClippedSegment s;
     if (cw_ == 0 || ch_ == 0 || !ClipSegment(area_, a.x, a.y, b.x, b.y, s))
@@ -41,10 +45,29 @@ void TPlotCoverage::MarkLine(TPoint a, TPoint b)
     const int dx = s.x2 - s.x1, dy = s.y2 - s.y1;
     // A step of at most one cell: no cell the line crosses is skipped.
     const int steps = std::max(std::abs(dx), std::abs(dy)) / Cell + 1;
+    std::size_t last = std::size_t(-1);
     for (int k = 0; k <= steps; ++k) {
         const int x = s.x1 + int((long long)dx * k / steps), y = s.y1 + int((long long)dy * k / steps);
-        markCell(x, y);
+        const std::size_t i = index((x - area_.Left) / Cell + 1, (y - area_.Top) / Cell + 1);
+        if (i != last)
+            mark(i);
+        last = i;
     }
+}
+
+void TPlotCoverage::MarkLine(TPoint a, TPoint b)
+{
+    walkLine(a, b, [this](std::size_t i) { markIndex(i); });
+}
+
+void TPlotCoverage::MarkFlank(TPoint a, TPoint b)
+{
+    walkLine(a, b, [this](std::size_t i) {
+        if (lastFlank_[i] != flank_) {
+            lastFlank_[i] = flank_;
+            ++flanks_[i];
+        }
+    });
 }
 
 void TPlotCoverage::MarkRect(const TRect& r)
@@ -67,7 +90,7 @@ void TPlotCoverage::MarkPeak(TPoint p)
 
 void TPlotCoverage::Finish()
 {
-    for (std::vector<std::int32_t>* sums : {&drawn_, &peaks_})
+    for (std::vector<std::int32_t>* sums : {&drawn_, &peaks_, &flanks_})
         for (int cy = 1; cy <= ch_; ++cy)
             for (int cx = 1; cx <= cw_; ++cx)
                 (*sums)[index(cx, cy)] +=

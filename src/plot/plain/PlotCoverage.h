@@ -28,6 +28,10 @@ public:
     void MarkRect(const TRect& r);
     // A peak or dip at p; outside the area it is not seen.
     void MarkPeak(TPoint p);
+    // A stretch of a peak's or dip's flank, from a to b: the cells it
+    // passes through count once for each flank (NextFlank starts another).
+    void MarkFlank(TPoint a, TPoint b);
+    void NextFlank() { ++flank_; }
     // Builds the sums; the counts below need it, the marks above come first.
     void Finish();
 
@@ -36,6 +40,8 @@ public:
     std::int64_t Drawn(const TRect& r) const { return count(drawn_, r); }
     // The peaks and dips inside r, or in a cell r touches.
     std::int64_t Peaks(const TRect& r) const { return count(peaks_, r); }
+    // The cells of flank that r touches.
+    std::int64_t Flanks(const TRect& r) const { return count(flanks_, r); }
 
     const TRect& Area() const { return area_; }
 
@@ -44,12 +50,17 @@ private:
     std::size_t index(int cx, int cy) const { return std::size_t(cy) * std::size_t(cw_ + 1) + std::size_t(cx); }
     void markCell(int x, int y);
     void markIndex(std::size_t i);
+    // Calls mark(index) for every cell the line from a to b passes through
+    // inside the area.
+    template <typename F>
+    void walkLine(TPoint a, TPoint b, F mark);
 
     TRect area_;
     int cw_ = 0, ch_ = 0;  // cells across and down
     // Cell (cx, cy) is stored at (cx + 1, cy + 1): row and column 0 stay
     // zero for the sums.
-    std::vector<std::int32_t> drawn_, peaks_;
+    std::vector<std::int32_t> drawn_, peaks_, flanks_;
     std::vector<std::int32_t> lastCurve_;  // the curve that last marked each cell
-    std::int32_t curve_ = 0;
+    std::vector<std::int32_t> lastFlank_;  // and the flank
+    std::int32_t curve_ = 0, flank_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "plot/plain/Legend.h"
+#include "plot/plain/TextWrap.h"
 
 TTextBox::TTextBox(int number) : Left_(number == 1 ? 250 : 200), Top_(number == 1 ? 70 : 200) {}
 
@@ -54,24 +55,33 @@ void TTextBox::Assign(const TTextBox& o)
 }
 
 TTextBoxLayout LayoutTextBox(const TTextBox& box, const TTextMeasure& m, const TPlotFont& regular,
-                             const TPlotFont& bold)
+                             const TPlotFont& bold, TBoxLimit limit)
 {
     TTextBoxLayout lo;
     int line = 0;
+    std::vector<std::string> parts;
     auto add = [&](const TPlotStringList& list, bool isBold) {
+        const TPlotFont& font = isBold ? bold : regular;
         for (const std::string& s : list.Lines()) {
-            lo.Width = std::max(lo.Width, m.TextWidth(isBold ? bold : regular, s) + 10);
-            lo.Lines.push_back({s, isBold, LegendLinePitch * line});
-            ++line;
+            parts.clear();
+            WrapText(s, limit.Width - 10, m, font, parts);
+            for (const std::string& part : parts) {
+                lo.Width = std::max(lo.Width, m.TextWidth(font, part) + 10);
+                lo.Lines.push_back({part, isBold, LegendLinePitch * line});
+                ++line;
+            }
         }
+        return line;
     };
-    add(box.Title(), true);
-    add(box.Text1(), false);
+    const int titleEnd = add(box.Title(), true);
+    const int text1End = add(box.Text1(), false);
     add(box.Text2(), false);
-    lo.Height = LegendLinePitch * line;
+    // The glyphs of a line reach 13 pixels below its top: a frame at the
+    // pitch itself would run through the descenders of the last line.
+    lo.Height = line > 0 ? LegendLinePitch * line + DescentRoom : 0;
     if (box.Titleanz() > 0)
-        lo.Separators.push_back(LegendLinePitch * box.Titleanz());
+        lo.Separators.push_back(LegendLinePitch * titleEnd);
     if (box.Text2anz() > 0)
-        lo.Separators.push_back(LegendLinePitch * (box.Titleanz() + box.Text1anz()));
+        lo.Separators.push_back(LegendLinePitch * text1End);
     return lo;
 }

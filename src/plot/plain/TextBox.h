@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "plot/plain/BoxSize.h"
 #include "plot/plain/PlotStringList.h"
 #include "plot/plain/PlotTypes.h"
 
@@ -70,5 +71,7 @@ struct TTextBoxLayout {
     std::vector<int> Separators;  // y of each separator line
 };
 
+// The box's block: its lines 14 pixels apart, a line too wide for the limit
+// wrapped, and the frame one pixel clear of the last line's descenders.
 TTextBoxLayout LayoutTextBox(const TTextBox& box, const TTextMeasure& m, const TPlotFont& regular,
-                             const TPlotFont& bold);
+                             const TPlotFont& bold, TBoxLimit limit = {});

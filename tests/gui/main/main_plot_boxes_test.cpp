@@ -138,11 +138,12 @@ TEST_F(MainPlotBoxes, ADraggedLegendKeepsItsPlaceUntilANewOrOpenedDocument)
     EXPECT_EQ(plot.LegendRect().Left, comment.Left);
     EXPECT_EQ(plot.LegendRect().Top, comment.Top);
 
-    // In the middle of the large plot, then the window made small: the
-    // legend comes as far inside as it must, the others go round it.
+    // Into the empty middle of the large plot, above the dips, then the
+    // window made small: the legend keeps its share of the plot area, so
+    // it stays in the empty middle, and the others go round it.
     const TRect large = plot.GetPlotrec();
     const TRect legend = plot.LegendRect();
-    const TPoint put{(large.Left + large.Right - legend.Width()) / 2, (large.Top + large.Bottom - legend.Height()) / 2};
+    const TPoint put{(large.Left + large.Right - legend.Width()) / 2, large.Top + large.Height() * 3 / 10};
     dragLegendTo(put);
     EXPECT_EQ(plot.LegendRect().Left, put.x);
     EXPECT_EQ(plot.LegendRect().Top, put.y);
@@ -151,8 +152,15 @@ TEST_F(MainPlotBoxes, ADraggedLegendKeepsItsPlaceUntilANewOrOpenedDocument)
     ASSERT_EQ(veltrane::test::DrawnBoxes(plot).size(), 3u);
     veltrane::test::ExpectBoxesApart(plot, "made small after the drag");
     const TRect small = plot.GetPlotrec();
-    EXPECT_EQ(plot.LegendRect().Left, std::min(put.x, small.Right - legend.Width()));
-    EXPECT_EQ(plot.LegendRect().Top, std::min(put.y, small.Bottom - legend.Height()));
+    const TRect now = plot.LegendRect();
+    auto share = [](int lo, int hi, int from, int length) { return ((lo + hi) / 2.0 - from) / length; };
+    EXPECT_NEAR(share(now.Left, now.Right, small.Left, small.Width()),
+                share(put.x, put.x + legend.Width(), large.Left, large.Width()), 0.01);
+    EXPECT_NEAR(share(now.Top, now.Bottom, small.Top, small.Height()),
+                share(put.y, put.y + legend.Height(), large.Top, large.Height()), 0.01);
+    for (int col = 0; col < plot.GetColanz(); ++col)
+        veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, col, false),
+                                      "the dip of " + plot.GetColTitle(col) + " after the drag and a shrink");
     EXPECT_TRUE(plot.BoxPinned(TPlotDrag::Legend));
 
     script.openAnswers.push_back({path("sensor.vtn")});

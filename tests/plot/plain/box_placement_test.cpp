@@ -152,9 +152,10 @@ TEST(BoxPlacement, BoxesThatJustFitTheAreaStayApart)
     EXPECT_FALSE(intersect(at(c[1], two[1]), at(c[2], two[2])));
 }
 
-// Boxes already placed stay while a curve crosses them a little, and move
-// once they would hide a peak.
-TEST(BoxPlacement, PlacedBoxesStayUntilTheyHideAPeak)
+// Boxes already placed stay while the curves change away from them; a box
+// that a curve comes to cross moves where it hides nothing, and one over a
+// peak moves off it.
+TEST(BoxPlacement, PlacedBoxesStayUntilTheyHideACurveOrAPeak)
 {
     TBoxPlacement p;
     p.Begin(area);
@@ -164,9 +165,15 @@ TEST(BoxPlacement, PlacedBoxesStayUntilTheyHideAPeak)
     const int x = (r.Left + r.Right) / 2, y = (r.Top + r.Bottom) / 2;
 
     p.Begin(area);
+    addCurve(p, resonance(50, 650, 530, 505, 6.0, 290));
+    EXPECT_EQ(p.Place(sizes, first), first);
+
+    p.Begin(area);
     addCurve(p, resonance(50, 650, 530, 500, 6.0, 300));
     addCurve(p, {{x - 6, y}, {x + 6, y}});
-    EXPECT_EQ(p.Place(sizes, first), first);
+    const auto crossed = p.Place(sizes, first);
+    EXPECT_FALSE(at(crossed[0], sizes[0]).Contains(x, y));
+    EXPECT_EQ(p.LastScore().hidden, 0);
 
     p.Begin(area);
     addCurve(p, resonance(50, 650, 530, x, 6.0, 530 - y));

@@ -199,7 +199,7 @@ TEST(TextBoxModel, HeightsAndSeparators)
     EXPECT_EQ(calls, 4);
     FixedMetrics m;
     TTextBoxLayout lo = LayoutTextBox(box, m, {}, {});
-    EXPECT_EQ(lo.Height, 56);
+    EXPECT_EQ(lo.Height, 4 * 14 + DescentRoom);
     EXPECT_EQ(lo.Separators, (std::vector<int>{14}));
     EXPECT_EQ(lo.Width, 7 * 8 + 10);
     EXPECT_TRUE(lo.Lines[0].Bold);

@@ -1,0 +1,33 @@
+#pragma once
+// How much room each box of a plot gets in the plot area. First every box
+// gets the whole area (less its margins). Where the boxes at those sizes
+// cannot stand apart, or leave the curves no room beside them, there are
+// other ways: one box at its size and the others wrapped (a legend also in
+// columns) beside or below it, or every box at most half the area wide.
+// The plot places the boxes for each way and takes the one that hides the
+// least, wrapping only what it must.
+
+#include <functional>
+#include <vector>
+
+#include "plot/plain/BoxSize.h"
+
+// A box as laid out within a limit: its size (empty when it is not on
+// show), the lines of text it takes, and whether it holds all its text
+// (a legend with too many entries for the room counts the rest instead).
+struct TBoxShape {
+    TBoxSize Size;
+    int Lines = 0;
+    bool Whole = true;
+};
+using TBoxLayouter = std::function<TBoxShape(TBoxLimit)>;
+
+struct TBoxRoom {
+    std::vector<TBoxLimit> Limits;
+    std::vector<TBoxSize> Sizes;
+    int Wrapped = 0;  // the lines this way adds by wrapping
+};
+
+// The ways for a plot area of the given size; the first gives every box
+// the whole area. Every other way holds all the text of every box.
+std::vector<TBoxRoom> BoxRooms(const std::vector<TBoxLayouter>& boxes, TBoxSize area);
