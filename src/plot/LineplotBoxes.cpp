@@ -5,7 +5,6 @@
 // area that shrank, and the others go round it.
 
 #include <algorithm>
-#include <tuple>
 
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"
@@ -135,23 +134,12 @@ void TLinePlot::PlaceBoxes(const TTextMeasure& m)
     // Each way of giving the boxes room, placed: the one wins that hides the
     // least of what matters, wrapping lines only to keep the boxes apart
     // and off the peaks, dips and flanks.
-    auto rank = [](const TBoxPlacement::Score& s, int wrapped) {
-        return std::make_tuple(s.outside, s.overlap, s.peaks, wrapped, s.crowd, s.hidden, s.edge);
-    };
-    std::vector<TPoint> corners;
-    std::size_t chosen = 0;
-    TBoxPlacement::Score best;
-    for (std::size_t k = 0; k < rooms.size(); ++k) {
-        std::vector<TBoxRequest> requests;
-        for (std::size_t i = 0; i < rooms[k].Sizes.size(); ++i)
-            requests.push_back({rooms[k].Sizes[i], i < pins_.size() ? pins_[i] : std::nullopt, i == NoteBox});
-        std::vector<TPoint> placed = placement_.Place(requests, current);
-        if (k == 0 || rank(placement_.LastScore(), rooms[k].Wrapped) < rank(best, rooms[chosen].Wrapped)) {
-            corners = std::move(placed);
-            best = placement_.LastScore();
-            chosen = k;
-        }
-    }
+    const std::vector<std::optional<TBoxPin>> pins(pins_.begin(), pins_.end());
+    std::vector<bool> centred(rooms.front().Sizes.size(), false);
+    centred[NoteBox] = true;
+    const TPlacedBoxes placed = PlaceInRooms(placement_, rooms, pins, centred, current);
+    const std::size_t chosen = placed.Room;
+    const std::vector<TPoint>& corners = placed.Corners;
     boxLimits_ = rooms[chosen].Limits;
     sizes = &rooms[chosen].Sizes;
     TTextBox* boxes[] = {&TextBox1_, &TextBox2_};

@@ -10,10 +10,12 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "plot/Lineplot.h"
+#include "plot/plain/CurveExtrema.h"
 
 namespace veltrane::test {
 
@@ -27,7 +29,7 @@ inline std::vector<TRect> DrawnBoxes(TLinePlot& plot)
 {
     plot.Bitmap();
     std::vector<TRect> boxes;
-    for (const TRect& r : {plot.LegendRect(), plot.TextBoxRect(1), plot.TextBoxRect(2)})
+    for (const TRect& r : {plot.LegendRect(), plot.TextBoxRect(1), plot.TextBoxRect(2), plot.NoteRect()})
         if (!r.IsEmpty())
             boxes.push_back(r);
     return boxes;
@@ -100,6 +102,36 @@ inline void ExpectInSight(TLinePlot& plot, TPoint p, const std::string& what)
 {
     for (const TRect& r : DrawnBoxes(plot))
         EXPECT_FALSE(r.Contains(p.x, p.y)) << what << " at " << p.x << "," << p.y << " lies under a box";
+}
+
+// The resonance of a column (its lowest point, or its highest) and its
+// flanks down to half its depth: no point of them lies under a box.
+inline void ExpectFlanksInSight(TLinePlot& plot, int col, bool largest, const std::string& what)
+{
+    const std::vector<TRect> boxes = DrawnBoxes(plot);
+    const TAxis& y = plot.GetYAxistyp(col) ? static_cast<const TAxis&>(plot.Y2Axis()) : plot.Y1Axis();
+    std::vector<TPoint> pts;
+    for (int i = 0; i < plot.GetPktanz(col); ++i) {
+        const TDPunkt p = plot.GetData(col, i);
+        const auto px = plot.XAxis().TryKor2Pkt(p.x), py = y.TryKor2Pkt(p.y);
+        if (p.valid && px && py)
+            pts.push_back({*px, *py});
+    }
+    if (pts.size() < 3)
+        return;
+    // Pixels grow downward: the lowest value is the largest y.
+    const auto extreme = std::max_element(pts.begin(), pts.end(), [largest](TPoint a, TPoint b) {
+        return largest ? a.y > b.y : a.y < b.y;
+    });
+    const TFlankSpan span = HalfDepthSpan(pts, std::size_t(extreme - pts.begin()), 0, pts.size() - 1);
+    const TRect area = plot.GetPlotrec();
+    int hidden = 0;
+    for (std::size_t i = span.From; i <= span.To; ++i)
+        for (const TRect& r : boxes)
+            if (area.ContainsClosed(pts[i].x, pts[i].y) && r.Contains(pts[i].x, pts[i].y))
+                ++hidden;
+    EXPECT_EQ(hidden, 0) << what << ": " << hidden << " of " << span.To - span.From + 1
+                         << " points of the resonance and its flanks lie under a box";
 }
 
 // The share of a column's points in the plot area that lie under a box.

@@ -1,6 +1,7 @@
 #include "plot/plain/BoxFitting.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "plot/plain/BoxPlacement.h"
 
@@ -73,4 +74,27 @@ std::vector<TBoxRoom> BoxRooms(const std::vector<TBoxLayouter>& boxes, TBoxSize 
     if (half.Width > 0)
         offer(std::vector<TBoxLimit>(boxes.size(), half));
     return rooms;
+}
+
+TPlacedBoxes PlaceInRooms(TBoxPlacement& placement, const std::vector<TBoxRoom>& rooms,
+                          const std::vector<std::optional<TBoxPin>>& pins, const std::vector<bool>& centred,
+                          const std::vector<TPoint>& current)
+{
+    auto rank = [](const TBoxPlacement::Score& s, int wrapped) {
+        return std::make_tuple(s.outside, s.overlap, s.peaks, wrapped, s.crowd, s.hidden, s.edge);
+    };
+    TPlacedBoxes best;
+    for (std::size_t k = 0; k < rooms.size(); ++k) {
+        std::vector<TBoxRequest> requests;
+        for (std::size_t i = 0; i < rooms[k].Sizes.size(); ++i)
+            requests.push_back({rooms[k].Sizes[i], i < pins.size() ? pins[i] : std::nullopt,
+                                i < centred.size() && centred[i]});
+        std::vector<TPoint> placed = placement.Place(requests, current);
+        if (k == 0 || rank(placement.LastScore(), rooms[k].Wrapped) < rank(best.Score, rooms[best.Room].Wrapped)) {
+            best.Corners = std::move(placed);
+            best.Score = placement.LastScore();
+            best.Room = k;
+        }
+    }
+    return best;
 }

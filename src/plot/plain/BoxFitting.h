@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "plot/plain/BoxPlacement.h"
 #include "plot/plain/BoxSize.h"
 
 // A box as laid out within a limit: its size (empty when it is not on
@@ -31,3 +32,17 @@ struct TBoxRoom {
 // The ways for a plot area of the given size; the first gives every box
 // the whole area. Every other way holds all the text of every box.
 std::vector<TBoxRoom> BoxRooms(const std::vector<TBoxLayouter>& boxes, TBoxSize area);
+
+// The boxes placed in each way (fed the curves already), with the pins and
+// centring of each box: the way wins that leaves the area least, overlaps
+// least, hides the fewest peaks, dips and flank cells, wraps the fewest
+// lines, then keeps the gap and hides the least curve. Room is the index of
+// that way.
+struct TPlacedBoxes {
+    std::size_t Room = 0;
+    std::vector<TPoint> Corners;
+    TBoxPlacement::Score Score;
+};
+TPlacedBoxes PlaceInRooms(TBoxPlacement& placement, const std::vector<TBoxRoom>& rooms,
+                          const std::vector<std::optional<TBoxPin>>& pins, const std::vector<bool>& centred,
+                          const std::vector<TPoint>& current);

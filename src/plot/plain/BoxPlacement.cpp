@@ -16,8 +16,11 @@ constexpr std::size_t Beam = 12;  // partial arrangements followed per box
 // cells of curve more than the best: a curve that moved a little does not
 // move the boxes.
 constexpr std::int64_t KeepSlack = 8;
-// A peak or dip under a box weighs as much as this many cells of its flanks.
-constexpr std::int64_t TurnWeight = 64;
+// A peak or dip under a box weighs as much as this many flank cells.
+constexpr std::int64_t TurnWeight = 256;
+// A flank cell weighs one more for every so many pixels of its resonance's
+// depth.
+constexpr int FlankPixels = 32;
 
 std::int64_t overlapArea(const TRect& a, const TRect& b)
 {
@@ -130,9 +133,11 @@ void TBoxPlacement::EndCurve()
         const std::size_t before = k > 0 ? turns_[k - 1] : 0;
         const std::size_t after = k + 1 < turns_.size() ? turns_[k + 1] : trace_.size() - 1;
         const TFlankSpan flank = HalfDepthSpan(trace_, turns_[k], before, after);
+        // A tall resonance matters more than a small bump beside it.
+        const int weight = 1 + flank.Depth / FlankPixels;
         coverage_.NextFlank();
         for (std::size_t j = flank.From; j < flank.To; ++j)
-            coverage_.MarkFlank(trace_[j], trace_[j + 1]);
+            coverage_.MarkFlank(trace_[j], trace_[j + 1], weight);
         peaks_.push_back(trace_[turns_[k]]);
         coverage_.MarkPeak(trace_[turns_[k]]);
     }
@@ -349,6 +354,38 @@ void TBoxPlacement::shelves(const std::vector<int>& boxes,
         }
 }
 
+void TBoxPlacement::polish(Arrangement& a, const std::vector<int>& order) const
+{
+    // The grid tries places some pixels apart: a box a few pixels off may
+    // clear a flank or a neighbour. Small moves, while they help.
+    static constexpr int Steps[] = {1, 2, 4, 8, 12};
+    const TRect& area = coverage_.Area();
+    for (int round = 0; round < 4; ++round) {
+        bool better = false;
+        for (int b : order) {
+            if (fixed_[std::size_t(b)])
+                continue;
+            const TBoxSize size = sizes_[std::size_t(b)];
+            const TRect from = a.rects[std::size_t(b)];
+            for (int step : Steps)
+                for (const TPoint d : {TPoint{step, 0}, TPoint{-step, 0}, TPoint{0, step}, TPoint{0, -step}}) {
+                    const TRect r = at(from.Left + d.x, from.Top + d.y, size);
+                    if (r.Left < area.Left || r.Top < area.Top || r.Right > area.Right || r.Bottom > area.Bottom)
+                        continue;
+                    Arrangement tried = a;
+                    tried.rects[std::size_t(b)] = r;
+                    tried.score = total(tried, order);
+                    if (tried.score < a.score) {
+                        a = tried;
+                        better = true;
+                    }
+                }
+        }
+        if (!better)
+            break;
+    }
+}
+
 bool TBoxPlacement::keeps(const Arrangement& current, const Arrangement& best) const
 {
     const Score& c = current.score;
@@ -436,6 +473,8 @@ std::vector<TPoint> TBoxPlacement::Place(const std::vector<TBoxRequest>& boxes, 
     do
         consider(search(order));
     while (std::next_permutation(order.begin(), order.end()));
+
+    polish(best, order);
 
     if (haveCurrent) {
         Arrangement now;

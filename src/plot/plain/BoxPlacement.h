@@ -36,8 +36,9 @@ struct TBoxRequest {
 class TBoxPlacement {
 public:
     // What an arrangement costs, worst first: the pixels of boxes outside
-    // the area, the pixels where boxes overlap, the peaks and dips (each as
-    // much as 64 cells) and flank cells hidden, the pixels of the gap
+    // the area, the pixels where boxes overlap, the peaks and dips and the
+    // cells of their flanks hidden (a peak weighs 256 flank cells, and a
+    // flank cell more the deeper its resonance), the pixels of the gap
     // between boxes not kept, the cells of curve hidden, and the distance
     // from the area's corners (a centred box: from its middle).
     struct Score {
@@ -140,6 +141,7 @@ private:
     // corner of the area: apart wherever some way fits the area.
     void shelves(const std::vector<int>& boxes, const std::function<void(const Arrangement&)>& consider) const;
     bool keeps(const Arrangement& current, const Arrangement& best) const;
+    void polish(Arrangement& a, const std::vector<int>& order) const;
 
     TPlotCoverage coverage_;
     TRect placedArea_;  // the area of the last placement

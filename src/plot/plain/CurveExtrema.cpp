@@ -1,6 +1,7 @@
 #include "plot/plain/CurveExtrema.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -96,7 +97,9 @@ TFlankSpan HalfDepthSpan(const std::vector<TPoint>& pts, std::size_t at, std::si
     // broad maximum down into a deep dip is the maximum's flank as much as
     // the dip's. Beyond half of it, a point lies nearer the turning point
     // than the level half way (levels doubled to stay in whole pixels).
-    const int left2 = v + shoulder(before, at), right2 = v + shoulder(at, after);
+    const int left = shoulder(before, at), right = shoulder(at, after);
+    const int left2 = v + left, right2 = v + right;
+    span.Depth = std::max(std::abs(v - left), std::abs(v - right));
     auto deep = [&](int y, int level2) { return down ? 2 * y > level2 : 2 * y < level2; };
     while (span.From > before && deep(pts[span.From - 1].y, left2))
         --span.From;

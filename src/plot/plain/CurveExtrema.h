@@ -29,5 +29,6 @@ void FindExtremumIndices(const std::vector<TPoint>& points, int swing, std::vect
 // before (`before`) or after (`after`) it, or the curve's end.
 struct TFlankSpan {
     std::size_t From = 0, To = 0;  // both included
+    int Depth = 0;  // pixels from the turning point to the deeper shoulder
 };
 TFlankSpan HalfDepthSpan(const std::vector<TPoint>& points, std::size_t at, std::size_t before, std::size_t after);

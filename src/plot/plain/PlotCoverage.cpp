@@ -60,12 +60,12 @@ void TPlotCoverage::MarkLine(TPoint a, TPoint b)
     walkLine(a, b, [this](std::size_t i) { markIndex(i); });
 }
 
-void TPlotCoverage::MarkFlank(TPoint a, TPoint b)
+void TPlotCoverage::MarkFlank(TPoint a, TPoint b, int weight)
 {
-    walkLine(a, b, [this](std::size_t i) {
+    walkLine(a, b, [this, weight](std::size_t i) {
         if (lastFlank_[i] != flank_) {
             lastFlank_[i] = flank_;
-            ++flanks_[i];
+            flanks_[i] += weight;
         }
     });
 }

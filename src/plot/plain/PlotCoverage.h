@@ -29,8 +29,9 @@ public:
     // A peak or dip at p; outside the area it is not seen.
     void MarkPeak(TPoint p);
     // A stretch of a peak's or dip's flank, from a to b: the cells it
-    // passes through count once for each flank (NextFlank starts another).
-    void MarkFlank(TPoint a, TPoint b);
+    // passes through count `weight` once for each flank (NextFlank starts
+    // another).
+    void MarkFlank(TPoint a, TPoint b, int weight);
     void NextFlank() { ++flank_; }
     // Builds the sums; the counts below need it, the marks above come first.
     void Finish();

@@ -37,9 +37,20 @@ void expectBoxesApart(Window& window, Document& doc, const char* name)
                 veltrane::test::ExpectTitlesReadable(plot, what);
                 ASSERT_EQ(veltrane::test::DrawnBoxes(plot).size(), 3u) << what;
                 veltrane::test::ExpectBoxesApart(plot, what);
-                // Hy |Field|² is the third column.
-                if (n >= 2 && part == ehSqrPhase)
-                    veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, 2, true), "the |Hy| peak, " + what);
+                // The peaks of |Ex|² and |Hy|² at the gold in sight, and at
+                // the default size their flanks too (in the smallest window
+                // the layer box may have to touch the foot of one of them,
+                // between the other's peak and its flank).
+                if (part == ehSqrPhase)
+                    for (int col = 0; col < plot.GetColanz(); ++col) {
+                        const std::string title = plot.GetColTitle(col);
+                        if (title.rfind("Ex |Field|", 0) != 0 && title.rfind("Hy |Field|", 0) != 0)
+                            continue;
+                        veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, col, true),
+                                                      "the peak of " + title + ", " + what);
+                        if (!smallest)
+                            veltrane::test::ExpectFlanksInSight(plot, col, true, title + ", " + what);
+                    }
             }
 }
 
@@ -58,6 +69,45 @@ TEST_F(FieldBoxes, ApartAtTheDefaultSizeInTheWindowAtOneAngle)
     window.show();
     ASSERT_TRUE(WaitFor([&] { return window.Plot->GetColanz() > 0 && !window.Computing(); }));
     expectBoxesApart(window, doc, "at Theta");
+}
+
+// The smallest window follows what the plot shows now, not what it showed
+// before; the note that no chosen field exists is placed and counted like
+// the other boxes, apart from the layer table.
+TEST_F(FieldBoxes, TheSmallestWindowFollowsWhatItShowsAndCountsTheNote)
+{
+    TEwavedlgT window(doc, run);
+    frame = window.FitStatus1;
+    window.show();
+    ASSERT_TRUE(WaitFor([&] { return window.Plot->GetColanz() > 0 && !window.Computing(); }));
+    TLinePlot& plot = *window.Plot;
+    auto show = [&](std::vector<int> components) {
+        TEHFieldSet f;
+        f.Include(ehSqrPhase);
+        f.Include(ehAbsolute);
+        for (int c : components)
+            f.Include(c);
+        doc.EHOptionpara.Fields = f;
+        window.PlotData();
+        return veltrane::test::ShrinkToSmallest(window, plot);
+    };
+    const QSize exOnly = show({ehEx});
+    show({ehEx, ehHy, ehEz, ehHx, ehEy, ehHz});
+    EXPECT_EQ(show({ehEx}), exOnly);
+
+    // S light with only P components chosen: no curve, the note instead.
+    doc.Simparameter.PolArt = paS;
+    doc.Simparameter.PolMode = pmS;
+    const QSize noted = show({ehEx});
+    ASSERT_FALSE(window.NoFieldNote().empty());
+    ASSERT_FALSE(plot.NoteRect().IsEmpty());
+    const std::string what = "the note, " + std::to_string(noted.width()) + "x" + std::to_string(noted.height());
+    veltrane::test::ExpectBoxesApart(plot, what);
+    veltrane::test::ExpectTitlesReadable(plot, what);
+    EXPECT_EQ(veltrane::test::DrawnBoxes(plot).size(), 3u) << what;  // the layer table, the comment, the note
+    window.resize(1300, 700);
+    QApplication::processEvents();
+    veltrane::test::ExpectBoxesApart(plot, "the note, enlarged");
 }
 
 TEST_F(FieldBoxes, ApartAtTheDefaultSizeInTheWindowAtOnePlace)

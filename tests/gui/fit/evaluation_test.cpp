@@ -123,7 +123,7 @@ TEST_F(Evaluation, ReportsTheMinimaOfTheSimulationsAndTheScan)
 }
 
 // The data plot's legend, with a scaled and shifted scan, leaves every
-// curve's and scan's dip and maximum in sight, in the smallest window, at
+// curve's and scan's dip (with its flanks) and maximum in sight, in the smallest window, at
 // the default size and enlarged; its title leaves "Ref-Koeff" readable; the
 // minimum plot's boxes stay apart.
 TEST_F(Evaluation, LegendsLeaveTheDipsInSight)
@@ -144,10 +144,12 @@ TEST_F(Evaluation, LegendsLeaveTheDipsInSight)
         ASSERT_EQ(veltrane::test::DrawnBoxes(data).size(), 1u) << what;
         veltrane::test::ExpectBoxesApart(data, "data plot, " + what);
         for (int col = 0; col < data.GetColanz(); ++col)
-            if (data.GetdoPlot(col))
+            if (data.GetdoPlot(col)) {
                 for (bool largest : {false, true})
                     veltrane::test::ExpectInSight(data, veltrane::test::ExtremePixel(data, col, largest),
                                                   data.GetColTitle(col) + ", " + what);
+                veltrane::test::ExpectFlanksInSight(data, col, false, data.GetColTitle(col) + ", " + what);
+            }
         veltrane::test::ExpectBoxesApart(*dlg.MinPlot, "minimum plot, " + what);
     }
 }

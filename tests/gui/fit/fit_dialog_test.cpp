@@ -81,22 +81,56 @@ TEST_F(FitWindow, ShowsTheScanTheGridAndTheChoices)
 }
 
 // The legend leaves the reflectivity maximum near 47 degrees and the dip
-// of the scan and of the curve in sight, at the default size and enlarged.
-TEST_F(FitWindow, LegendLeavesTheMaximumAndTheDipInSight)
+// of the scan and of the curve in sight, with the fall after the maximum
+// and the dip's flanks down to half its depth, at the default size before
+// and after a fit, and enlarged.
+TEST_F(FitWindow, LegendLeavesTheMaximumAndTheDipWithTheirFlanksInSight)
 {
     open();
     TLinePlot& plot = *dlg.Plot;
-    for (QSize size : {dlg.size(), QSize(1700, 1000)}) {
-        dlg.resize(size);
-        QApplication::processEvents();
-        const std::string what = std::to_string(size.width()) + " wide";
+    auto expectClear = [&](const std::string& what) {
         ASSERT_FALSE(veltrane::test::DrawnBoxes(plot).empty());
         veltrane::test::ExpectBoxesApart(plot, what);
-        for (int col : {0, 1}) {
-            veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, col, true), "the maximum, " + what);
-            veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, col, false), "the dip, " + what);
-        }
-    }
+        for (int col : {0, 1})
+            for (bool largest : {true, false}) {
+                veltrane::test::ExpectInSight(plot, veltrane::test::ExtremePixel(plot, col, largest),
+                                              (largest ? "the maximum, " : "the dip, ") + what);
+                veltrane::test::ExpectFlanksInSight(plot, col, largest, plot.GetColTitle(col) + ", " + what);
+            }
+    };
+    expectClear("before the fit");
+    box(FilmLayer, 0)->click();
+    dlg.StartBtn->click();
+    ASSERT_FALSE(dlg.nIternum->text().isEmpty());
+    expectClear("after the fit");
+    dlg.resize(1700, 1000);
+    QApplication::processEvents();
+    expectClear("enlarged");
+}
+
+// The range markers are drawn on the screen only, under the legend: a
+// marker moved across the legend crosses none of its text.
+TEST_F(FitWindow, TheRangeMarkersRunUnderTheLegend)
+{
+    open();
+    TLinePlot& plot = *dlg.Plot;
+    plot.Bitmap();
+    const TRect legend = plot.LegendRect();
+    ASSERT_FALSE(legend.IsEmpty());
+    // The right marker through the middle of the legend.
+    const double x = plot.XAxis().Pkt2kord((legend.Left + legend.Right) / 2);
+    dlg.RangeBars->SetRightValue(std::round(x * 10.0) / 10.0);
+    QApplication::processEvents();
+    ASSERT_EQ(plot.LegendRect(), legend);
+    const QImage screen = plot.ScreenImage();
+    const QImage& bitmap = plot.Bitmap();
+    int differ = 0;
+    for (int py = legend.Top; py < legend.Bottom; ++py)
+        for (int px = legend.Left; px < legend.Right; ++px)
+            differ += screen.pixel(px, py) != bitmap.pixel(px, py);
+    EXPECT_EQ(differ, 0);
+    // The marker is on the screen: the two pictures differ elsewhere.
+    EXPECT_NE(screen, bitmap);
 }
 
 TEST_F(FitWindow, MarksSurviveScrollingTheLayerRows)
