@@ -359,7 +359,6 @@ void TBoxPlacement::polish(Arrangement& a, const std::vector<int>& order) const
     // The grid tries places some pixels apart: a box a few pixels off may
     // clear a flank or a neighbour. Small moves, while they help.
     static constexpr int Steps[] = {1, 2, 4, 8, 12};
-    const TRect& area = coverage_.Area();
     for (int round = 0; round < 4; ++round) {
         bool better = false;
         for (int b : order) {
@@ -369,8 +368,11 @@ void TBoxPlacement::polish(Arrangement& a, const std::vector<int>& order) const
             const TRect from = a.rects[std::size_t(b)];
             for (int step : Steps)
                 for (const TPoint d : {TPoint{step, 0}, TPoint{-step, 0}, TPoint{0, step}, TPoint{0, -step}}) {
+                    // Within the places the grid spans: inside the margins
+                    // where the area leaves them.
+                    const Grid& g = grids_[std::size_t(b)];
                     const TRect r = at(from.Left + d.x, from.Top + d.y, size);
-                    if (r.Left < area.Left || r.Top < area.Top || r.Right > area.Right || r.Bottom > area.Bottom)
+                    if (r.Left < g.X.Min || r.Left > g.X.Max || r.Top < g.Y.Min || r.Top > g.Y.Max)
                         continue;
                     Arrangement tried = a;
                     tried.rects[std::size_t(b)] = r;
@@ -508,32 +510,26 @@ TBoxSize TBoxPlacement::AreaFor(const std::vector<TBoxSize>& sizes, TBoxSize lar
     if (boxes.empty())
         return {};
     // Every way of putting the boxes on shelves, in rows of boxes one above
-    // the other and transposed: the boxes apart, and the same with as much
-    // room again for the curves.
-    TBoxSize roomy, apart;
-    auto offer = [&](TBoxSize& best, int w, int h) {
+    // the other and transposed, with as much room again for the curves
+    // beside or below them.
+    TBoxSize roomy;
+    auto offer = [&](int w, int h) {
         if (w > largest.Width || h > largest.Height)
             return;
-        if (best.Empty() || std::int64_t(w) * h < std::int64_t(best.Width) * best.Height)
-            best = {w, h};
+        if (roomy.Empty() || std::int64_t(w) * h < std::int64_t(roomy.Width) * roomy.Height)
+            roomy = {w, h};
     };
     const std::size_t ways = waysFor(boxes.size());
     for (bool rows : {true, false})
         for (std::size_t way = 0; way < ways; ++way) {
             const Shelving s = shelve(boxes, way, rows);
             const int w = rows ? s.length : s.depth, h = rows ? s.depth : s.length;
-            offer(roomy, 2 * w + Gap + 2 * Margin, h + 2 * Margin);
-            offer(roomy, w + 2 * Margin, 2 * h + Gap + 2 * Margin);
-            offer(apart, w + 2 * Margin, h + 2 * Margin);
+            offer(2 * w + Gap + 2 * Margin, h + 2 * Margin);
+            offer(w + 2 * Margin, 2 * h + Gap + 2 * Margin);
         }
-    if (!roomy.Empty())
-        return roomy;
-    if (!apart.Empty())
-        return apart;
-    TBoxSize each;
-    for (TBoxSize s : boxes)
-        each = {std::max(each.Width, s.Width + 2 * Margin), std::max(each.Height, s.Height + 2 * Margin)};
-    return {std::min(each.Width, largest.Width), std::min(each.Height, largest.Height)};
+    // Where none fits, all the room there is: the curves get what the boxes
+    // leave of it.
+    return roomy.Empty() ? largest : roomy;
 }
 
 bool TBoxPlacement::FitsApart(const std::vector<TBoxSize>& sizes, TBoxSize area)

@@ -96,9 +96,8 @@ public:
     // The smallest area that holds boxes of the given sizes apart, inside
     // the margins, with as much room again beside or below them for the
     // curves (there the placement can keep the boxes off the peaks and
-    // dips), as a shape no larger than `largest`. Where no such shape fits,
-    // the smallest that holds them apart without that room; else one that
-    // holds the largest of them, where they overlap; else `largest`.
+    // dips), as a shape no larger than `largest`; `largest` itself where no
+    // such shape fits.
     static TBoxSize AreaFor(const std::vector<TBoxSize>& sizes, TBoxSize largest = {1 << 29, 1 << 29});
 
     // Whether boxes of these sizes can stand apart in an area of this size

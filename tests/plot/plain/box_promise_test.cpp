@@ -249,7 +249,7 @@ TEST(BoxPromise, EveryBoxInsideApartWhereItCanBeAtEverySizeTheWindowAllows)
 {
     Generator gen(20261207);
     TBoxPlacement placement;
-    int cases = 0, sizesTried = 0, apartSeen = 0, overlapAllowed = 0;
+    int cases = 0, sizesTried = 0, apartSeen = 0, screenTooSmall = 0;
     for (int n = 0; n < 160; ++n) {
         Content c;
         gen.fill(c);
@@ -269,6 +269,7 @@ TEST(BoxPromise, EveryBoxInsideApartWhereItCanBeAtEverySizeTheWindowAllows)
         const TPlotLayout most = boxes.layoutAt(largest.Width, largest.Height);
         const TBoxSize roomy = TBoxPlacement::AreaFor(natural);
         const bool roomyFits = roomy.Width <= most.Plot.Width() && roomy.Height <= most.Plot.Height();
+        screenTooSmall += !roomyFits;
 
         std::vector<TBoxSize> sizes{least, {std::max(least.Width, largest.Width), std::max(least.Height, largest.Height)}};
         for (int k = 0; k < 3; ++k)
@@ -319,7 +320,6 @@ TEST(BoxPromise, EveryBoxInsideApartWhereItCanBeAtEverySizeTheWindowAllows)
             if (s == 0 && roomyFits)
                 EXPECT_TRUE(apart) << at << ": the minimum does not hold the boxes apart";
             apartSeen += apart;
-            overlapAllowed += !canApart;
             expectWholeText(c, room.Limits, at);
             ++sizesTried;
         }
@@ -327,7 +327,7 @@ TEST(BoxPromise, EveryBoxInsideApartWhereItCanBeAtEverySizeTheWindowAllows)
     // The tries reached both sides of the promise.
     EXPECT_EQ(cases, 160);
     EXPECT_GT(apartSeen, sizesTried / 2);
-    EXPECT_GT(overlapAllowed, 0);
+    EXPECT_GT(screenTooSmall, 0);
 }
 
 // A legend longer than any screen goes on in columns, and one with more
