@@ -64,27 +64,14 @@ std::vector<TBoxLayouter> TLinePlot::BoxLayouters(const TTextMeasure& m) const
     const TPlotFont bold = LegendFont(true, TPlotCanvas::PixelsPerInch);
     std::vector<TBoxLayouter> boxes;
     boxes.push_back([this, &m, regular, bold](TBoxLimit limit) -> TBoxShape {
-        if (!Legend_.Visible())
-            return {};
-        const TLegendLayout lo = LayoutLegend(Legend_, Columns(), m, regular, bold, limit);
-        if (!lo.Drawn)
-            return {};
-        int lines = int(lo.Titles.size() + lo.More.size());
-        for (const TLegendEntry& e : lo.Entries)
-            lines += int(e.Lines.size());
-        return {{lo.Width, lo.Height}, lines, lo.More.empty()};
+        return Legend_.Visible() ? ShapeOf(LayoutLegend(Legend_, Columns(), m, regular, bold, limit)) : TBoxShape{};
     });
     for (const TTextBox* box : {&TextBox1_, &TextBox2_})
         boxes.push_back([box, &m, regular, bold](TBoxLimit limit) -> TBoxShape {
-            if (!box->Visible())
-                return {};
-            const TTextBoxLayout lo = LayoutTextBox(*box, m, regular, bold, limit);
-            return {{lo.Width, lo.Height}, int(lo.Lines.size()), true};
+            return box->Visible() ? ShapeOf(LayoutTextBox(*box, m, regular, bold, limit)) : TBoxShape{};
         });
-    boxes.push_back([this, &m](TBoxLimit limit) -> TBoxShape {
-        const TNoteLayout lo = LayoutNote(note_, m, AxisTitleFont(), limit);
-        return {{lo.Width, lo.Height}, int(lo.Lines.size()), true};
-    });
+    boxes.push_back(
+        [this, &m](TBoxLimit limit) -> TBoxShape { return ShapeOf(LayoutNote(note_, m, AxisTitleFont(), limit)); });
     return boxes;
 }
 

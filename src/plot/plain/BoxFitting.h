@@ -13,14 +13,7 @@
 #include "plot/plain/BoxPlacement.h"
 #include "plot/plain/BoxSize.h"
 
-// A box as laid out within a limit: its size (empty when it is not on
-// show), the lines of text it takes, and whether it holds all its text
-// (a legend with too many entries for the room counts the rest instead).
-struct TBoxShape {
-    TBoxSize Size;
-    int Lines = 0;
-    bool Whole = true;
-};
+// Lays a box out within a limit.
 using TBoxLayouter = std::function<TBoxShape(TBoxLimit)>;
 
 struct TBoxRoom {

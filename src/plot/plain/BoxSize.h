@@ -17,3 +17,12 @@ struct TBoxLimit {
     int Height = std::numeric_limits<int>::max();
     bool Holds(TBoxSize s) const { return s.Width <= Width && s.Height <= Height; }
 };
+
+// A box as laid out within a limit: its size (empty when it is not on
+// show), the lines of text it takes, and whether it holds all its text
+// (a legend with too many entries for the room counts the rest instead).
+struct TBoxShape {
+    TBoxSize Size;
+    int Lines = 0;
+    bool Whole = true;
+};

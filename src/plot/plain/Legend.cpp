@@ -208,3 +208,13 @@ TLegendLayout LayoutLegend(const TLegend& legend, const std::vector<TDataCol>& c
     flow(lo, line, rows, columns, std::max(text, narrowest), true, m, regular);
     return lo;
 }
+
+TBoxShape ShapeOf(const TLegendLayout& lo)
+{
+    if (!lo.Drawn)
+        return {};
+    int lines = int(lo.Titles.size() + lo.More.size());
+    for (const TLegendEntry& e : lo.Entries)
+        lines += int(e.Lines.size());
+    return {{lo.Width, lo.Height}, lines, lo.More.empty()};
+}

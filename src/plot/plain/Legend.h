@@ -92,5 +92,8 @@ struct TLegendLayout {
 TLegendLayout LayoutLegend(const TLegend& legend, const std::vector<TDataCol>& cols, const TTextMeasure& m,
                            const TPlotFont& regular, const TPlotFont& bold, TBoxLimit limit = {});
 
+// The legend's shape for the placement; nothing drawn, nothing on show.
+TBoxShape ShapeOf(const TLegendLayout& lo);
+
 // The font of legend and text boxes: "Courier New" of 960 div pixels per inch.
 TPlotFont LegendFont(bool bold, int pixelsPerInch = 96);

@@ -22,3 +22,5 @@ struct TNoteLayout {
 // Nothing for no lines; lines too wide for the limit are wrapped.
 TNoteLayout LayoutNote(const std::vector<std::string>& lines, const TTextMeasure& m, const TPlotFont& font,
                        TBoxLimit limit = {});
+
+inline TBoxShape ShapeOf(const TNoteLayout& lo) { return {{lo.Width, lo.Height}, int(lo.Lines.size()), true}; }

@@ -75,3 +75,5 @@ struct TTextBoxLayout {
 // wrapped, and the frame one pixel clear of the last line's descenders.
 TTextBoxLayout LayoutTextBox(const TTextBox& box, const TTextMeasure& m, const TPlotFont& regular,
                              const TPlotFont& bold, TBoxLimit limit = {});
+
+inline TBoxShape ShapeOf(const TTextBoxLayout& lo) { return {{lo.Width, lo.Height}, int(lo.Lines.size()), true}; }

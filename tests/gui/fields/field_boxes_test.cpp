@@ -7,6 +7,7 @@
 #include "gui/fields/EwavedlgD.h"
 #include "gui/fields/EwavedlgT.h"
 #include "plot/Lineplot.h"
+#include "support/FieldSets.h"
 #include "support/PlotBoxChecks.h"
 
 namespace {
@@ -81,24 +82,20 @@ TEST_F(FieldBoxes, TheSmallestWindowFollowsWhatItShowsAndCountsTheNote)
     window.show();
     ASSERT_TRUE(WaitFor([&] { return window.Plot->GetColanz() > 0 && !window.Computing(); }));
     TLinePlot& plot = *window.Plot;
-    auto show = [&](std::vector<int> components) {
-        TEHFieldSet f;
-        f.Include(ehSqrPhase);
-        f.Include(ehAbsolute);
-        for (int c : components)
-            f.Include(c);
+    auto show = [&](TEHFieldSet f) {
         doc.EHOptionpara.Fields = f;
         window.PlotData();
         return veltrane::test::ShrinkToSmallest(window, plot);
     };
-    const QSize exOnly = show({ehEx});
-    show({ehEx, ehHy, ehEz, ehHx, ehEy, ehHz});
-    EXPECT_EQ(show({ehEx}), exOnly);
+    using veltrane::test::fieldSet;
+    const QSize exOnly = show(fieldSet({ehSqrPhase, ehAbsolute, ehEx}));
+    show(fieldSet({ehSqrPhase, ehAbsolute, ehEx, ehHy, ehEz, ehHx, ehEy, ehHz}));
+    EXPECT_EQ(show(fieldSet({ehSqrPhase, ehAbsolute, ehEx})), exOnly);
 
     // S light with only P components chosen: no curve, the note instead.
     doc.Simparameter.PolArt = paS;
     doc.Simparameter.PolMode = pmS;
-    const QSize noted = show({ehEx});
+    const QSize noted = show(fieldSet({ehSqrPhase, ehAbsolute, ehEx}));
     ASSERT_FALSE(window.NoFieldNote().empty());
     ASSERT_FALSE(plot.NoteRect().IsEmpty());
     const std::string what = "the note, " + std::to_string(noted.width()) + "x" + std::to_string(noted.height());

@@ -176,27 +176,13 @@ struct Boxes {
     explicit Boxes(const Content& content) : c(content)
     {
         layouters.push_back([this](TBoxLimit limit) -> TBoxShape {
-            if (!c.legend.Visible())
-                return {};
-            const TLegendLayout lo = LayoutLegend(c.legend, c.cols, m, {}, {}, limit);
-            if (!lo.Drawn)
-                return {};
-            int lines = int(lo.Titles.size() + lo.More.size());
-            for (const TLegendEntry& e : lo.Entries)
-                lines += int(e.Lines.size());
-            return {{lo.Width, lo.Height}, lines, lo.More.empty()};
+            return c.legend.Visible() ? ShapeOf(LayoutLegend(c.legend, c.cols, m, {}, {}, limit)) : TBoxShape{};
         });
         for (const TTextBox* box : {&c.layers, &c.comment})
             layouters.push_back([this, box](TBoxLimit limit) -> TBoxShape {
-                if (!box->Visible())
-                    return {};
-                const TTextBoxLayout lo = LayoutTextBox(*box, m, {}, {}, limit);
-                return {{lo.Width, lo.Height}, int(lo.Lines.size()), true};
+                return box->Visible() ? ShapeOf(LayoutTextBox(*box, m, {}, {}, limit)) : TBoxShape{};
             });
-        layouters.push_back([this](TBoxLimit limit) -> TBoxShape {
-            const TNoteLayout lo = LayoutNote(c.note, m, {}, limit);
-            return {{lo.Width, lo.Height}, int(lo.Lines.size()), true};
-        });
+        layouters.push_back([this](TBoxLimit limit) { return ShapeOf(LayoutNote(c.note, m, {}, limit)); });
     }
     std::vector<TBoxSize> natural() const
     {
