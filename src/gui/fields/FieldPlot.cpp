@@ -21,30 +21,6 @@ double sampleX(const TEWave& w, TEHFieldSet fields, bool angleMode)
     return AbsoluteScale(fields) ? w.Pos : w.RelPos;
 }
 
-// A vertical line from bottom up to top, left out where a box stands.
-void lineAroundBoxes(TPlotCanvas& c, int x, int bottom, int top, const std::vector<TRect>& boxes)
-{
-    std::vector<TRect> crossed;
-    for (const TRect& r : boxes)
-        if (!r.IsEmpty() && x >= r.Left && x < r.Right)
-            crossed.push_back(r);
-    std::sort(crossed.begin(), crossed.end(), [](const TRect& a, const TRect& b) { return a.Bottom > b.Bottom; });
-    int from = bottom;
-    for (const TRect& r : crossed) {
-        if (r.Bottom <= top || r.Top > from)
-            continue;
-        if (r.Bottom <= from) {
-            c.MoveTo(x, from);
-            c.LineTo(x, r.Bottom - 1);
-        }
-        from = std::min(from, r.Top - 1);
-    }
-    if (from > top) {
-        c.MoveTo(x, from);
-        c.LineTo(x, top);
-    }
-}
-
 }  // namespace
 
 int AddFieldColumns(TLinePlot& plot, const TEWaveList& list, std::int32_t polArt, TEHFieldSet fields,
@@ -93,12 +69,13 @@ void PaintLayerLines(TLinePlot& plot, TPlotCanvas& c, const TEWaveList& list, TE
         return;
     c.SetClipRect({area.Left, area.Top, area.Right + 1, area.Bottom + 1});
     c.SetPen(RGBColor(0, 0, 255), psSolid, 1);
-    const std::vector<TRect> boxes{plot.LegendRect(), plot.TextBoxRect(1), plot.TextBoxRect(2), plot.NoteRect()};
     for (const TEWave& w : list) {
         if (!w.Grenze)
             continue;
-        if (const auto x = plot.XAxis().TryKor2Pkt(sampleX(w, fields, false)))
-            lineAroundBoxes(c, *x, *bottom, *top, boxes);
+        if (const auto x = plot.XAxis().TryKor2Pkt(sampleX(w, fields, false))) {
+            c.MoveTo(*x, *bottom);
+            c.LineTo(*x, *top);
+        }
     }
     c.ClearClip();
 }

@@ -22,8 +22,7 @@ int AddFieldColumns(TLinePlot& plot, const TEWaveList& list, std::int32_t polArt
                     bool angleMode);
 
 // A blue line over the left axis's range at every layer boundary of a
-// depth profile, broken where the legend or a text box stands: the lines
-// are drawn after them.
+// depth profile; the plot paints its boxes over them.
 void PaintLayerLines(TLinePlot& plot, TPlotCanvas& c, const TEWaveList& list, TEHFieldSet fields);
 
 // The layer table of the document's stack in text box 1, ending with the
