@@ -158,12 +158,16 @@ void TSimparamdlg::ReadForm()
     f.Prismawinkel = nPrismawinkel->Getdouble();
     f.Phiangle = nPhiangle->Getdouble();
     f.Theta = nTheta->Getdouble();
-    f.XTyp = XAxisBox->currentIndex();
+    // A kind that no item names (a damaged file's) shows no item and stays
+    // as stored until the user chooses one: it must not turn into Theta.
+    if (XAxisBox->currentIndex() >= 0)
+        f.XTyp = XAxisBox->currentIndex();
     f.Xvon = nX_von->Getdouble();
     f.Xbis = nX_bis->Getdouble();
     f.XPktanz = nXPktanz->GetInteger();
     f.XLayerNr = nXLayerNr->GetInteger();
-    f.ZTyp = ZAxisBox->currentIndex();
+    if (ZAxisBox->currentIndex() >= 0)
+        f.ZTyp = ZAxisBox->currentIndex();
     f.Zvon = nZ_von->Getdouble();
     f.Zbis = nZ_bis->Getdouble();
     f.ZColstep = nZColstep->Getdouble();
@@ -276,8 +280,11 @@ void TSimparamdlg::EpsGroupClick()
         Panel_EpsI[std::size_t(k)]->setText(ImagHeader(mode));
     }
     const QSignalBlocker bx(XAxisBox), bz(ZAxisBox);
-    const int x = XAxisBox->currentIndex();
-    const int z = ZAxisBox->currentIndex();
+    // The boxes start empty, and then show the first kind; afterwards a
+    // box without a current item keeps none.
+    const bool filled = XAxisBox->count() > 0;
+    const int x = filled ? XAxisBox->currentIndex() : 0;
+    const int z = filled ? ZAxisBox->currentIndex() : 0;
     XAxisBox->clear();
     ZAxisBox->clear();
     for (int kind = 0; kind < ParaKindCount; ++kind) {
@@ -286,6 +293,6 @@ void TSimparamdlg::EpsGroupClick()
             XAxisBox->addItem(name);
         ZAxisBox->addItem(name);
     }
-    XAxisBox->setCurrentIndex(std::max(x, 0));
-    ZAxisBox->setCurrentIndex(std::max(z, 0));
+    XAxisBox->setCurrentIndex(x);
+    ZAxisBox->setCurrentIndex(z);
 }
