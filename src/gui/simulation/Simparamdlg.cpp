@@ -99,16 +99,64 @@ void TSimparamdlg::accept()
 {
     model_.StoreRows(*this, model_.TopRow);
     ReadForm();
-    const std::string message = model_.Ok(doc_.Simparameter);
+    const std::optional<SimparamRefusal> refusal = model_.OkOrRefusal(doc_.Simparameter);
     // The check may have cleared a Phi the prism cannot have.
     nPhiangle->SetDouble(model_.Form.Phiangle);
-    if (!message.empty()) {
-        veltrane::showError("Error Simulation parameter", message);
+    if (refusal) {
+        veltrane::showError("Error Simulation parameter", refusal->Message);
+        ShowInput(*refusal);
         return;
     }
     // The first layer's loss was cleared in the table.
     model_.ShowRows(*this, model_.TopRow);
     QDialog::accept();
+}
+
+void TSimparamdlg::ShowInput(const SimparamRefusal& refusal)
+{
+    SimPageControl->setCurrentIndex(SimparamPage(refusal.Input));
+    QWidget* input = nullptr;
+    switch (refusal.Input) {
+    case SimparamInput::LayerCell: {
+        // The table scrolls as little as it takes to show the layer's row.
+        const int layer = std::clamp(refusal.Layer, 1, MaxLayers);
+        int top = model_.TopRow;
+        if (layer < top)
+            top = layer;
+        else if (layer >= top + SimparLayerRows)
+            top = layer - SimparLayerRows + 1;
+        model_.ScrollTo(*this, top);
+        {
+            const QSignalBlocker block(LayerScrollBar);
+            LayerScrollBar->setValue(model_.TopRow);
+        }
+        const int row = std::clamp(layer - model_.TopRow, 0, SimparLayerRows - 1);
+        const int column = std::clamp(refusal.Column, 0, RowColumnCount - 1);
+        input = Rows[std::size_t(row)].Edits[std::size_t(column)];
+        break;
+    }
+    case SimparamInput::Wellenlange: input = nWellenlange; break;
+    case SimparamInput::Azimut: input = nAzimut; break;
+    case SimparamInput::Elliptic: input = nElliptic; break;
+    case SimparamInput::Prismawinkel: input = nPrismawinkel; break;
+    case SimparamInput::Phiangle: input = nPhiangle; break;
+    case SimparamInput::XAxisBox: input = XAxisBox; break;
+    case SimparamInput::Xvon: input = nX_von; break;
+    case SimparamInput::Xbis: input = nX_bis; break;
+    case SimparamInput::XPktanz: input = nXPktanz; break;
+    case SimparamInput::XLayerNr: input = nXLayerNr; break;
+    case SimparamInput::ZAxisBox: input = ZAxisBox; break;
+    case SimparamInput::Zvon: input = nZ_von; break;
+    case SimparamInput::Zbis: input = nZ_bis; break;
+    case SimparamInput::ZColstep: input = nZColstep; break;
+    case SimparamInput::ZLayerNr: input = nZLayerNr; break;
+    case SimparamInput::Theta: input = nTheta; break;
+    }
+    if (!input)
+        return;
+    input->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(input))
+        edit->selectAll();
 }
 
 void TSimparamdlg::WriteForm()
