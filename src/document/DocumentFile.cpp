@@ -2,12 +2,14 @@
 
 #include <bit>
 #include <cstring>
+#include <string_view>
 
 #include "document/ByteReader.h"
 #include "platform/FileReplaceSink.h"
 #include "document/Ls_v200.h"
 #include "document/Ls_v302.h"
 #include "platform/Platform.h"
+#include "platform/StreamError.h"
 
 namespace {
 
@@ -52,6 +54,17 @@ int loadFromBytes(std::span<const std::uint8_t> bytes, TDocumentrec& doc, std::s
     default:
         return version;
     }
+}
+
+// "Read error: 401 points do not fit ..." becomes "Read error in file
+// "<path>": 401 points do not fit ...", the way the reading of the bytes
+// names its file.
+std::string inFile(const std::string& path, std::string_view what)
+{
+    constexpr std::string_view readError = "Read error: ";
+    if (what.substr(0, readError.size()) == readError)
+        what.remove_prefix(readError.size());
+    return "Read error in file \"" + path + "\": " + std::string(what);
 }
 
 template <typename Action>
@@ -106,7 +119,13 @@ int LoadDocument(const std::string& path, TDocumentrec& doc, const std::string& 
     return runShowingErrors([&] {
         const std::vector<std::uint8_t> bytes = veltrane::readWholeFile(path);
         std::string version = versionText;
-        return loadFromBytes(bytes, doc, version);
+        try {
+            return loadFromBytes(bytes, doc, version);
+        } catch (const veltrane::EStreamError& e) {
+            // The reader speaks of points and blocks, not of the file: the
+            // box must say which file it means.
+            throw veltrane::EStreamError(inFile(path, e.what()));
+        }
     });
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/AxisKind.h"
 #include "document/CurveQuantity.h"
 #include "document/Globals.h"
 #include "platform/CFormat.h"
@@ -57,15 +58,13 @@ std::vector<std::string> exportResults(int kind, const TSimparameter& par, const
         return lines;
     const int column = par.EpsMode != 0 ? 1 : 0;
 
-    // The X axis stores its kind minus one; a damaged file's largest kind
-    // must not overflow.
-    const int xKind = par.XAxis.Typ < ParaKindCount ? par.XAxis.Typ + 1 : -1;
+    const int xKind = XAxisKind(par);
     std::string header = ExportParaNames(xKind, column);
     if (isLayerKind(xKind))
         header += " (L=" + std::to_string(par.XAxis.LayerNr) + ")";
     header = exportTextCell(header);
     const std::string& colName =
-        par.ZAxis.Typ != pkNone ? ExportParaNames(par.ZAxis.Typ, column) : ExportKindNames(kind);
+        ZAxisKind(par) != pkNone ? ExportParaNames(ZAxisKind(par), column) : ExportKindNames(kind);
     for (const TResColrec& col : results)
         header += exportTextCell(colName + col.Title);
     lines.push_back(exportLine(std::move(header)));

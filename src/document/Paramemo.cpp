@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/AxisKind.h"
 #include "document/Globals.h"
 #include "platform/CFormat.h"
 #include "platform/Platform.h"
@@ -67,18 +68,17 @@ std::string prismText(int prismart)
 void axisBlock(ListingWriter& w, const std::string& title, const TSimAxispara& axis, bool isZ, int column)
 {
     w.label(title);
-    // The X axis stores its kind minus one; a kind read from a damaged file
-    // may be anything, and the largest must not overflow.
-    const int kind = isZ ? axis.Typ : axis.Typ < ParaKindCount ? axis.Typ + 1 : -1;
+    const int kind = AxisParaKind(isZ ? AxisSlot::Z : AxisSlot::X, axis.Typ);
     w.text("  -Typ:", ParaNames(kind, column));
     w.number("  -from:", axis.von);
     w.number("  -to:", axis.bis);
     if (!isZ) {
-        if (axis.Typ >= 1 && axis.Typ <= 8)
+        // The X axis names its layer for Phi too.
+        if (kind >= pkThickness && kind <= pkPhi)
             w.integer("  -Layer-Nr:", axis.LayerNr);
         w.integer("  -Pktanz:", axis.Pktanz);
     } else {
-        if (axis.Typ >= 2 && axis.Typ <= 8)
+        if (kind >= pkThickness && kind <= pkEpsZImag)
             w.integer("  -Layer-Nr:", axis.LayerNr);
         w.number("  -Step:", axis.Colstep);
     }
@@ -155,12 +155,11 @@ std::vector<std::string> ParameterListing(const TSimparameter& par, const TScanC
 
     axisBlock(w, "X-Axis:", p.XAxis, false, column);
     w.blank();
-    if (p.ZAxis.Typ != pkNone) {
+    if (ZAxisKind(p) != pkNone) {
         axisBlock(w, "Z-Axis:", p.ZAxis, true, column);
         w.blank();
     }
-    // The X axis stores its kind minus one: Typ 0 is Theta there.
-    if (p.XAxis.Typ != 0 && p.ZAxis.Typ != pkTheta)
+    if (XAxisKind(p) != pkTheta && ZAxisKind(p) != pkTheta)
         w.number("Theta:", p.Theta);
     w.number("Wavelength [nm]:", p.Wellenlange);
     w.number("Phi-Angle [°]:", p.Phiangle);

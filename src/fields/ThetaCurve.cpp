@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "document/AxisKind.h"
 #include "optics/CalcPlasmon.h"
 #include "optics/ResColList.h"
 
@@ -10,7 +11,7 @@ namespace veltrane {
 
 namespace {
 
-bool xIsTheta(const TSimparameter& p) { return p.XAxis.Typ == pkTheta - 1; }
+bool xIsTheta(const TSimparameter& p) { return XAxisKind(p) == pkTheta; }
 
 constexpr int MaxViewPoints = 2001;
 

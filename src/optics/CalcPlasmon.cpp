@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "document/AxisKind.h"
 #include "optics/MathError.h"
 #include "optics/ComplexOps.h"
 #include "optics/Grenz.h"
@@ -133,22 +134,22 @@ void TCalcPlasmon::UpdateLayers(int layerNrX, int layerNrZ, TSimparameter& para)
 
 bool TCalcPlasmon::IsFullUpdate(int i, int j, const TSimparameter& para) const
 {
-    const TSimAxispara& x = para.XAxis;
-    const TSimAxispara& z = para.ZAxis;
-    return fullUpdateNeeded || (i == 0 && j == 0) || fullUpdateKinds.Contains(x.Typ + 1) || x.LayerNr == 1 ||
-           (z.Typ != 0 && (fullUpdateKinds.Contains(z.Typ) || z.LayerNr == 1));
+    const int zKind = ZAxisKind(para);
+    return fullUpdateNeeded || (i == 0 && j == 0) || fullUpdateKinds.Contains(XAxisKind(para)) ||
+           para.XAxis.LayerNr == 1 ||
+           (zKind != pkNone && (fullUpdateKinds.Contains(zKind) || para.ZAxis.LayerNr == 1));
 }
 
 bool TCalcPlasmon::IsAngleStep(int i, int j, const TSimparameter& para) const
 {
-    return !fullUpdateNeeded && !(i == 0 && j == 0) && para.XAxis.Typ + 1 == pkTheta && para.ZAxis.Typ == 0;
+    return !fullUpdateNeeded && !(i == 0 && j == 0) && XAxisKind(para) == pkTheta && ZAxisKind(para) == pkNone;
 }
 
 void TCalcPlasmon::Update(int i, int j, TSimparameter& para)
 {
     if (IsFullUpdate(i, j, para))
         UpdateAll(para);
-    else if (para.ZAxis.Typ != 0)
+    else if (ZAxisKind(para) != pkNone)
         UpdateLayers(para.XAxis.LayerNr, para.ZAxis.LayerNr, para);
     else
         UpdateLayer(para.XAxis.LayerNr, para);
@@ -159,12 +160,12 @@ void TCalcPlasmon::SetXValue(int i, TSimparameter& para)
     const TSimAxispara& x = para.XAxis;
     const double v = i * (x.bis - x.von) / (x.Pktanz - 1) + x.von;
     para.Xvalue = v;
-    SetParameterValue(x.Typ + 1, x.LayerNr, v, para);
+    SetParameterValue(XAxisKind(para), x.LayerNr, v, para);
 }
 
 void TCalcPlasmon::SetZValue(int j, TSimparameter& para, const TResColList& list)
 {
-    SetParameterValue(para.ZAxis.Typ, para.ZAxis.LayerNr, list[j].Zvalue, para);
+    SetParameterValue(ZAxisKind(para), para.ZAxis.LayerNr, list[j].Zvalue, para);
 }
 
 void TCalcPlasmon::SetParameterValue(int code, int layerNr, double value, TSimparameter& para)
@@ -209,7 +210,7 @@ void TCalcPlasmon::CalcRTAmplitude(TVeltraVector& rt, const TVeltraMatrix& m)
 
 void TCalcPlasmon::CalcPoint(int i, int j, TSimparameter& para, const TResColList& list)
 {
-    if (para.ZAxis.Typ != 0)
+    if (ZAxisKind(para) != pkNone)
         SetZValue(j, para, list);
     // Inside the run the record changes only by the scan, so a Theta step
     // re-reads nothing else.
@@ -251,7 +252,7 @@ veltrane::CalcOutcome TCalcPlasmon::CalcSimulation(TSimparameter& para, TResColL
             throw std::invalid_argument(refusal);
         accepted = true;
         SetZValues(para, list);
-        columns = para.ZAxis.Typ == 0 ? 1 : int(list.size());
+        columns = ZAxisKind(para) == pkNone ? 1 : int(list.size());
         fullUpdateNeeded = true;
         productCache_.valid = false;
         for (int i = 0; i < para.XAxis.Pktanz; ++i) {

@@ -1,6 +1,7 @@
 // The total matrices: the product of the element chain per polarisation.
 #include <algorithm>
 
+#include "document/AxisKind.h"
 #include "optics/CalcPlasmon.h"
 #include "optics/ComplexOps.h"
 
@@ -76,7 +77,7 @@ void TCalcPlasmon::CalcTotalMatrixPartial(const TSimparameter& para)
     };
     int lo = c, hi = -1;
     range(para.XAxis.LayerNr, lo, hi);
-    if (para.ZAxis.Typ != 0)
+    if (ZAxisKind(para) != pkNone)
         range(para.ZAxis.LayerNr, lo, hi);
     ProductCache& pc = productCache_;
     if (!pc.valid || pc.lo != lo || pc.hi != hi) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "document/AxisKind.h"
 #include "optics/CalcPlasmon.h"
 #include "platform/CFormat.h"
 #include "platform/Platform.h"
@@ -126,7 +127,7 @@ void TCalcPlasmon::SetZValues(const TSimparameter& para, TResColList& list) cons
     const char sep = veltrane::platform().decimalSeparator();
     for (std::size_t k = 0; k < list.size(); ++k) {
         TResColrec& col = list[k];
-        if (z.Typ != 0) {
+        if (ZAxisKind(para) != pkNone) {
             col.Zvalue = double(k) * step + z.von;
             col.Title.assign(1, '(');
             col.Title += veltrane::floatToText(col.Zvalue, sep);

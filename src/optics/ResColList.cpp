@@ -3,10 +3,12 @@
 #include <cmath>
 #include <limits>
 
+#include "document/AxisKind.h"
+
 int ResColCount(const TSimparameter& para)
 {
     const TSimAxispara& z = para.ZAxis;
-    if (z.Typ == 0)
+    if (ZAxisKind(para) == pkNone)
         return 1;
     if (!z.FixedStep)
         return z.Pktanz;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "document/AxisKind.h"
 #include "optics/CalcPlasmon.h"
 #include "optics/ResColList.h"
 
@@ -39,21 +40,23 @@ std::string veltrane::CheckSimparameter(const TSimparameter& para)
     if (para.Prismart < prNone || para.Prismart > prHemisphere)
         return "Unknown prism type " + std::to_string(para.Prismart) + ".";
     const TSimAxispara& x = para.XAxis;
+    const int xKind = XAxisKind(para);
     // An unknown kind changes nothing, and the update would take its layer
     // number (unchecked) for the layer that changed.
-    if (x.Typ < pkTheta - 1 || x.Typ > pkElliptic - 1)
+    if (xKind == NoParaKind)
         return "Unknown kind " + std::to_string(std::int64_t(x.Typ) + 1) + " of the X parameter.";
-    if (isLayerKind(x.Typ + 1) && (x.LayerNr < 1 || x.LayerNr > n))
+    if (isLayerKind(xKind) && (x.LayerNr < 1 || x.LayerNr > n))
         return layerRange("X", x.LayerNr, n);
     if (x.Pktanz < 2)
         return "The X scan needs at least 2 points.";
     if (!std::isfinite(x.von) || !std::isfinite(x.bis))
         return "The X range is not a number.";
     const TSimAxispara& z = para.ZAxis;
-    if (z.Typ < pkNone || z.Typ > pkElliptic)
+    const int zKind = ZAxisKind(para);
+    if (zKind == NoParaKind)
         return "Unknown kind " + std::to_string(z.Typ) + " of the Z parameter.";
-    if (z.Typ != 0) {
-        if (isLayerKind(z.Typ) && (z.LayerNr < 1 || z.LayerNr > n))
+    if (zKind != pkNone) {
+        if (isLayerKind(zKind) && (z.LayerNr < 1 || z.LayerNr > n))
             return layerRange("Z", z.LayerNr, n);
         if (!std::isfinite(z.von) || !std::isfinite(z.bis))
             return "The Z range is not a number.";
@@ -70,9 +73,9 @@ std::string veltrane::CheckSimparameter(const TSimparameter& para)
     }
     if (std::string refusal = veltrane::CheckThicknesses(para); !refusal.empty())
         return refusal;
-    if (x.Typ + 1 == pkThickness && (x.von < 0.0 || x.bis < 0.0))
+    if (xKind == pkThickness && (x.von < 0.0 || x.bis < 0.0))
         return "The X scan takes the thickness of layer " + std::to_string(x.LayerNr) + " below 0 nm.";
-    if (z.Typ == pkThickness && (z.von < 0.0 || z.bis < 0.0))
+    if (zKind == pkThickness && (z.von < 0.0 || z.bis < 0.0))
         return "The Z parameter takes the thickness of layer " + std::to_string(z.LayerNr) + " below 0 nm.";
     // The result columns are allocated up front: a tiny Z step or a huge
     // point count must be refused, not allowed to exhaust the memory.
@@ -99,8 +102,9 @@ std::string TCalcPlasmon::CheckRun(const TSimparameter& para, const TResColList&
         if ((para.Aniso[k] != 0) != (anisoLayout[k] != 0))
             return "The anisotropy of layer " + std::to_string(k + 1) +
                    " differs from the one the simulation was set up for.";
-    const std::size_t columns = para.ZAxis.Typ == 0 ? 1 : list.size();
-    if (list.empty() || (para.ZAxis.Typ != 0 && list.size() != std::size_t(ResColCount(para))))
+    const bool zScan = ZAxisKind(para) != pkNone;
+    const std::size_t columns = zScan ? list.size() : 1;
+    if (list.empty() || (zScan && list.size() != std::size_t(ResColCount(para))))
         return "The result columns do not match the Z parameter.";
     for (std::size_t j = 0; j < columns; ++j)
         if (list[j].Points.size() < std::size_t(para.XAxis.Pktanz))

@@ -24,20 +24,25 @@ struct MessageRequest {
 };
 
 // Filters are one plain string of "Description (*.ext)|*.ext|..." pairs: the
-// seam carries no Qt types, and the Qt side translates them.
+// seam carries no Qt types, and the Qt side translates them. The default
+// extension is appended by the rule of withDefaultSuffix (DefaultSuffix.h):
+// only to a name that has none and does not exist.
 struct OpenFileRequest {
     std::string title;
     std::string filter;
     std::string defaultExt;  // without the dot
     std::string initialDir;
     std::string fileName;
+    // Several files at once. Every name chosen or typed then comes back,
+    // whether a file of that name exists or not: the caller names those it
+    // cannot read. A chooser of one file returns only a file that exists.
     bool multiSelect = false;
 };
 
 struct SaveFileRequest {
     std::string title;
     std::string filter;
-    std::string defaultExt;  // without the dot; appended when the name has none
+    std::string defaultExt;  // without the dot
     std::string initialDir;
     std::string fileName;
     bool promptOverwrite = true;

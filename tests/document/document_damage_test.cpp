@@ -21,7 +21,7 @@ void patchI32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t v)
 }
 
 // Loads a damaged file into the sample document and expects exactly one
-// "I/O Error" box and an untouched document.
+// "I/O Error" box, which names the file, and an untouched document.
 void expectReadError(const std::string& path, const std::string& what)
 {
     ScriptedPlatform script;
@@ -33,8 +33,10 @@ void expectReadError(const std::string& path, const std::string& what)
     ASSERT_EQ(script.boxes.size(), 1u) << what;
     EXPECT_EQ(script.boxes[0].caption, "I/O Error");
     EXPECT_EQ(script.boxes[0].icon, veltrane::BoxIcon::Stop);
-    // The reader's own message, not an allocation failure or the like.
-    EXPECT_EQ(script.boxes[0].text.rfind("Read error", 0), 0u) << what << ": " << script.boxes[0].text;
+    // The reader's own message, not an allocation failure or the like, and
+    // the file it is about: several may have been opened in turn.
+    EXPECT_EQ(script.boxes[0].text.rfind("Read error in file \"" + path + "\": ", 0), 0u)
+        << what << ": " << script.boxes[0].text;
     EXPECT_TRUE(d == before) << what;
 }
 
@@ -130,6 +132,20 @@ TEST(DocumentDamage, BrokenLimitsAreReadErrors)
         patchI32(bytes, p.fromEnd ? bytes.size() - p.at : p.at, p.value);
         testdoc::writeBytes(path, bytes);
         expectReadError(path, p.name);
+    }
+
+    // The message as a whole: the file, then what is wrong in it.
+    {
+        std::vector<std::uint8_t> bytes = withCurve;
+        patchI32(bytes, bytes.size() - 8, 401);
+        testdoc::writeBytes(path, bytes);
+        ScriptedPlatform script;
+        ScopedPlatform use(script);
+        Document d = plainDocument();
+        TDocumentrec rec = Documentrec(d);
+        EXPECT_EQ(LoadDocument(path, rec, FileVersionText), -1);
+        EXPECT_EQ(script.boxTexts(), std::vector<std::string>{"Read error in file \"" + path +
+                                                              "\": 401 points do not fit into the rest of the file."});
     }
 
     // The size header holds 4, 8 and 1 and nothing else.

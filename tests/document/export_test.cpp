@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 
 #include "document/Defaults.h"
 #include "document/Exportdata.h"
@@ -150,6 +151,12 @@ TEST(ExportData, HeaderCells)
         {8, 4, pkPhi, emEps, "Phi", "Phi(40)"},
         {10, 4, pkAzimut, emEps, "Ellip", "Azim(40)"},
         {0, 4, pkEpsYReal, emEps, "Theta", "EpsYr(40)"},
+        // Stored kinds that name no quantity, as a damaged file holds them,
+        // name nothing (the X axis has no "none"), and the largest does not
+        // overflow.
+        {INT32_MAX, 4, pkNone, emEps, "", "Ts(40)"},
+        {-1, 4, INT32_MIN, emEps, "", "(40)"},
+        {pkElliptic, 4, pkElliptic + 1, emNKappa, "", "(40)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.x);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <regex>
 
 #include "document/Defaults.h"
@@ -258,6 +259,40 @@ TEST(ParameterListing, AxisBlocksAndTheThetaLine)
         const auto typ = std::find_if(lines.begin(), lines.end(),
                                       [](const std::string& l) { return l.rfind("  -Typ:", 0) == 0; });
         EXPECT_EQ(*typ, L("  -Typ:") + ParaNames(c.xTyp + 1, 0));
+    }
+}
+
+// A damaged file may hold any number as a kind, the largest int included:
+// such a kind is listed without a name and without a layer, never as a
+// quantity it is not.
+TEST(ParameterListing, StoredKindsThatNameNoQuantity)
+{
+    struct Case {
+        std::int32_t xTyp, zTyp;
+        bool zBlock;
+    };
+    const Case cases[] = {
+        {INT32_MAX, INT32_MIN, true}, {INT32_MIN, INT32_MAX, true}, {-1, pkNone, false},
+        {pkElliptic, pkElliptic + 1, true}, {-2, -1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.xTyp << "/" << c.zTyp);
+        GoldDocument doc;
+        doc.par.XAxis.Typ = c.xTyp;
+        doc.par.ZAxis.Typ = c.zTyp;
+        const auto lines = doc.listing(false);
+        std::vector<std::string> typ;
+        for (const std::string& l : lines)
+            if (l.rfind("  -Typ:", 0) == 0)
+                typ.push_back(l);
+        EXPECT_EQ(typ, std::vector<std::string>(c.zBlock ? 2 : 1, L("  -Typ:")));
+        auto count = [&](const std::string& label) {
+            return std::count_if(lines.begin(), lines.end(),
+                                 [&](const std::string& l) { return l.rfind(label, 0) == 0; });
+        };
+        EXPECT_EQ(count("  -Layer-Nr:"), 0);
+        // Neither axis scans Theta, so its value is listed.
+        EXPECT_EQ(count("Theta:"), 1);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <typeinfo>
 
 #include "EngineRun.h"
@@ -490,6 +491,8 @@ TEST(CalcPlasmon, RecordsThatCannotBeSimulatedAreRefused)
         {"unknown X kind", [](TSimparameter& p) { p.XAxis = {20, 0, 1, 0, 5, 0, 0}; }},
         {"X kind none", [](TSimparameter& p) { p.XAxis = {pkNone - 1, 0, 1, 0, 5, 0, 0}; }},
         {"unknown Z kind", [](TSimparameter& p) { p.ZAxis = {pkElliptic + 1, 0, 1, 0, 2, 0, 0}; }},
+        {"largest X kind", [](TSimparameter& p) { p.XAxis.Typ = INT32_MAX; }},
+        {"smallest Z kind", [](TSimparameter& p) { p.ZAxis.Typ = INT32_MIN; }},
         {"negative thickness", [](TSimparameter& p) { p.Dicke[1] = -5.0; }},
         {"X thickness below 0", [](TSimparameter& p) { p.XAxis = {pkThickness - 1, -10, 50, 2, 5, 0, 0}; }},
         {"Z thickness below 0", [](TSimparameter& p) { p.ZAxis = {pkThickness, 10, -1, 2, 3, 0, 0}; }},

@@ -1,4 +1,5 @@
 // The iterative simulation and the minimum evaluation.
+#include "document/AxisKind.h"
 #include "document/Defaults.h"
 #include "gui/fit/Auswertungdlg.h"
 #include "gui/fit/Simulationiterdlg.h"
@@ -28,8 +29,8 @@ void TMainForm::Evaluation1Click()
     TAuswertungdlg& dlg = *Auswertungdlg_;
     const TSimparameter& p = doc_.Simparameter;
     dlg.EpsMode = p.EpsMode;
-    dlg.XKind = p.XAxis.Typ + 1;
-    dlg.ZKind = p.ZAxis.Typ;
+    dlg.XKind = XAxisKind(p);
+    dlg.ZKind = ZAxisKind(p);
     dlg.XLayerNr = p.XAxis.LayerNr;
     dlg.ZLayerNr = p.ZAxis.LayerNr;
     dlg.SetParameter(doc_.Auswertungpara);

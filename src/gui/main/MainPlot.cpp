@@ -4,6 +4,7 @@
 // copied to and from the document.
 #include <algorithm>
 
+#include "document/AxisKind.h"
 #include "document/Defaults.h"
 #include "document/LayerSystemText.h"
 #include "document/ScanFile.h"
@@ -50,9 +51,9 @@ void TMainForm::Replot()
 
     const TSimparameter& p = doc_.Simparameter;
     const int column = nameColumn(p);
-    plot.XAxis().SetTitle(XAxisTitle(p.XAxis.Typ + 1, p.XAxis.LayerNr, column));
+    plot.XAxis().SetTitle(XAxisTitle(XAxisKind(p), p.XAxis.LayerNr, column));
     plot.Y1Axis().SetTitle(Y1AxisTitle(ResCurves, ScanCurves));
-    const auto legend = LegendTitles(p.ZAxis.Typ, p.ZAxis.LayerNr, column);
+    const auto legend = LegendTitles(ZAxisKind(p), p.ZAxis.LayerNr, column);
     plot.Legend().SetTitle1(legend.first);
     plot.Legend().SetTitle2(legend.second);
 
@@ -209,7 +210,7 @@ void TMainForm::WriteLayerSystem()
     box.Title().Add("Layer-System");
     for (const std::string& line : veltrane::LayerSystemLines(p, sep))
         box.Text1().Add(line);
-    if (p.XAxis.Typ != pkTheta - 1 && p.ZAxis.Typ != pkTheta)
+    if (XAxisKind(p) != pkTheta && ZAxisKind(p) != pkTheta)
         box.Text2().Add("Theta=" + veltrane::floatToText(p.Theta, sep) + "\xC2\xB0");
     box.Setvisible(p.Layeranz != 0 && checked(*this, "TextBox1"));
 }

@@ -99,16 +99,64 @@ void TSimparamdlg::accept()
 {
     model_.StoreRows(*this, model_.TopRow);
     ReadForm();
-    const std::string message = model_.Ok(doc_.Simparameter);
+    const std::optional<SimparamRefusal> refusal = model_.OkOrRefusal(doc_.Simparameter);
     // The check may have cleared a Phi the prism cannot have.
     nPhiangle->SetDouble(model_.Form.Phiangle);
-    if (!message.empty()) {
-        veltrane::showError("Error Simulation parameter", message);
+    if (refusal) {
+        veltrane::showError("Error Simulation parameter", refusal->Message);
+        ShowInput(*refusal);
         return;
     }
     // The first layer's loss was cleared in the table.
     model_.ShowRows(*this, model_.TopRow);
     QDialog::accept();
+}
+
+void TSimparamdlg::ShowInput(const SimparamRefusal& refusal)
+{
+    SimPageControl->setCurrentIndex(SimparamPage(refusal.Input));
+    QWidget* input = nullptr;
+    switch (refusal.Input) {
+    case SimparamInput::LayerCell: {
+        // The table scrolls as little as it takes to show the layer's row.
+        const int layer = std::clamp(refusal.Layer, 1, MaxLayers);
+        int top = model_.TopRow;
+        if (layer < top)
+            top = layer;
+        else if (layer >= top + SimparLayerRows)
+            top = layer - SimparLayerRows + 1;
+        model_.ScrollTo(*this, top);
+        {
+            const QSignalBlocker block(LayerScrollBar);
+            LayerScrollBar->setValue(model_.TopRow);
+        }
+        const int row = std::clamp(layer - model_.TopRow, 0, SimparLayerRows - 1);
+        const int column = std::clamp(refusal.Column, 0, RowColumnCount - 1);
+        input = Rows[std::size_t(row)].Edits[std::size_t(column)];
+        break;
+    }
+    case SimparamInput::Wellenlange: input = nWellenlange; break;
+    case SimparamInput::Azimut: input = nAzimut; break;
+    case SimparamInput::Elliptic: input = nElliptic; break;
+    case SimparamInput::Prismawinkel: input = nPrismawinkel; break;
+    case SimparamInput::Phiangle: input = nPhiangle; break;
+    case SimparamInput::XAxisBox: input = XAxisBox; break;
+    case SimparamInput::Xvon: input = nX_von; break;
+    case SimparamInput::Xbis: input = nX_bis; break;
+    case SimparamInput::XPktanz: input = nXPktanz; break;
+    case SimparamInput::XLayerNr: input = nXLayerNr; break;
+    case SimparamInput::ZAxisBox: input = ZAxisBox; break;
+    case SimparamInput::Zvon: input = nZ_von; break;
+    case SimparamInput::Zbis: input = nZ_bis; break;
+    case SimparamInput::ZColstep: input = nZColstep; break;
+    case SimparamInput::ZLayerNr: input = nZLayerNr; break;
+    case SimparamInput::Theta: input = nTheta; break;
+    }
+    if (!input)
+        return;
+    input->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(input))
+        edit->selectAll();
 }
 
 void TSimparamdlg::WriteForm()
@@ -158,12 +206,16 @@ void TSimparamdlg::ReadForm()
     f.Prismawinkel = nPrismawinkel->Getdouble();
     f.Phiangle = nPhiangle->Getdouble();
     f.Theta = nTheta->Getdouble();
-    f.XTyp = XAxisBox->currentIndex();
+    // A kind that no item names (a damaged file's) shows no item and stays
+    // as stored until the user chooses one: it must not turn into Theta.
+    if (XAxisBox->currentIndex() >= 0)
+        f.XTyp = XAxisBox->currentIndex();
     f.Xvon = nX_von->Getdouble();
     f.Xbis = nX_bis->Getdouble();
     f.XPktanz = nXPktanz->GetInteger();
     f.XLayerNr = nXLayerNr->GetInteger();
-    f.ZTyp = ZAxisBox->currentIndex();
+    if (ZAxisBox->currentIndex() >= 0)
+        f.ZTyp = ZAxisBox->currentIndex();
     f.Zvon = nZ_von->Getdouble();
     f.Zbis = nZ_bis->Getdouble();
     f.ZColstep = nZColstep->Getdouble();
@@ -276,8 +328,11 @@ void TSimparamdlg::EpsGroupClick()
         Panel_EpsI[std::size_t(k)]->setText(ImagHeader(mode));
     }
     const QSignalBlocker bx(XAxisBox), bz(ZAxisBox);
-    const int x = XAxisBox->currentIndex();
-    const int z = ZAxisBox->currentIndex();
+    // The boxes start empty, and then show the first kind; afterwards a
+    // box without a current item keeps none.
+    const bool filled = XAxisBox->count() > 0;
+    const int x = filled ? XAxisBox->currentIndex() : 0;
+    const int z = filled ? ZAxisBox->currentIndex() : 0;
     XAxisBox->clear();
     ZAxisBox->clear();
     for (int kind = 0; kind < ParaKindCount; ++kind) {
@@ -286,6 +341,6 @@ void TSimparamdlg::EpsGroupClick()
             XAxisBox->addItem(name);
         ZAxisBox->addItem(name);
     }
-    XAxisBox->setCurrentIndex(std::max(x, 0));
-    ZAxisBox->setCurrentIndex(std::max(z, 0));
+    XAxisBox->setCurrentIndex(x);
+    ZAxisBox->setCurrentIndex(z);
 }

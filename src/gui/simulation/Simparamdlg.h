@@ -124,6 +124,9 @@ private:
     // Between the model's form and the controls outside the layer table.
     void WriteForm();
     void ReadForm();
+    // After a refusal: the page of the input it is about, scrolled to its
+    // layer, with the focus in it.
+    void ShowInput(const SimparamRefusal& refusal);
 
     TSchichtparameter ReadRow(int j) const override;
     void ShowRow(int j, int layer, const TSchichtparameter& row) override;

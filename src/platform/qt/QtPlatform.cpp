@@ -19,6 +19,7 @@
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/OpenFileDialog.h"
 #include "platform/qt/PlainText.h"
+#include "platform/qt/SaveFileDialog.h"
 
 namespace veltrane {
 namespace {
@@ -73,29 +74,27 @@ BoxAnswer QtPlatform::message(const MessageRequest& r)
 
 std::vector<std::string> QtPlatform::chooseOpenFiles(const OpenFileRequest& r)
 {
-    OpenFileDialog dlg(QApplication::activeWindow(), q(r.title), q(r.initialDir), qtFilter(r.filter));
+    OpenFileDialog dlg(*this, QApplication::activeWindow(), q(r.title), q(r.initialDir), qtFilter(r.filter));
     dlg.setOption(QFileDialog::HideNameFilterDetails);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(r.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-    if (!r.defaultExt.empty())
-        dlg.setDefaultSuffix(q(r.defaultExt));
+    dlg.setDefaultExtension(q(r.defaultExt));
     if (!r.fileName.empty())
         dlg.selectFile(q(r.fileName));
     std::vector<std::string> out;
     if (dlg.exec() == QDialog::Accepted)
-        for (const QString& f : dlg.selectedFiles())
+        for (const QString& f : dlg.chosenFiles())
             out.push_back(s(f));
     return out;
 }
 
 std::optional<std::string> QtPlatform::chooseSaveFile(const SaveFileRequest& r)
 {
-    QFileDialog dlg(QApplication::activeWindow(), q(r.title), q(r.initialDir), qtFilter(r.filter));
+    SaveFileDialog dlg(QApplication::activeWindow(), q(r.title), q(r.initialDir), qtFilter(r.filter));
     dlg.setOption(QFileDialog::HideNameFilterDetails);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
-    if (!r.defaultExt.empty())
-        dlg.setDefaultSuffix(q(r.defaultExt));
+    dlg.setDefaultExtension(q(r.defaultExt));
     if (!r.promptOverwrite)
         dlg.setOption(QFileDialog::DontConfirmOverwrite);
     if (!r.fileName.empty())

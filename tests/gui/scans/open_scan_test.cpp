@@ -21,6 +21,7 @@
 #include "platform/ScriptedPlatform.h"
 #include "platform/qt/FileFilter.h"
 #include "platform/qt/QtPlatform.h"
+#include "support/TypedChooser.h"
 
 namespace {
 
@@ -84,45 +85,6 @@ TEST(OpenScan, BothFilesTheChooserAnswersAreLoaded)
     EXPECT_TRUE(script.boxes.empty());
 }
 
-// The real chooser: shows the scan folder under the filter given, types the
-// names into its name box as a user does and presses Return. The text of a
-// message box the chooser shows is kept, and the box closed.
-struct TypedIntoChooser {
-    QString folder;
-    int filter = 0;
-    QString typed;
-    QString box;
-
-    void answerNext()
-    {
-        QTimer::singleShot(0, [this] {
-            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(chooser, nullptr);
-            chooser->setDirectory(folder);
-            chooser->selectNameFilter(chooser->nameFilters().at(filter));
-            // The list must show the file of the filter before the names are
-            // typed: the chooser selects the typed names it lists.
-            auto* list = chooser->findChild<QAbstractItemView*>("listView");
-            ASSERT_NE(list, nullptr);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == 1; }, 5000));
-            auto* nameBox = chooser->findChild<QLineEdit*>("fileNameEdit");
-            ASSERT_NE(nameBox, nullptr);
-            nameBox->setFocus();
-            QTest::keyClicks(nameBox, typed);
-            QTimer::singleShot(0, [this, chooser] {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (auto* message = modal != chooser ? qobject_cast<QMessageBox*>(modal) : nullptr) {
-                    box = message->text();
-                    message->close();
-                }
-            });
-            QTest::keyClick(nameBox, Qt::Key_Return);
-            if (chooser->isVisible())
-                chooser->reject();
-        });
-    }
-};
-
 struct OpenScanByHand {
     ScanFiles files;
     veltrane::QtPlatform qt;
@@ -130,6 +92,7 @@ struct OpenScanByHand {
     Document doc = DefaultDocument();
     TOpenScandlg dlg{doc};
     OpenScanByHand() { dlg.show(); }
+    QString folder() const { return QString::fromStdString(files.dir.dir().string()); }
 };
 
 TEST(OpenScan, EveryNameTypedIntoTheChooserIsLoaded)
@@ -139,24 +102,37 @@ TEST(OpenScan, EveryNameTypedIntoTheChooserIsLoaded)
         OpenScanByHand s;
         const QString a = QString::fromStdString(s.files.twoColumn("a.dto"));
         const QString b = QString::fromStdString(s.files.ellipsometry("b.Ell"));
-        TypedIntoChooser chooser{QString::fromStdString(s.files.dir.dir().string()), c.filter,
-                                 c.fullPaths ? "\"" + a + "\" \"" + b + "\"" : "\"a.dto\" \"b.Ell\""};
-        chooser.answerNext();
+        veltrane::test::TypedChooser chooser({c.fullPaths ? "\"" + a + "\" \"" + b + "\"" : "\"a.dto\" \"b.Ell\""});
+        chooser.folder = s.folder();
+        chooser.filter = c.filter;
+        chooser.listed = 1;
         s.dlg.LoadBtn->click();
         EXPECT_EQ(listed(s.dlg), bothScans) << "filter " << c.filter << (c.fullPaths ? ", full paths" : ", names");
-        EXPECT_EQ(chooser.box, "");
+        EXPECT_TRUE(chooser.boxes.empty());
     }
 }
 
-TEST(OpenScan, ATypedNameThatIsNoFileIsNamedInABox)
+// Mended: one typed name that is no file made the chooser's own "File not
+// found" box refuse the whole choice, which loaded nothing and read the
+// name as markup. The files that are there are loaded, and each name that
+// is not is named in the program's own box, as typed. The default
+// extension goes only onto a name that has none and is no file: a scan
+// file without an extension is read as it is.
+TEST(OpenScan, TypedNamesThatAreNoFilesAreNamedAndTheOthersLoaded)
 {
     OpenScanByHand s;
     s.files.twoColumn("a.dto");
-    TypedIntoChooser chooser{QString::fromStdString(s.files.dir.dir().string()), 0, "\"a.dto\" \"gone.Ell\""};
-    chooser.answerNext();
+    s.files.twoColumn("scan7");
+    s.files.twoColumn("b.dto");
+    veltrane::test::TypedChooser chooser({"\"a.dto\" \"<b>gone.Ell\" \"scan7\" \"lost\" \"b\""});
+    chooser.folder = s.folder();
+    chooser.filter = 3;  // all files
+    chooser.listed = 3;
     s.dlg.LoadBtn->click();
-    EXPECT_TRUE(chooser.box.contains("gone.Ell")) << chooser.box.toStdString();
-    EXPECT_TRUE(listed(s.dlg).empty());
+    EXPECT_EQ(listed(s.dlg), (std::vector<std::string>{"a.dto", "scan7", "b.dto"}));
+    EXPECT_EQ(chooser.texts(), (QStringList{"Cannot read file \"" + s.folder() + "/<b>gone.Ell\"",
+                                            "Cannot read file \"" + s.folder() + "/lost.dto\""}));
+    EXPECT_TRUE(chooser.allPlain());
 }
 
 }  // namespace

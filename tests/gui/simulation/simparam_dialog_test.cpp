@@ -7,11 +7,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "controls/EnableRadioGroup.h"
 #include "controls/RIEdit.h"
@@ -150,6 +152,63 @@ TEST_F(SimparamDialog, ANegativeThicknessIsRefusedTypedOrScanned)
     EXPECT_EQ(doc.Simparameter.Dicke[2], 5.0);
 }
 
+// Mended: a refusal left the dialog on the page it was on, often another
+// than the field's. It shows the field's page now, the table scrolled to
+// its layer, with the focus in the field and its text selected.
+TEST_F(SimparamDialog, ARefusalShowsItsFieldWithTheFocusInIt)
+{
+    // A stack of ten layers, the ninth thinner than nothing, as a document
+    // may hold it.
+    dlg.hide();
+    TSimparameter& p = doc.Simparameter;
+    for (int k = 0; k < 10; ++k) {
+        p.Dicke[k] = k == 0 || k == 9 ? 0.0 : 10.0;
+        p.Eps[k].epsX = Complex(2.25, 0.0);
+    }
+    p.Dicke[8] = -1.0;
+    dlg.show();
+    struct Case {
+        const char* message;
+        int fromPage;
+        std::function<void()> change;
+        QWidget* field;
+        int page;
+        const char* layer;  // the layer of the field's row, for a table cell
+    };
+    const Case cases[] = {
+        {"Layer thickness must be >=0: thickness value in Layer 9", 0, [] {}, edit(6, rcDicke), 2, "9"},
+        // Layer 9 mended, the last one thick, the table back at the top.
+        {"thickness of last Layer must be zero", 1,
+         [this] {
+             retype(edit(6, rcDicke), "10");
+             dlg.LayerScrollBar->setValue(4);
+             retype(edit(6, rcDicke), "5");
+             dlg.LayerScrollBar->setValue(1);
+         },
+         edit(6, rcDicke), 2, "10"},
+        {"Pktanz must be >=2", 2, [this] { retype(dlg.nXPktanz, "1"); }, dlg.nXPktanz, 1, nullptr},
+        {"no wavelength", 1, [this] { dlg.nWellenlange->clear(); }, dlg.nWellenlange, 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        c.change();
+        dlg.SimPageControl->setCurrentIndex(c.fromPage);
+        script.boxes.clear();
+        dlg.OkBtn->click();
+        ASSERT_EQ(script.boxTexts(), std::vector<std::string>{c.message});
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(dlg.SimPageControl->currentIndex(), c.page);
+        EXPECT_EQ(dlg.focusWidget(), c.field);
+        auto* e = qobject_cast<QLineEdit*>(c.field);
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->selectedText(), e->text());
+        if (c.layer) {
+            EXPECT_EQ(dlg.Rows[6].XSchichtNr->text().toStdString(), c.layer);
+            EXPECT_EQ(dlg.LayerScrollBar->value(), dlg.Model().TopRow);
+        }
+    }
+}
+
 TEST_F(SimparamDialog, AZStepTypedWithAnExponentIsTheNumberTyped)
 {
     dlg.SimPageControl->setCurrentIndex(1);
@@ -163,7 +222,10 @@ TEST_F(SimparamDialog, AZStepTypedWithAnExponentIsTheNumberTyped)
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].text, "no Z-Axis stepvalue");
     EXPECT_TRUE(dlg.isVisible());
-
+    // The refused step has the focus, selected; the user goes on typing
+    // at its end.
+    EXPECT_EQ(dlg.focusWidget(), dlg.nZColstep);
+    QTest::keyClick(dlg.nZColstep, Qt::Key_End);
     QTest::keyClicks(dlg.nZColstep, "-3");
     EXPECT_EQ(dlg.nZColstep->text(), "1e-3");
     dlg.OkBtn->click();

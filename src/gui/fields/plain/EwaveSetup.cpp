@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <array>
 
+#include "document/AxisKind.h"
 #include "document/NoValue.h"
 #include "fields/FieldSelection.h"
 #include "gui/fields/plain/LayerPlace.h"
 
 namespace veltrane::ewave {
 
-bool XIsTheta(const TSimparameter& p) { return p.XAxis.Typ == pkTheta - 1; }
+bool XIsTheta(const TSimparameter& p) { return XAxisKind(p) == pkTheta; }
 
 double StartTheta(const TSimparameter& p)
 {

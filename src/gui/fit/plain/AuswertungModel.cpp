@@ -66,7 +66,7 @@ std::string DataPlotXTitle(const Axes& a)
 std::pair<std::string, std::string> DataLegendTitles(const Axes& a)
 {
     std::pair<std::string, std::string> t;
-    if (a.ZKind != pkNone)
+    if (a.ZKind > pkNone && a.ZKind <= pkElliptic)
         t.first = "Z=" + ParaNames(a.ZKind, nameColumn(a));
     if (isLayerKind(a.ZKind))
         t.second = "(Layer_Nr=" + std::to_string(a.ZLayerNr) + ")";

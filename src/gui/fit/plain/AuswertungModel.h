@@ -16,8 +16,8 @@ namespace veltrane::eval {
 // The scan and its parameters as the document names them.
 struct Axes {
     int EpsMode = emEps;
-    int XKind = pkTheta;  // TParaKind
-    int ZKind = pkNone;   // TParaKind
+    int XKind = pkTheta;  // TParaKind; any other value names nothing
+    int ZKind = pkNone;   // TParaKind; any other value names nothing
     int XLayerNr = 0;
     int ZLayerNr = 0;
 };

@@ -62,7 +62,7 @@ std::string Y1AxisTitle(TCurveSet results, TCurveSet scans)
 std::pair<std::string, std::string> LegendTitles(int zKind, int zLayerNr, int column)
 {
     std::pair<std::string, std::string> t;
-    if (zKind != pkNone)
+    if (zKind > pkNone && zKind <= pkElliptic)
         t.first = "Z=" + ParaNames(zKind, column);
     if (isLayerKind(zKind))
         t.second = "(Layer_Nr=" + std::to_string(zLayerNr) + ")";

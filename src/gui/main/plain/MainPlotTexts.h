@@ -22,11 +22,12 @@ bool CurvePointValid(const TResPunkt& p, int kind);
 TCurveSet VisibleScanKinds(const TScanColList& scans);
 
 // The X title for a parameter kind (TParaKind); layer kinds carry
-// " (L=<layer>)".
+// " (L=<layer>)", a value that names no kind has none.
 std::string XAxisTitle(int kind, int layerNr, int column);
 // "Ref-Koeff " and "Psi " as the shown kinds ask.
 std::string Y1AxisTitle(TCurveSet results, TCurveSet scans);
-// "Z=<name>" and "(Layer_Nr=<layer>)" for the Z kind.
+// "Z=<name>" and "(Layer_Nr=<layer>)" for the Z kind; nothing for none
+// and for a value that names no kind.
 std::pair<std::string, std::string> LegendTitles(int zKind, int zLayerNr, int column);
 
 }  // namespace veltrane::mainplot

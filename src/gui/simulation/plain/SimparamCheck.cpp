@@ -1,5 +1,6 @@
 // The checks of the parameter dialog's OK, in the order the user meets the
-// inputs: the first failure is the one message shown.
+// inputs: the first failure is the one message shown, and the input it
+// names is the one the dialog shows with the focus in it.
 #include <string>
 
 #include "gui/simulation/plain/LayerThickness.h"
@@ -10,7 +11,19 @@ using Riedit::NAIN;
 
 namespace {
 
+using In = SimparamInput;
+
 bool empty(double v) { return v == NADN; }
+
+SimparamRefusal refuse(std::string message, SimparamInput input)
+{
+    return {std::move(message), input};
+}
+
+SimparamRefusal refuseCell(std::string message, int layer, int column)
+{
+    return {std::move(message), In::LayerCell, layer, column};
+}
 
 // "no Eps-X Real value in Layer 2", or in the n-and-kappa mode
 // "X kapa value in Layer 2".
@@ -22,105 +35,136 @@ std::string missingPart(int epsMode, const char* axis, bool imaginary, int layer
     return std::string("no Eps-") + axis + (imaginary ? " Imag" : " Real") + tail;
 }
 
-std::string checkLayers(const TLayerRows& rows, int n, int epsMode)
+std::optional<SimparamRefusal> checkLayers(const TLayerRows& rows, int n, int epsMode)
 {
     for (int i = 1; i <= n; ++i) {
         const TSchichtparameter& r = rows[std::size_t(i - 1)];
         if (empty(r.Dicke))
-            return "no thickness value in Layer " + std::to_string(i);
-        const struct { const char* axis; bool imaginary; double value; bool anisoOnly; } parts[] = {
-            {"X", false, r.EpsXR, false}, {"X", true, r.EpsXI, false}, {"Y", false, r.EpsYR, true},
-            {"Y", true, r.EpsYI, true},   {"Z", false, r.EpsZR, true}, {"Z", true, r.EpsZI, true},
+            return refuseCell("no thickness value in Layer " + std::to_string(i), i, rcDicke);
+        const struct { const char* axis; bool imaginary; int column; bool anisoOnly; } parts[] = {
+            {"X", false, rcEpsXR, false}, {"X", true, rcEpsXI, false}, {"Y", false, rcEpsYR, true},
+            {"Y", true, rcEpsYI, true},   {"Z", false, rcEpsZR, true}, {"Z", true, rcEpsZI, true},
         };
         for (const auto& part : parts)
-            if ((!part.anisoOnly || r.Aniso) && empty(part.value))
-                return missingPart(epsMode, part.axis, part.imaginary, i);
+            if ((!part.anisoOnly || r.Aniso) && empty(RowValue(r, part.column)))
+                return refuseCell(missingPart(epsMode, part.axis, part.imaginary, i), i, part.column);
     }
-    return {};
+    return std::nullopt;
+}
+
+// The end of a thickness scan that goes below 0, as the message names it.
+SimparamInput lowEnd(double from, SimparamInput fromInput, SimparamInput toInput)
+{
+    return !ThicknessAllowed(from) ? fromInput : toInput;
 }
 
 }  // namespace
 
+int SimparamPage(SimparamInput input)
+{
+    switch (input) {
+    case In::Wellenlange:
+    case In::Azimut:
+    case In::Elliptic:
+    case In::Prismawinkel:
+    case In::Phiangle: return 0;
+    case In::LayerCell: return 2;
+    default: return 1;
+    }
+}
+
 std::string TSimparamModel::Check()
+{
+    const std::optional<SimparamRefusal> refusal = Refusal();
+    return refusal ? refusal->Message : std::string();
+}
+
+std::optional<SimparamRefusal> TSimparamModel::Refusal()
 {
     SimparamForm& f = Form;
     const int n = RowsHoldingValues(Rows);
-    if (n < 2)
-        return "number of layer <2";
+    if (n < 2) {
+        // The first row without values is the layer still missing.
+        int layer = 1;
+        while (layer < MaxLayers && RowHoldsValue(Rows[std::size_t(layer - 1)]))
+            ++layer;
+        return refuseCell("number of layer <2", layer, rcDicke);
+    }
     if ((f.Prismart == prTriangular || f.Prismart == prCone) && empty(f.Prismawinkel))
-        return "no prisma-angle";
+        return refuse("no prisma-angle", In::Prismawinkel);
     if (empty(f.Wellenlange))
-        return "no wavelength";
+        return refuse("no wavelength", In::Wellenlange);
     // The engine divides by the wavelength.
     if (f.Wellenlange <= 0.0)
-        return "wavelength must be >0";
+        return refuse("wavelength must be >0", In::Wellenlange);
     if ((f.PolArt == paLinear || f.PolArt == paElliptic) && empty(f.Azimut))
-        return "no Azimutangle";
+        return refuse("no Azimutangle", In::Azimut);
     if (f.PolArt == paElliptic && empty(f.Elliptic))
-        return "no Ellipticangle";
+        return refuse("no Ellipticangle", In::Elliptic);
 
     if (empty(f.Xvon))
-        return "no X-Axis from value";
+        return refuse("no X-Axis from value", In::Xvon);
     if (empty(f.Xbis))
-        return "no X-Axis to value";
+        return refuse("no X-Axis to value", In::Xbis);
     if (f.XPktanz == NAIN)
-        return "no X-Axis pktanz value";
+        return refuse("no X-Axis pktanz value", In::XPktanz);
     if (f.XPktanz < 2)
-        return "Pktanz must be >=2";
+        return refuse("Pktanz must be >=2", In::XPktanz);
     // The engine indexes its layers with these numbers.
     if (XIsLayerKind(f.XTyp) && f.XLayerNr < 1)
-        return "X-Axis Layer-Nr < 1";
+        return refuse("X-Axis Layer-Nr < 1", In::XLayerNr);
     if (XIsLayerKind(f.XTyp) && f.XLayerNr > n)
-        return "X-Axis Layer-Nr > layeranz";
+        return refuse("X-Axis Layer-Nr > layeranz", In::XLayerNr);
     if (f.XTyp == pkThickness - 1)
         if (std::string m = NegativeThicknessScanMessage("X-Axis", f.Xvon, f.Xbis, f.XLayerNr); !m.empty())
-            return m;
+            return refuse(std::move(m), lowEnd(f.Xvon, In::Xvon, In::Xbis));
 
     if (f.ZTyp != pkNone) {
         if (empty(f.Zvon))
-            return "no Z-Axis from value";
+            return refuse("no Z-Axis from value", In::Zvon);
         if (empty(f.Zbis))
-            return "no Z-Axis to value";
+            return refuse("no Z-Axis to value", In::Zbis);
         if (empty(f.ZColstep))
-            return "no Z-Axis stepvalue";
+            return refuse("no Z-Axis stepvalue", In::ZColstep);
         if (!(f.ZColstep > 0.0))
-            return "Z-Axis stepvalue must be >0";
+            return refuse("Z-Axis stepvalue must be >0", In::ZColstep);
     }
     if (ZIsLayerKind(f.ZTyp) && f.ZLayerNr < 1)
-        return "Z-Axis Layer-Nr < 1";
+        return refuse("Z-Axis Layer-Nr < 1", In::ZLayerNr);
     if (ZIsLayerKind(f.ZTyp) && f.ZLayerNr > n)
-        return "Z-Axis Layer-Nr > layeranz";
+        return refuse("Z-Axis Layer-Nr > layeranz", In::ZLayerNr);
     if (f.ZTyp == pkThickness)
         if (std::string m = NegativeThicknessScanMessage("Z-Axis", f.Zvon, f.Zbis, f.ZLayerNr); !m.empty())
-            return m;
+            return refuse(std::move(m), lowEnd(f.Zvon, In::Zvon, In::Zbis));
     // Every result point is held in memory and the run cannot be stopped:
     // a tiny Z step would freeze the program with the work unsaved.
-    if (double(ZColumnCount()) * double(f.XPktanz) > MaxResultPoints)
-        return "too many points: X-Axis pktanz * Z-Axis steps > 10000000";
+    if (const int columns = ZColumnCount(); double(columns) * double(f.XPktanz) > MaxResultPoints)
+        return refuse("too many points: X-Axis pktanz * Z-Axis steps > 10000000",
+                      columns > f.XPktanz ? In::ZColstep : In::XPktanz);
 
     if (f.XTyp != pkTheta - 1 && f.ZTyp != pkTheta && empty(f.Theta))
-        return "no Theta value";
+        return refuse("no Theta value", In::Theta);
 
     if (f.Prismart == prTriangular || f.Prismart == prHalfCylinder) {
         // These prisms fix the plane of incidence; a Phi left over from
         // another prism must not reach the record.
         f.Phiangle = 0.0;
         if (f.XTyp == pkPhi - 1)
-            return "for X-Axis no Phiangle possible";
+            return refuse("for X-Axis no Phiangle possible", In::XAxisBox);
         if (f.ZTyp == pkPhi)
-            return "for Z-Axis no Phiangle possible";
+            return refuse("for Z-Axis no Phiangle possible", In::ZAxisBox);
     } else if (empty(f.Phiangle)) {
-        return "no Phiangle value";
+        return refuse("no Phiangle value", In::Phiangle);
     }
 
-    if (std::string m = checkLayers(Rows, n, f.EpsMode); !m.empty())
-        return m;
+    if (std::optional<SimparamRefusal> r = checkLayers(Rows, n, f.EpsMode))
+        return r;
     if (Rows[0].Dicke != 0.0)
-        return "thickness of 1. Layer must be zero";
+        return refuseCell("thickness of 1. Layer must be zero", 1, rcDicke);
     if (Rows[std::size_t(n - 1)].Dicke != 0.0)
-        return "thickness of last Layer must be zero";
+        return refuseCell("thickness of last Layer must be zero", n, rcDicke);
     for (int i = 0; i < n; ++i)
         if (!ThicknessAllowed(Rows[std::size_t(i)].Dicke))
-            return NegativeThicknessMessage(i + 1);
-    return {};
+            return refuseCell(NegativeThicknessMessage(i + 1), i + 1, rcDicke);
+    return std::nullopt;
 }

@@ -100,12 +100,18 @@ void TSimparamModel::DialogToRecord(TSimparameter& p) const
 
 std::string TSimparamModel::Ok(TSimparameter& p)
 {
-    std::string message = Check();
-    if (!message.empty())
-        return message;
+    const std::optional<SimparamRefusal> refusal = OkOrRefusal(p);
+    return refusal ? refusal->Message : std::string();
+}
+
+std::optional<SimparamRefusal> TSimparamModel::OkOrRefusal(TSimparameter& p)
+{
+    std::optional<SimparamRefusal> refusal = Refusal();
+    if (refusal)
+        return refusal;
     ClearFirstLayerLoss(Rows);
     DialogToRecord(p);
-    return {};
+    return std::nullopt;
 }
 
 void TSimparamModel::StoreRows(const TLayerRowView& view, int top)

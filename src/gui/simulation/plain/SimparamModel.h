@@ -9,6 +9,7 @@
 // change of the first visible row goes through ScrollTo, which stores
 // before it moves.
 
+#include <optional>
 #include <string>
 
 #include "document/Globals.h"
@@ -26,6 +27,26 @@ public:
     // the edits open as RowEditEnabled says.
     virtual void ShowRow(int j, int layer, const TSchichtparameter& row) = 0;
 };
+
+// The input a refusal of OK is about: an edit or box outside the table, or
+// a cell of the table.
+enum class SimparamInput {
+    LayerCell,
+    Wellenlange, Azimut, Elliptic, Prismawinkel, Phiangle,
+    XAxisBox, Xvon, Xbis, XPktanz, XLayerNr, ZAxisBox, Zvon, Zbis, ZColstep, ZLayerNr, Theta
+};
+
+struct SimparamRefusal {
+    std::string Message;
+    SimparamInput Input = SimparamInput::LayerCell;
+    int Layer = 1;          // LayerCell: the layer number, 1-based
+    int Column = rcDicke;   // LayerCell: the TRowColumn
+    bool operator==(const SimparamRefusal&) const = default;
+};
+
+// The page of the dialog that shows the input: 0 "General", 1 "Axis",
+// 2 "Layer".
+int SimparamPage(SimparamInput input);
 
 class TSimparamModel {
 public:
@@ -50,13 +71,18 @@ public:
     // (incident pair, kx, run angles) are left as they are.
     void DialogToRecord(TSimparameter& p) const;
 
-    // The first failing check's message, empty when all pass. A triangular
-    // or half-cylinder prism has no Phi: the check sets it to 0.
+    // The first failing check, with the input the user has to mend; nothing
+    // when all pass. A triangular or half-cylinder prism has no Phi: the
+    // check sets it to 0.
+    std::optional<SimparamRefusal> Refusal();
+    // The first failing check's message, empty when all pass.
     std::string Check();
     // OK: the check, and when it passes layer 1 made lossless and the
     // record written. Returns the check's message; the record is untouched
     // when it is not empty.
     std::string Ok(TSimparameter& p);
+    // The same, with the input the refusal is about.
+    std::optional<SimparamRefusal> OkOrRefusal(TSimparameter& p);
 
     void StoreRows(const TLayerRowView& view, int top);
     void ShowRows(TLayerRowView& view, int top) const;

@@ -24,6 +24,8 @@ TEST(MainPlotTexts, AxisAndLegendTitles)
     EXPECT_EQ(LegendTitles(pkThickness, 4, 0), std::make_pair(std::string("Z=Thickness/[nm]"), std::string("(Layer_Nr=4)")));
     EXPECT_EQ(LegendTitles(pkPhi, 4, 0), std::make_pair(std::string("Z=Phi/[°]"), std::string()));
     EXPECT_EQ(LegendTitles(pkNone, 4, 0), std::make_pair(std::string(), std::string()));
+    for (int odd : {-1, pkElliptic + 1, 57})
+        EXPECT_EQ(LegendTitles(odd, 4, 0), std::make_pair(std::string(), std::string())) << odd;
 }
 
 TEST(MainPlotTexts, CurveValuesAndGaps)

@@ -127,6 +127,61 @@ TEST(SimparamCheck, FailedOkWritesNothingAndKeepsEveryInput)
     EXPECT_EQ(m.Rows, before.Rows);
 }
 
+// The dialog shows the input a refusal is about, on its page.
+TEST(SimparamCheck, EachRefusalNamesTheInputToMend)
+{
+    using In = SimparamInput;
+    struct Case {
+        std::function<void(TSimparamModel&)> change;
+        SimparamRefusal refusal;
+        int page;
+    };
+    const Case cases[] = {
+        {[](TSimparamModel& m) { m.Rows[2].Dicke = -1; },
+         {"Layer thickness must be >=0: thickness value in Layer 3", In::LayerCell, 3, rcDicke}, 2},
+        {[](TSimparamModel& m) { m.Rows[3].Dicke = 5.0; },
+         {"thickness of last Layer must be zero", In::LayerCell, 4, rcDicke}, 2},
+        {[](TSimparamModel& m) { m.Rows[2].Aniso = true; m.Rows[2].EpsYR = 2.0; },
+         {"no Eps-Y Imag value in Layer 3", In::LayerCell, 3, rcEpsYI}, 2},
+        {[](TSimparamModel& m) { m.Rows[1] = m.Rows[2] = m.Rows[3] = TSchichtparameter{}; },
+         {"number of layer <2", In::LayerCell, 2, rcDicke}, 2},
+        {[](TSimparamModel& m) { m.Form.PolArt = paElliptic; m.Form.Elliptic = NADN; },
+         {"no Ellipticangle", In::Elliptic}, 0},
+        {[](TSimparamModel& m) { m.Form.Phiangle = NADN; }, {"no Phiangle value", In::Phiangle}, 0},
+        {[](TSimparamModel& m) { m.Form.XTyp = pkThickness - 1; m.Form.XLayerNr = 3; m.Form.Xvon = 50;
+                                 m.Form.Xbis = -0.5; },
+         {"Layer thickness must be >=0: X-Axis to value in Layer 3", In::Xbis}, 1},
+        {[](TSimparamModel& m) { m.Form.ZTyp = pkThickness; m.Form.ZLayerNr = 2; m.Form.Zvon = -1;
+                                 m.Form.Zbis = 5; m.Form.ZColstep = 1; },
+         {"Layer thickness must be >=0: Z-Axis from value in Layer 2", In::Zvon}, 1},
+        {[](TSimparamModel& m) { m.Form.ZTyp = pkTheta; m.Form.Zvon = 0; m.Form.Zbis = 90;
+                                 m.Form.ZColstep = 0.0001; },
+         {"too many points: X-Axis pktanz * Z-Axis steps > 10000000", In::ZColstep}, 1},
+        {[](TSimparamModel& m) { m.Form.XPktanz = 10000001; },
+         {"too many points: X-Axis pktanz * Z-Axis steps > 10000000", In::XPktanz}, 1},
+        {[](TSimparamModel& m) { m.Form.Prismart = prHalfCylinder; m.Form.ZTyp = pkPhi; m.Form.Zvon = 0;
+                                 m.Form.Zbis = 1; m.Form.ZColstep = 1; },
+         {"for Z-Axis no Phiangle possible", In::ZAxisBox}, 1},
+        {[](TSimparamModel& m) { m.Form.XTyp = pkThickness - 1; m.Form.Theta = NADN; },
+         {"no Theta value", In::Theta}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.refusal.Message);
+        TSimparamModel m = demoModel();
+        c.change(m);
+        const std::optional<SimparamRefusal> r = m.Refusal();
+        ASSERT_TRUE(r.has_value());
+        EXPECT_EQ(r->Message, c.refusal.Message);
+        EXPECT_EQ(r->Input, c.refusal.Input);
+        if (c.refusal.Input == In::LayerCell) {
+            EXPECT_EQ(r->Layer, c.refusal.Layer);
+            EXPECT_EQ(r->Column, c.refusal.Column);
+        }
+        EXPECT_EQ(SimparamPage(r->Input), c.page);
+    }
+    EXPECT_FALSE(demoModel().Refusal().has_value());
+}
+
 TEST(SimparamRecord, OkWritesTheRecord)
 {
     TSimparamModel m = demoModel();
