@@ -1,78 +1,56 @@
-// Painting of the axes: axis line, major ticks with labels, minor ticks,
+// Painting of the axes: axis line, major and minor ticks with the labels,
 // grid and zero line, drawn where the axis geometry puts them.
 
-#include <algorithm>
-#include <cmath>
+#include "plot/AxisPaint.h"
 
-#include "plot/plain/Axis.h"
 #include "plot/PlotCanvas.h"
 
-void TAxis::Plotline4(TPlotCanvas& c, const TAxisSegment& line)
+namespace {
+
+void Plotline4(TPlotCanvas& c, const TAxisSegment& line)
 {
     c.MoveTo(line.From.x, line.From.y);
     c.LineTo(line.To.x, line.To.y);
 }
 
-void TAxis::PaintAxis(TPlotCanvas& c, const TRect& rect, TColor background)
+void PaintAxisTicks(TPlotCanvas& c, TAxis& axis, const TRect& rect, const TAxisLines& lines)
 {
-    SetPixelsFromRect(rect);
-    c.SetBrush(background);
-    c.SetPen(clBlack, psSolid, 1);
-    c.SetFont(Font_);
-    Plotline4(c, AxisLine(rect));
-    PaintAxisTicks(c, rect);
-    if (Gitter_)
-        Paintgitter(c, rect);
-    if (Zeroline_)
-        Paintzeroline(c, rect);
-}
-
-void TAxis::PaintAxisTicks(TPlotCanvas& c, const TRect& rect)
-{
-    const int penWidth = 1;
-    const int m = 3 * penWidth;
-    int count = 10;
-    const std::vector<double> ticks = TickValues();
-    Plotline4(c, MajorTick(rect, Kor2Pkt(ticks.front())));
-    for (std::size_t i = 1; i < ticks.size(); ++i) {
-        const double x = ticks[i - 1], y = ticks[i];
-        int d = std::abs(Kor2Pkt(y) - Kor2Pkt(x));
-        if (double(d) / count < m)
-            count = std::max(1, d / m);
-        for (int j = 0; j <= count; ++j) {
-            double v = x + j * (y - x) / count;
-            int len = (count % 2 == 0 && j == count / 2) ? 10 : 5;
-            Plotline4(c, MinorTick(rect, Kor2Pkt(v), len));
-        }
-        Plotline4(c, MajorTick(rect, Kor2Pkt(y)));
-    }
-    for (const TAxisLabel& label : Labels(rect, c))
+    for (const TAxisSegment& tick : lines.Ticks)
+        Plotline4(c, tick);
+    for (const TAxisLabel& label : axis.Labels(rect, c))
         c.TextOut(label.Cell.Left, label.Cell.Top, label.Text);
 }
 
-void TAxis::Paintgitter(TPlotCanvas& c, const TRect& rect)
+void Paintgitter(TPlotCanvas& c, const TAxis& axis, const TAxisLines& lines)
 {
-    c.SetPen(GitterColor_, Gitterstyle_, 1);
+    c.SetPen(axis.GitterColor(), axis.Gitterstyle(), 1);
     c.SetTextTransparent(true);
-    double x = NextValue(1, StartValue_);
-    Plotline4(c, GridLine(rect, Kor2Pkt(x)));
-    for (int i = 2; i <= MaxTicks; ++i) {
-        double y = NextValue(i, x);
-        if (!(y < EndValue_))
-            break;
-        Plotline4(c, GridLine(rect, Kor2Pkt(y)));
-        x = y;
-    }
+    for (const TAxisSegment& line : lines.Grid)
+        Plotline4(c, line);
     c.SetTextTransparent(false);
     c.SetPen(clBlack, psSolid, 1);
 }
 
-void TAxis::Paintzeroline(TPlotCanvas& c, const TRect& rect)
+void Paintzeroline(TPlotCanvas& c, const TAxis& axis, const TAxisSegment& line)
 {
-    if (!(StartValue_ < 0 && 0 < EndValue_))
-        return;
-    int width = Zerolinewidth_ == zwSchmal ? 1 : Zerolinewidth_ == zwMittel ? 2 : 3;
-    c.SetPen(ZerolineColor_, psSolid, width);
-    Plotline4(c, GridLine(rect, Kor2Pkt(0.0)));
+    const int width = axis.Zerolinewidth() == zwSchmal ? 1 : axis.Zerolinewidth() == zwMittel ? 2 : 3;
+    c.SetPen(axis.ZerolineColor(), psSolid, width);
+    Plotline4(c, line);
     c.SetPen(clBlack, psSolid, 1);
+}
+
+}  // namespace
+
+void PaintAxis(TPlotCanvas& c, TAxis& axis, const TRect& rect, TColor background)
+{
+    const TAxisLines lines = axis.Lines(rect);
+    c.SetBrush(background);
+    c.SetPen(clBlack, psSolid, 1);
+    c.SetFont(axis.Font());
+    Plotline4(c, lines.Axis);
+    PaintAxisTicks(c, axis, rect, lines);
+    if (!lines.Grid.empty())
+        Paintgitter(c, axis, lines);
+    if (lines.Zero)
+        Paintzeroline(c, axis, *lines.Zero);
 }

@@ -3,6 +3,7 @@
 
 #include <QImage>
 
+#include "plot/AxisPaint.h"
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"
 #include "plot/plain/DrawnPoints.h"
@@ -33,10 +34,10 @@ bool TLinePlot::Compose(TPlotCanvas& c)
     layout_ = LayoutPlot(in, XAxis_, Y1Axis_, Y2Axis_, LayoutMeasure(c));
 
     c.FillRect(layout_.Plot, PlotBkgrdcolor_);
-    XAxis_.PaintAxis(c, layout_.Plot, Color_);
-    Y1Axis_.PaintAxis(c, layout_.Plot, Color_);
+    PaintAxis(c, XAxis_, layout_.Plot, Color_);
+    PaintAxis(c, Y1Axis_, layout_.Plot, Color_);
     if (isY2Axis_)
-        Y2Axis_.PaintAxis(c, layout_.Plot, Color_);
+        PaintAxis(c, Y2Axis_, layout_.Plot, Color_);
     PaintAxisTitles(c);
     PaintTitle(c);
     // The axes map to the new plot rectangle once they are painted.

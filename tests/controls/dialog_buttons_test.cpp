@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "controls/DialogButtons.h"
 #include "platform/ScriptedPlatform.h"
@@ -31,6 +32,8 @@ TEST(DialogButtons, OkRunsTheDialogsAcceptCancelRejectsHelpAsksAtEachPress)
     Refusing dlg;
     std::string page = "PAGE_A";
     const DialogButtons b = MakeDialogButtons(&dlg, {.CancelTakesEnter = false, .HelpKeyword = [&] { return page; }});
+    // The dialog places the row, and owns it from then on.
+    (new QVBoxLayout(&dlg))->addLayout(b.Row);
     EXPECT_EQ(b.Row->count(), 4);  // the stretch and three buttons
     EXPECT_TRUE(b.Ok->isDefault());
     EXPECT_FALSE(b.Cancel->autoDefault());
@@ -62,6 +65,9 @@ TEST(DialogButtons, NamesAndCaptionsAreTheDialogsOwn)
 
     const DialogButtons own = MakeDialogButtons(&dlg, {.OkCaption = "&OK", .OkName = nullptr, .CancelCaption = "C&lose",
                                                        .CancelName = "CloseBtn"});
+    auto* rows = new QVBoxLayout(&dlg);
+    rows->addLayout(plain.Row);
+    rows->addLayout(own.Row);
     EXPECT_EQ(own.Ok->text(), "&OK");
     EXPECT_TRUE(own.Ok->objectName().isEmpty());
     EXPECT_EQ(own.Cancel->objectName(), "CloseBtn");

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 #include "document/ScanFile.h"
 #include "platform/Errors.h"
 #include "platform/ScriptedPlatform.h"
+#include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
 using veltrane::BoxIcon;
@@ -23,19 +23,9 @@ const std::string dataDir = (fs::path(__FILE__).parent_path() / "data" / "scans"
 
 std::vector<TScanPunkt> pts(std::initializer_list<TScanPunkt> p) { return p; }
 
-// A folder of its own for files written by one test.
+// A fresh folder of its own for files written by one test.
 class ScanFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() /
-               ("veltrane_scan_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string write(const std::string& name, const std::string& content)
     {
         const std::string path = (dir_ / name).string();
@@ -51,7 +41,8 @@ protected:
         return list.empty() ? std::vector<TScanPunkt>{} : list.front().Points;
     }
 
-    fs::path dir_;
+    testdoc::TempFolder folder_;
+    const fs::path& dir_ = folder_.dir();
 };
 
 // Runs a scope under another process locale, as a QApplication does.

@@ -11,6 +11,7 @@
 
 #include "fields/Ausgabe.h"
 #include "platform/ScriptedPlatform.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -43,13 +44,10 @@ std::string readFile(const std::filesystem::path& p)
     return s.str();
 }
 
+// A fresh folder of the test's own, removed with it.
 struct TempDir {
-    TempDir() : path(std::filesystem::temp_directory_path() / ("veltrane_fields_" + std::to_string(::getpid())))
-    {
-        std::filesystem::create_directories(path);
-    }
-    ~TempDir() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
+    testdoc::TempFolder folder;
+    const std::filesystem::path& path = folder.dir();
 };
 
 TEST(FieldDataOutput, FileHoldsTheExportLineByLine)

@@ -31,8 +31,8 @@ TEST(ScriptedPlatform, FileChoosersAndScopeRestoreThePreviousPlatform)
     ScopedPlatform useOuter(outer);
     {
         ScopedPlatform useInner(inner);
-        inner.saveAnswers.push_back(std::string("/tmp/a.vtn"));
-        EXPECT_EQ(platform().chooseSaveFile({"Save", "Veltrane (*.vtn)|*.vtn", "vtn"}), "/tmp/a.vtn");
+        inner.saveAnswers.push_back(std::string("/home/u/a.vtn"));
+        EXPECT_EQ(platform().chooseSaveFile({"Save", "Veltrane (*.vtn)|*.vtn", "vtn"}), "/home/u/a.vtn");
         EXPECT_FALSE(platform().chooseSaveFile({}).has_value());
         EXPECT_TRUE(platform().chooseOpenFiles({}).empty());
         ASSERT_EQ(inner.saveRequests.size(), 2u);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "plot/AxisPaint.h"
 #include "plot/Lineplot.h"
 #include "plot/PlotCanvas.h"
 
@@ -111,7 +112,7 @@ TEST(AxisLabels, TheLimitsLabelPushesOutItsNeighbour)
     {
         TPlotCanvas c(img);
         labels = x.Labels(plot, c);
-        x.PaintAxis(c, plot, clWhite);
+        PaintAxis(c, x, plot, clWhite);
     }
     ASSERT_EQ(labels.size(), ticks.size() - 1);
     EXPECT_EQ(labels.back().Text, "1E300");

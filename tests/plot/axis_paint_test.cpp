@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "plot/plain/Axis.h"
+#include "plot/AxisPaint.h"
 #include "plot/PlotCanvas.h"
 
 namespace {
@@ -16,7 +16,7 @@ int blackOnRow(int plotWidth, int rowBelowAxis)
     TRect r{20, 5, 20 + plotWidth, 30};
     {
         TPlotCanvas c(img);
-        a.PaintAxis(c, r, clWhite);
+        PaintAxis(c, a, r, clWhite);
     }
     int n = 0;
     for (int x = 0; x < img.width(); ++x)
@@ -47,7 +47,7 @@ TEST(AxisPaint, LabelsSitUnderTheirTicks)
     TRect r{30, 5, 530, 30};
     {
         TPlotCanvas c(img);
-        a.PaintAxis(c, r, RGBColor(0, 255, 0));
+        PaintAxis(c, a, r, RGBColor(0, 255, 0));
     }
     // Label cells are filled with the background colour given; the grid stays
     // inside the plot and leaves out the last tick.

@@ -131,7 +131,7 @@ TEST(PlotPrint, PlacedBoxesLeaveThePeakInSightOnThePage)
     ASSERT_FALSE(legend.IsEmpty());
     // Beside the legend's text, clear of its red line sample.
     const int px = legend.Right - 6, py = (legend.Top + legend.Bottom) / 2;
-    plot.AutoPlaceBoxes = true;
+    ASSERT_TRUE(plot.AutoPlaceBoxes) << "every plot places its boxes unless told not to";
     curve(plot.XAxis().Pkt2kord(px), plot.Y1Axis().Pkt2kord(py));
     const QImage bitmap = plot.Bitmap();
     ASSERT_FALSE(plot.LegendRect().Contains(px, py));

@@ -13,6 +13,7 @@
 #include "port/LptCom.h"
 #include "port/PortLine.h"
 #include "platform/ScriptedPlatform.h"
+#include "support/TempFolder.h"
 
 using veltrane::ScopedPlatform;
 using veltrane::ScriptedPlatform;
@@ -240,14 +241,12 @@ TEST_F(PortPtyTest, BadPathCannotOpen)
     port->SetComPort("/dev/null");
     EXPECT_TRUE(port->OpenPort()) << "a character device opens";
     port->ClosePort();
-    char tmpl[] = "/tmp/veltrane_port_XXXXXX";
-    int fd = mkstemp(tmpl);
-    ASSERT_GE(fd, 0);
-    close(fd);
-    port->SetComPort(tmpl);
+    testdoc::TempFolder folder;
+    const std::string file = folder.path("port");
+    testdoc::writeBytes(file, {});
+    port->SetComPort(file);
     EXPECT_FALSE(port->OpenPort());
     EXPECT_EQ(script.boxes.back().caption, "Cann't open port!");
-    unlink(tmpl);
 }
 
 TEST_F(PortPtyTest, HangUpEndsTransfersInsteadOfSpinning)

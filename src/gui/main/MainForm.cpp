@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QStatusBar>
+#include <vector>
 
 #include "controls/OrvelAboutbox.h"
 #include "document/Defaults.h"
@@ -65,7 +66,21 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), doc_(DefaultDocumen
     resize(900, 640);
 }
 
-TMainForm::~TMainForm() { qApp->removeEventFilter(this); }
+TMainForm::~TMainForm()
+{
+    qApp->removeEventFilter(this);
+    // The windows and dialogs opened here hold references to the document
+    // and the run control, members of this window, and use them to the end
+    // (a field window takes its progress frame off the run control as it
+    // goes). QWidget's destructor would delete them only after those
+    // members are gone, so they end here, first.
+    std::vector<QPointer<QWidget>> windows;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isWindow())
+            windows.emplace_back(child);
+    for (const QPointer<QWidget>& window : windows)
+        delete window.data();
+}
 
 void TMainForm::showEvent(QShowEvent* event)
 {

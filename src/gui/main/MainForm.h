@@ -1,8 +1,9 @@
 #pragma once
 // The main window of Veltrane. It owns the program's one document and its
-// run control and hands them by reference to every window it opens. Its
-// commands delegate: the document commands, the drawing of curves and scans
-// on the main plot and the command table live in files of their own.
+// run control and hands them by reference to every window it opens; those
+// windows end before them. Its commands delegate: the document commands,
+// the drawing of curves and scans on the main plot and the command table
+// live in files of their own.
 
 #include <QMainWindow>
 #include <QPointer>

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFont>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 #include "platform/Platform.h"
 
@@ -41,9 +42,10 @@ ScriptedGuiServices::~ScriptedGuiServices() = default;
 QPrinter& ScriptedGuiServices::printer()
 {
     if (!printer_) {
+        printFolder_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath("veltrane-print-XXXXXX"));
         printer_ = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
         printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(QDir::temp().filePath("veltrane-test-print.pdf"));
+        printer_->setOutputFileName(printFolder_->filePath("print.pdf"));
     }
     return *printer_;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QPrinter;
+class QTemporaryDir;
 class QWidget;
 
 namespace veltrane {
@@ -46,13 +47,16 @@ public:
     std::vector<std::string> printerNames() override { return printers; }
 
     std::vector<QImage> clipboardImages;
-    // The scripted printer itself writes a PDF file; an empty list stands
+    // The scripted printer itself writes a PDF file, print.pdf in a fresh
+    // temporary folder of this instance that goes with it: no print of
+    // another run, or of another user, stands there. An empty list stands
     // for a machine without any printer.
     std::vector<std::string> printers{"Scripted printer"};
     std::deque<bool> setupAnswers;  // empty: accept
     int setupCalls = 0;
 
 private:
+    std::unique_ptr<QTemporaryDir> printFolder_;
     std::unique_ptr<QPrinter> printer_;
 };
 

@@ -3,8 +3,8 @@
 // linear or logarithmic scale, number format, grid, zero line), chooses round
 // tick values, formats their labels, maps between values and pixels and
 // knows where its lines and labels lie. Tick choice, mapping and geometry
-// need no painter; the painting, apart from them, goes through the plot
-// canvas.
+// need no painter; the painting (plot/AxisPaint.h) draws what they give on
+// the plot canvas.
 
 #include <cstdint>
 #include <functional>
@@ -15,8 +15,6 @@
 #include "plot/plain/DecimalDigits.h"
 #include "plot/plain/Linedef.h"
 #include "plot/plain/PlotTypes.h"
-
-class TPlotCanvas;
 
 // A line the axis draws, from From towards To; the painter leaves out the
 // end pixel To, as every line of the plot does.
@@ -31,6 +29,20 @@ struct TAxisLabel {
     double Value = 0.0;
     std::string Text;
     TRect Cell;
+};
+
+// The lines of an axis in a plot rectangle, each list in the order it is
+// drawn; the labels are TAxis::Labels.
+struct TAxisLines {
+    TAxisSegment Axis;
+    // The major tick at the start, then per interval between two major
+    // ticks its minor ticks, both ends included, and the major tick at its
+    // end.
+    std::vector<TAxisSegment> Ticks;
+    // None without a grid.
+    std::vector<TAxisSegment> Grid;
+    // Only with a zero line, and only where 0 lies inside the axis.
+    std::optional<TAxisSegment> Zero;
 };
 
 class TAxis {
@@ -89,7 +101,8 @@ public:
     int GetmaxTextbreite(const TTextMeasure& m) const;
     int GetTextHoehe(const TTextMeasure& m, const std::string& text) const;
     void SetOverlap(int pixels) { Overlap_ = pixels; }
-    // Sets the pixel ends directly (painting and Getminspace set them too).
+    // Sets the pixel ends directly (Lines, Labels and Getminspace set them
+    // too).
     void SetPixelRange(std::int32_t first, std::int32_t last);
 
     // Value to pixel. A value that cannot be placed (not finite, not positive
@@ -102,10 +115,12 @@ public:
     // The label of a tick at value v in the current layout.
     std::string GetLabel(double v) const;
 
-    void PaintAxis(TPlotCanvas& c, const TRect& rect, TColor background);
     // The major tick values from StartValue to EndValue.
     std::vector<double> TickValues() const;
-    // The labels PaintAxis draws for the plot rectangle rect, in tick order.
+    // The lines the axis draws for the plot rectangle rect, whose sides its
+    // pixels then run along.
+    TAxisLines Lines(const TRect& rect);
+    // The labels the axis draws for the plot rectangle rect, in tick order.
     // No two overlap: a label that would is left out, except the one at the
     // end of the axis, which stays and leaves out its neighbours instead.
     std::vector<TAxisLabel> Labels(const TRect& rect, const TTextMeasure& m);
@@ -133,10 +148,11 @@ public:
     // Bounds that keep a degenerate layout from hanging the painting.
     static constexpr int MaxTicks = 1000;
     static constexpr double MaxPixel = 1.0e6;
+    // Minor ticks stand at least this many pixels apart: three widths of
+    // the axis pen.
+    static constexpr int MinorTickSpace = 3;
 
 protected:
-    void Plotline4(TPlotCanvas& c, const TAxisSegment& line);
-    void PaintAxisTicks(TPlotCanvas& c, const TRect& rect);
     // The geometry of one axis class: where its pixels run in the plot
     // rectangle and where its lines and labels lie. Painting only draws
     // what these give.
@@ -148,11 +164,12 @@ protected:
     virtual TRect LabelCell(const TRect& rect, int p, int w, int h) const = 0;
     virtual TAxisSegment MinorTick(const TRect& rect, int p, int length) const = 0;
     virtual TAxisSegment GridLine(const TRect& rect, int p) const = 0;
-    void Paintgitter(TPlotCanvas& c, const TRect& rect);
-    void Paintzeroline(TPlotCanvas& c, const TRect& rect);
     int LabelDeci(double v) const;
 
 private:
+    // The parts of Lines, for the pixels of the last SetPixelsFromRect.
+    std::vector<TAxisSegment> TickLines(const TRect& rect) const;
+    std::vector<TAxisSegment> GridLines(const TRect& rect) const;
     void Changed();
     void LayoutFromLimits(double min, double max);
     void EncloseDecades();

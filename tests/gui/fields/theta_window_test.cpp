@@ -20,6 +20,7 @@
 #include "gui/fields/EwavedlgT.h"
 #include "gui/fields/ThetaEditdlgs.h"
 #include "plot/Lineplot.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -308,8 +309,8 @@ TEST_F(ThetaWindow, DataToFileAndClipboard)
 {
     open();
     firstRun();
-    const auto dir = std::filesystem::temp_directory_path() / "veltrane_theta_window";
-    std::filesystem::create_directories(dir);
+    testdoc::TempFolder folder;
+    const std::filesystem::path& dir = folder.dir();
     script.saveAnswers.push_back((dir / "fields.dat").string());
     window->Data2FileBtn->trigger();
     EXPECT_EQ(script.saveRequests.back().title, "Save selected fields to file");
@@ -330,7 +331,6 @@ TEST_F(ThetaWindow, DataToFileAndClipboard)
     window->Data2ClipboardBtn->trigger();
     EXPECT_EQ(script.boxes.back().text, "Data exported to clipboard");
     EXPECT_EQ(std::count(script.clipboardText.begin(), script.clipboardText.end(), '\n'), 201);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -174,8 +174,9 @@ TEST_F(MainWindowTest, PrintPlotWritesTheCommentLine)
 {
     simulateDemo();
     form.Doc().Simparameter.Comment = "gold";
+    // The scripted printer's fresh folder: no earlier print stands there.
     const QString pdf = gui.printer().outputFileName();
-    QFile::remove(pdf);
+    ASSERT_FALSE(QFile::exists(pdf));
     onModal([](QWidget* w) {
         auto* dlg = dynamic_cast<TDruckDlg*>(w);
         ASSERT_NE(dlg, nullptr);

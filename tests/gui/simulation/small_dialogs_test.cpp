@@ -89,7 +89,7 @@ TEST_F(ShowDialog, OkTakesTicksAndScanFlags)
 TEST_F(ShowDialog, TipsShowNameAndPathAsWritten)
 {
     TScanColrec s;
-    s.Name = "<b>x</b><img src=\"/tmp/x.png\">.dat";
+    s.Name = "<b>x</b><img src=\"/scans/x.png\">.dat";
     s.Path = "/scans/<i>y</i>/" + s.Name;
     doc.ScanColList.push_back(s);
     dlg.show();

@@ -1,10 +1,10 @@
 #pragma once
-// A layer thickness below 0 nm has no physical meaning, yet the engine
-// computes with one all the same and draws reflectivities far above 1.
-// Every input that enters, steps or sweeps a thickness refuses it with the
-// same text, followed by the field and the layer it concerns. A document
-// that holds one still opens: it is refused where the user edits it, so an
-// old file can be mended instead of lost.
+// A layer thickness below 0 nm has no physical meaning: the engine refuses
+// to compute with one (CheckThicknesses, with a message of its own). Every
+// input that enters, steps or sweeps a thickness refuses it earlier, with
+// the same text, followed by the field and the layer it concerns. A
+// document that holds one still opens: it is refused where the user edits
+// it, so an old file can be mended instead of lost.
 
 #include <string>
 

@@ -37,8 +37,9 @@ TEST(StepRounding, StepsLandOnTheDecimalsOfStepOrValue)
         EXPECT_EQ(SteppedValue(c.value, c.step, c.k), c.expected) << c.value << " + " << c.k << " x " << c.step;
 }
 
-// The walk: +1, then -100 four times, then -10 five times from
-// 44.99 with the default step of 0.1 ends at 0.09 exactly.
+// A walk of manual steps, as a user takes them with the default step of
+// 0.1 from 44.99: +1, then -100 four times, then -10 five times, ends at
+// 0.09 exactly, where adding the steps up gives 0.09000000000000341.
 TEST(StepRounding, AWalkOfStepsLeavesNoResidue)
 {
     double v = 44.99;

@@ -41,7 +41,10 @@ struct FitRunTest : ::testing::Test {
         TScanColrec scan;
         scan.Name = "sensor";
         Noise noise(0.002);
-        for (const TResPunkt& r : simulate(sensor()).front().Points)
+        // The curves are kept while the loop walks them: a range taken from a
+        // temporary's element ends with the temporary, before the loop runs.
+        const TResColList curves = simulate(sensor());
+        for (const TResPunkt& r : curves.front().Points)
             scan.Points.push_back({r.x, r.Rp + noise.next()});
         doc.ScanColList = {scan};
         doc.Simparameter = sensor();
@@ -63,6 +66,21 @@ struct FitRunTest : ::testing::Test {
     FitRun fit{doc, run};
     MarkingView view{fit};
 };
+
+// The measured scan is the sensor's Rp curve, point by point, with noise of
+// at most 0.002.
+TEST_F(FitRunTest, TheScanIsTheSimulatedCurveWithNoise)
+{
+    const TResColList curves = simulate(sensor());
+    const std::vector<TResPunkt>& curve = curves.front().Points;
+    const std::vector<TScanPunkt>& scan = doc.ScanColList.front().Points;
+    ASSERT_EQ(scan.size(), curve.size());
+    ASSERT_GT(scan.size(), 100u);
+    for (std::size_t i = 0; i < scan.size(); ++i) {
+        EXPECT_EQ(scan[i].x, curve[i].x) << i;
+        EXPECT_NEAR(scan[i].y, curve[i].Rp, 0.002) << i;
+    }
+}
 
 TEST_F(FitRunTest, StartIsRefusedWithoutAScanAndWhileASearchRuns)
 {
