@@ -6,9 +6,8 @@
 #   setup.sh [--program] [build folder ...]
 #
 # --program installs only what building and running the program needs, not
-# what the tests need. The folders named are checked for files of another
-# user that a build would have to write: a build as root leaves such files,
-# and they fail every later build of the user with "Permission denied".
+# what the tests need. The folders named are checked for what a build as
+# root leaves there that the user's build cannot write ("Permission denied").
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 program_only=false
@@ -32,10 +31,18 @@ done
 need_locale=false
 if ! $program_only && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then need_locale=true; fi
 
-# The command an administrator runs: sudo where it is installed, else su's
-# login shell, which starts from root's own PATH and home.
+# The command an administrator runs: sudo where this user may use it, else
+# su's login shell, which starts from root's own PATH and home. Without a
+# password, sudo -n -v tells the two apart only by its message: "a password
+# is required" for a user in the sudoers, "may not run sudo" for one outside
+# (sudo -n true says the former to both). sudo translates its messages.
+may_sudo() {
+    local said
+    command -v sudo >/dev/null || return 1
+    said=$(LC_ALL=C sudo -n -v 2>&1) || [[ $said == *"a password is required"* ]]
+}
 as_admin() {
-    if command -v sudo >/dev/null; then echo "sudo $*"; else echo "su - -c '$*'"; fi
+    if may_sudo; then echo "sudo $*"; else echo "su - -c '$*'"; fi
 }
 
 if [ ${#missing[@]} -gt 0 ] || $need_locale; then
@@ -67,21 +74,25 @@ if [ ${#missing[@]} -gt 0 ] || $need_locale; then
     fi
 fi
 
-# A build as root over the user's build leaves root's files behind. Those
-# that CMake's configure step writes are replaced whole, which a writable
-# folder allows. Others, such as the compiler's dependency files and the
-# test lists, are rewritten in place, and a folder of root's takes no new file.
-replaced=(-name Makefile -o -name Makefile2 -o -name Makefile.cmake -o -name '*.make' -o -name progress.marks
-          -o -name compiler_depend.internal -o -name TargetDirectories.txt -o -name CMakeRuleHashes.txt
-          -o -name compile_commands.json -o -name CMakeCache.txt -o -name link.txt -o -name cmake_install.cmake
-          -o -name VerifyGlobs.cmake)
+# A build as root over the user's build leaves root's files behind. Nearly
+# all are replaced whole by the user's next build (written anew and renamed,
+# or removed and created again: objects, archives, executables, CMake's and
+# CTest's own files), which the user's folder allows. What fails is a folder
+# of root's, as CMake writes in every target's folder at each configure and
+# the build and CTest create files in theirs (pkgRedirects excepted, which
+# CMake tries to remove and carries on without), and a file of root's that
+# is written or touched in place: dependency files, moc's and rcc's output
+# and rcc's resource list, GoogleTest's test lists, CMake's clean scripts
+# and stamps. The objects compiled from moc's and rcc's output lie among
+# them but are replaced whole.
+in_place=(\( -name '*.d' -o -path '*_autogen/*' -o -path '*/.rcc/*' -o -name '*_include.cmake' -o -name '*_tests.cmake'
+          -o -name 'cmake_clean*.cmake' -o -name cmake.check_cache -o -name cmake.verify_globs \) ! -name '*.o')
 unwritable=()
 for folder in "$@"; do
     dir="$here/$folder"
     [ -e "$dir" ] || continue
-    # CMake recreates its empty pkgRedirects folder at every configure.
-    if [ ! -w "$dir" ] || [ -n "$(find "$dir" ! -writable \( -type d ! -name pkgRedirects -o ! -type d ! \( "${replaced[@]}" \) \) \
-                                        -print -quit 2>/dev/null)" ]; then
+    if [ -n "$(find "$dir" ! -writable \( -type d ! -name pkgRedirects -o ! -type d "${in_place[@]}" \) \
+               -print -quit 2>/dev/null)" ]; then
         unwritable+=("$(printf %q "$dir")")
     fi
 done
