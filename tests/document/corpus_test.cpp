@@ -8,17 +8,11 @@
 #include "platform/ScriptedPlatform.h"
 #include "SampleDocuments.h"
 #include "support/TempFolder.h"
+#include "support/CorpusFolder.h"
 
 namespace {
 
-// The seeds live at the top of the source tree, above the test data.
-std::filesystem::path corpusFolder()
-{
-    for (std::filesystem::path p = VELTRANE_TEST_DATA; p.has_relative_path(); p = p.parent_path())
-        if (std::filesystem::is_directory(p / "fuzz" / "corpus"))
-            return p / "fuzz" / "corpus";
-    return {};
-}
+std::filesystem::path corpusFolder() { return veltrane::test::corpusFolder(VELTRANE_TEST_DATA); }
 
 }  // namespace
 

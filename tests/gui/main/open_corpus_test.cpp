@@ -10,17 +10,11 @@
 #include "document/Defaults.h"
 #include "document/DocumentFile.h"
 #include "document/Globals.h"
+#include "support/CorpusFolder.h"
 
 namespace {
 
-// The seeds live at the top of the source tree, above the test data.
-std::filesystem::path corpusFolder()
-{
-    for (std::filesystem::path p = VELTRANE_TEST_DATA; p.has_relative_path(); p = p.parent_path())
-        if (std::filesystem::is_directory(p / "fuzz" / "corpus"))
-            return p / "fuzz" / "corpus";
-    return {};
-}
+std::filesystem::path corpusFolder() { return veltrane::test::corpusFolder(VELTRANE_TEST_DATA); }
 
 std::vector<std::string> corpusFiles()
 {
