@@ -98,10 +98,11 @@ public:
     // the plot rectangle then draws a rubber band, and the release zooms.
     bool isZoom = false;
     // The legend and the text boxes on show are placed in every composed
-    // picture: apart, off the peaks and dips, hiding the least of the
-    // curves. A box the user drags stays where it was put (kept inside the
-    // plot area when the plot shrinks) and the others are placed around it.
-    // A host that positions the boxes itself switches this off.
+    // picture: inside the plot area, apart, off the peaks and dips and their
+    // flanks, hiding the least of the curves. A box the user drags stays
+    // where it was put (at the same share of the plot area when the plot is
+    // resized, brought inside where it must be) and the others are placed
+    // around it. A host that positions the boxes itself switches this off.
     bool AutoPlaceBoxes = true;
     // The user has put this element (legend, text box 1 or 2) in place.
     bool BoxPinned(TPlotDrag::Kind what) const;

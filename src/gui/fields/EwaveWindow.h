@@ -104,7 +104,7 @@ protected:
     virtual bool ViewMoved() const = 0;
     // Everything computed again, as after a change of the point count.
     virtual void Recalculate() = 0;
-    // Draws over each new plot picture.
+    // Draws over each new plot picture, under its boxes; nothing here.
     virtual void PlotbildChange(TLinePlot& plot, TPlotCanvas& c);
     // No curves, over axes of the run to come and with its text boxes: the
     // plot keeps its last picture until it is given new limits, and the

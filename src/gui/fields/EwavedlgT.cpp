@@ -127,7 +127,6 @@ void TEwavedlgT::Calculate()
 void TEwavedlgT::PlotbildChange(TLinePlot& plot, TPlotCanvas& c)
 {
     PaintLayerLines(plot, c, EWaveList, doc_.EHOptionpara.Fields);
-    TEwaveWindow::PlotbildChange(plot, c);
 }
 
 ViewRange TEwavedlgT::PlannedSpan() const

@@ -26,7 +26,6 @@ void TPlotCoverage::Reset(const TRect& area)
     flank_ = 0;
 }
 
-void TPlotCoverage::markCell(int x, int y) { markIndex(index((x - area_.Left) / Cell + 1, (y - area_.Top) / Cell + 1)); }
 
 void TPlotCoverage::markIndex(std::size_t i)
 {

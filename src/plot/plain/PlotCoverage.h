@@ -49,7 +49,6 @@ public:
 private:
     std::int64_t count(const std::vector<std::int32_t>& sums, const TRect& r) const;
     std::size_t index(int cx, int cy) const { return std::size_t(cy) * std::size_t(cw_ + 1) + std::size_t(cx); }
-    void markCell(int x, int y);
     void markIndex(std::size_t i);
     // Calls mark(index) for every cell the line from a to b passes through
     // inside the area.
